@@ -1,0 +1,40 @@
+#include "host/data_file.h"
+
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "platform/text/gbk.h"
+
+namespace iv::host {
+
+TransactionData ReadTransactionData(const std::string &path) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) throw std::runtime_error("cannot read data file " + path);
+  std::stringstream buffer;
+  buffer << file.rdbuf();
+  std::string text = buffer.str();
+  static constexpr std::string_view kBom = "\xEF\xBB\xBF";
+  if (text.starts_with(kBom)) text = Utf8ToGbk(std::string_view(text).substr(kBom.size()));
+
+  TransactionData data;
+  std::stringstream lines(text);
+  std::string line;
+  while (std::getline(lines, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.size() < 3 || (line[0] != 'I' && line[0] != 'O')) continue;
+    size_t equals = line.find('=');
+    if (equals == std::string::npos || equals == 1) continue;
+    int index = 0;
+    bool digits = true;
+    for (size_t i = 1; i < equals; ++i) {
+      digits = digits && line[i] >= '0' && line[i] <= '9' && index <= 64;
+      if (digits) index = index * 10 + (line[i] - '0');
+    }
+    if (!digits || index > 64) continue;
+    (line[0] == 'I' ? data.in : data.out)[index] = line.substr(equals + 1);
+  }
+  return data;
+}
+
+}  // namespace iv::host

@@ -1,0 +1,70 @@
+#include "host/options.h"
+
+#include <cstdlib>
+#include <map>
+#include <sstream>
+
+namespace iv::host {
+namespace {
+
+const std::vector<std::string> kKeyNames = {"Up",  "Down",        "Enter",      "Escape",
+                                            "Tab", "ClickReturn", "ClickPrint", "Snap"};
+
+bool ParseKeys(const std::string &list, std::vector<std::string> &keys, std::string &error) {
+  std::stringstream stream(list);
+  std::string key;
+  while (std::getline(stream, key, ',')) {
+    if (key.empty()) continue;
+    bool known = false;
+    for (const auto &name : kKeyNames) known = known || name == key;
+    if (!known) {
+      error = "unknown key: " + key;
+      return false;
+    }
+    keys.push_back(key);
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<Options> ParseOptions(int argc, char **argv, std::string &error) {
+  Options options;
+  const std::map<std::string, std::string *> valued = {
+      {"--plugin", &options.plugin},      {"--kiosk", &options.kiosk},
+      {"--business-key", &options.businessKey}, {"--data", &options.dataFile},
+      {"--skins", &options.skins},        {"--print-out", &options.printOut},
+      {"--snapshot-dir", &options.snapshotDir}};
+  for (int i = 1; i < argc; ++i) {
+    std::string arg = argv[i];
+    if (arg == "--headless") {
+      options.headless = true;
+      continue;
+    }
+    if (i + 1 >= argc) {
+      error = valued.count(arg) || arg == "--keys" || arg == "--calls" ? "missing value for " + arg
+                                                                       : "unknown option: " + arg;
+      return std::nullopt;
+    }
+    std::string value = argv[++i];
+    if (auto it = valued.find(arg); it != valued.end()) {
+      *it->second = value;
+    } else if (arg == "--keys") {
+      if (!ParseKeys(value, options.keys, error)) return std::nullopt;
+    } else if (arg == "--calls") {
+      char *end = nullptr;
+      long calls = std::strtol(value.c_str(), &end, 10);
+      if (value.empty() || *end != '\0' || calls < 0 || calls > 1000000) {
+        error = "--calls takes a whole number from 0";
+        return std::nullopt;
+      }
+      options.calls = static_cast<int>(calls);
+    } else {
+      error = "unknown option: " + arg;
+      return std::nullopt;
+    }
+  }
+  return options;
+}
+
+}  // namespace iv::host

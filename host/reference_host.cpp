@@ -1,0 +1,121 @@
+#include "host/reference_host.h"
+
+#include <cstddef>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
+#include "platform/fs/paths.h"
+#include "platform/text/gbk.h"
+
+namespace iv::host {
+namespace {
+
+// One trace line: GBK text shown as UTF-8, line breaks written as \r and \n.
+void Trace(const std::string &what, const char *gbk) {
+  std::string text = GbkToUtf8(gbk != nullptr ? gbk : "");
+  std::string escaped;
+  for (char c : text) {
+    if (c == '\r') escaped += "\\r";
+    else if (c == '\n') escaped += "\\n";
+    else escaped += c;
+  }
+  std::printf("%s%s%s\n", what.c_str(), escaped.empty() ? "" : " ", escaped.c_str());
+  std::fflush(stdout);
+}
+
+// Virtual-key codes and the return/print button centres of the invoice screen.
+constexpr int kVkTab = 9, kVkReturn = 13, kVkEscape = 27, kVkUp = 38, kVkDown = 40;
+constexpr int kReturnButtonX = 700, kReturnButtonY = 560;
+constexpr int kPrintButtonX = 560, kPrintButtonY = 560;
+
+}  // namespace
+
+ReferenceHost::ReferenceHost(Options options) : options_(std::move(options)) {
+  vtbl_.ReportError = &ReferenceHost::ReportError;
+  vtbl_.LoadSkinImage = &ReferenceHost::LoadSkinImage;
+  vtbl_.FormActivated = &ReferenceHost::FormActivated;
+  vtbl_.TextToValue = &ReferenceHost::TextToValue;
+  vtbl_.PrintText = &ReferenceHost::PrintText;
+  services_.vtbl = &vtbl_;
+  services_.WindowHandle = 0;
+  businessKey_ = options_.businessKey;
+  services_.BusinessKey = businessKey_.c_str();
+}
+
+ReferenceHost &ReferenceHost::Of(THostServices *self) {
+  return *reinterpret_cast<ReferenceHost *>(reinterpret_cast<char *>(self) -
+                                            offsetof(ReferenceHost, services_));
+}
+
+void ReferenceHost::ReportError(THostServices *, const char *text) { Trace("ReportError", text); }
+
+void ReferenceHost::LoadSkinImage(THostServices *self, IvControl *control, const char *name) {
+  ReferenceHost &host = Of(self);
+  Trace("LoadSkinImage", name);
+  if (control == nullptr || control->ops == nullptr || name == nullptr) return;
+  std::string folder = host.options_.skins.empty() ? "skins" : host.options_.skins;
+  for (const char *extension : {".png", ".jpg", ".bmp"}) {
+    std::string path = ResolvePath(JoinPath(folder, std::string(name) + extension));
+    if (FileExists(path)) {
+      control->ops->LoadPicture(control, path.c_str());
+      return;
+    }
+  }
+}
+
+void ReferenceHost::FormActivated(THostServices *self, IvForm *form) {
+  ReferenceHost &host = Of(self);
+  Trace("FormActivated", nullptr);
+  if (!host.keysPosted_ && form != nullptr && form->ops != nullptr) {
+    host.keysPosted_ = true;
+    host.PostKeys(form);
+  }
+}
+
+void ReferenceHost::PostKeys(IvForm *form) {
+  for (const std::string &key : options_.keys) {
+    if (key == "Up") form->ops->PostKey(form, kVkUp);
+    else if (key == "Down") form->ops->PostKey(form, kVkDown);
+    else if (key == "Enter") form->ops->PostKey(form, kVkReturn);
+    else if (key == "Escape") form->ops->PostKey(form, kVkEscape);
+    else if (key == "Tab") form->ops->PostKey(form, kVkTab);
+    else if (key == "ClickReturn") form->ops->PostClick(form, kReturnButtonX, kReturnButtonY);
+    else if (key == "ClickPrint") form->ops->PostClick(form, kPrintButtonX, kPrintButtonY);
+    else if (key == "Snap") {
+      char name[16];
+      std::snprintf(name, sizeof name, "%03d.png", ++snapshotCount_);
+      std::string folder = options_.snapshotDir.empty() ? "." : options_.snapshotDir;
+      form->ops->PostSnapshot(form, JoinPath(folder, name).c_str());
+    }
+  }
+}
+
+void ReferenceHost::TextToValue(THostServices *self, const char *text, int32_t kind,
+                                IvVariant *out) {
+  ReferenceHost &host = Of(self);
+  Trace("TextToValue " + std::to_string(kind), text);
+  if (out == nullptr) return;
+  host.lastValueText_ = text != nullptr ? text : "";
+  *out = IvVariant{};
+  if (kind == 1) {
+    out->type = IV_VAR_DOUBLE;
+    out->d = std::strtod(host.lastValueText_.c_str(), nullptr);
+  } else if (kind == 2) {
+    out->type = IV_VAR_INT;
+    out->i = std::strtoll(host.lastValueText_.c_str(), nullptr, 10);
+  } else {
+    out->type = IV_VAR_STRING;
+    out->s = host.lastValueText_.c_str();
+  }
+}
+
+void ReferenceHost::PrintText(THostServices *self, const char *text) {
+  ReferenceHost &host = Of(self);
+  Trace("PrintText", text);
+  if (host.options_.printOut.empty() || text == nullptr) return;
+  std::ofstream file(host.options_.printOut, std::ios::binary | std::ios::app);
+  file << text;
+}
+
+}  // namespace iv::host

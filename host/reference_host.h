@@ -1,0 +1,40 @@
+#pragma once
+// The reference host's services object: implements the five operations the plug-in calls and
+// traces each call on stdout, one UTF-8 line per call.
+#include <string>
+
+#include "host/options.h"
+#include "invoiceview/host_services.h"
+
+namespace iv::host {
+
+class ReferenceHost {
+ public:
+  explicit ReferenceHost(Options options);
+  ReferenceHost(const ReferenceHost &) = delete;
+  ReferenceHost &operator=(const ReferenceHost &) = delete;
+
+  THostServices *Services() { return &services_; }
+  // Starts a new ShowForm call: the key list is posted again at its first activation.
+  void BeginCall() { keysPosted_ = false; }
+
+ private:
+  static ReferenceHost &Of(THostServices *self);
+  static void ReportError(THostServices *self, const char *text);
+  static void LoadSkinImage(THostServices *self, IvControl *control, const char *name);
+  static void FormActivated(THostServices *self, IvForm *form);
+  static void TextToValue(THostServices *self, const char *text, int32_t kind, IvVariant *out);
+  static void PrintText(THostServices *self, const char *text);
+
+  void PostKeys(IvForm *form);
+
+  THostServices services_{};  // handed to the plug-in; Of() maps it back to this object
+  THostServicesVtbl vtbl_{};
+  Options options_;
+  std::string businessKey_;
+  std::string lastValueText_;  // keeps a string variant valid after TextToValue returns
+  bool keysPosted_ = false;
+  int snapshotCount_ = 0;
+};
+
+}  // namespace iv::host

@@ -1,0 +1,31 @@
+#pragma once
+// Files and paths of the kiosk folder. Names are byte strings as the kiosk stores them.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace iv {
+
+inline constexpr char kPathSeparator = '/';
+
+std::string CurrentDirectory();
+// The folder of the running executable (the host program), without a trailing separator.
+std::string ExecutableFolder();
+
+// a + separator + b, with exactly one separator between them.
+std::string JoinPath(std::string_view a, std::string_view b);
+// Names from configuration and templates may be written with '\'.
+std::string ToNativeSeparators(std::string_view name);
+
+bool FileExists(const std::string &path);
+std::optional<std::int64_t> FileSize(const std::string &path);
+// Modification time in nanoseconds since the epoch.
+std::optional<std::int64_t> ModificationTime(const std::string &path);
+
+// Kiosk folders copied from Windows may differ in letter case: when `path` does not exist,
+// each component is looked up without regard to ASCII case in its folder. Components from
+// the first one that cannot be found on are kept as given (a file about to be created).
+std::string ResolvePath(const std::string &path);
+
+}  // namespace iv

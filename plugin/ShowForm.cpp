@@ -1,0 +1,40 @@
+#include <exception>
+
+#include "config/UPubVar.h"
+#include "config/error_log.h"
+#include "platform/ui/application.h"
+#include "plugin/Invoice.h"
+
+namespace iv {
+namespace {
+
+void CopyData(const char *const *source, DataArray &target) {
+  for (int i = 0; i < kDataEntries; ++i) {
+    const char *entry = source != nullptr ? source[i] : nullptr;
+    target[i] = entry != nullptr ? entry : "";
+  }
+}
+
+void ShowInvoice(THostServices *host, const char *const *dataI, const char *const *dataO) {
+  HostServices = host;
+  Application::Instance().SetHandle(host != nullptr ? host->WindowHandle : 0);
+  CopyData(dataI, DataI);
+  CopyData(dataO, DataO);
+}
+
+}  // namespace
+}  // namespace iv
+
+// No exception may cross a C boundary: whatever escapes the steps is logged and the host
+// still gets 1.
+extern "C" IV_EXPORT int32_t IV_CALL ShowForm(THostServices *host, const char *const *dataI,
+                                              const char *const *dataO, int32_t /*reserved*/) {
+  try {
+    iv::ShowInvoice(host, dataI, dataO);
+  } catch (const std::exception &error) {
+    iv::WriteErrorLog(error.what());
+  } catch (...) {
+    iv::WriteErrorLog("ShowForm: unknown error");
+  }
+  return 1;
+}
