@@ -1,0 +1,59 @@
+/* A host written in plain C against the public header: calls ShowForm with NULL arrays,
+ * NULL entries and a services object whose operations it counts. Prints the results. */
+#include <stdio.h>
+#include <string.h>
+
+#include "invoiceview/host_services.h"
+
+static int g_calls;
+
+static void ReportError(THostServices *self, const char *text) {
+  (void)self;
+  printf("ReportError %s\n", text);
+  ++g_calls;
+}
+static void LoadSkinImage(THostServices *self, IvControl *control, const char *name) {
+  (void)self;
+  (void)control;
+  printf("LoadSkinImage %s\n", name);
+  ++g_calls;
+}
+static void FormActivated(THostServices *self, IvForm *form) {
+  (void)self;
+  (void)form;
+  ++g_calls;
+}
+static void TextToValue(THostServices *self, const char *text, int32_t kind, IvVariant *out) {
+  (void)self;
+  (void)text;
+  memset(out, 0, sizeof *out);
+  out->type = kind == 1 ? IV_VAR_DOUBLE : IV_VAR_INT;
+  ++g_calls;
+}
+static void PrintText(THostServices *self, const char *text) {
+  (void)self;
+  (void)text;
+  ++g_calls;
+}
+
+int main(void) {
+  THostServicesVtbl vtbl;
+  memset(&vtbl, 0, sizeof vtbl);
+  vtbl.ReportError = ReportError;
+  vtbl.LoadSkinImage = LoadSkinImage;
+  vtbl.FormActivated = FormActivated;
+  vtbl.TextToValue = TextToValue;
+  vtbl.PrintText = PrintText;
+  THostServices host;
+  memset(&host, 0, sizeof host);
+  host.vtbl = &vtbl;
+  host.BusinessKey = "SALE";
+
+  const char *dataI[65] = {0};
+  const char *dataO[65] = {0};
+  dataI[0] = "first";
+  dataO[64] = "last";
+  printf("ShowForm returned %d\n", (int)ShowForm(&host, dataI, dataO, 0));
+  printf("ShowForm returned %d\n", (int)ShowForm(&host, NULL, NULL, -1));
+  return 0;
+}

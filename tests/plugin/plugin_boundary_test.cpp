@@ -1,0 +1,97 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "tests/support/command.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using iv::test::CommandResult;
+using iv::test::CountLines;
+using iv::test::RunCommand;
+
+class KioskFolder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root_ = fs::temp_directory_path() /
+            ("iv-plugin-" + std::to_string(::getpid()) + "-" +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(root_);
+    fs::create_directories(root_ / "INI");
+  }
+  void TearDown() override { fs::remove_all(root_); }
+
+  std::string Host(const std::string &arguments) const {
+    return std::string(IV_KIOSK_HOST) + " --plugin " + IV_PLUGIN_PATH + " --kiosk " + root_.string() +
+           " --headless " + arguments;
+  }
+
+  fs::path root_;
+};
+
+TEST(PluginExports, OnlyShowFormIsExported) {
+  CommandResult nm = RunCommand(std::string("nm -D --defined-only ") + IV_PLUGIN_PATH);
+  ASSERT_EQ(nm.status, 0) << nm.output;
+  std::set<std::string> symbols;
+  std::istringstream lines(nm.output);
+  std::string line;
+  while (std::getline(lines, line)) {
+    std::istringstream fields(line);
+    std::string address, type, name;
+    if (fields >> address >> type >> name) symbols.insert(name);
+  }
+  EXPECT_EQ(symbols, std::set<std::string>{"ShowForm"});
+}
+
+TEST(PluginCHost, CallsThroughThePublicHeaderWithNullArraysAndEntries) {
+  CommandResult run = RunCommand(std::string("cd ") + fs::temp_directory_path().string() + " && " +
+                          IV_C_TEST_HOST);
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_EQ(CountLines(run.output, "ShowForm returned 1"), 2) << run.output;
+}
+
+TEST_F(KioskFolder, EveryCallReturnsOne) {
+  CommandResult run = RunCommand(Host("--calls 2"));
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_EQ(CountLines(run.output, "ShowForm returned 1"), 2) << run.output;
+}
+
+TEST_F(KioskFolder, DataFilesInGbkAndUtf8WithByteOrderMarkAreAccepted) {
+  {
+    std::ofstream gbk(root_ / "gbk.txt", std::ios::binary);
+    gbk << "# comment\r\nI0=\xC9\xCC\xC6\xB7\r\nO64=x=y\r\nI65=ignored\n";
+    std::ofstream utf8(root_ / "utf8.txt", std::ios::binary);
+    utf8 << "\xEF\xBB\xBFI1=\xE5\x95\x86\xE5\x93\x81\nO0=\n";
+  }
+  for (const char *file : {"gbk.txt", "utf8.txt"}) {
+    CommandResult run = RunCommand(Host("--data " + (root_ / file).string()));
+    EXPECT_EQ(run.status, 0) << file << run.output;
+    EXPECT_EQ(CountLines(run.output, "ShowForm returned 1"), 1) << file << run.output;
+  }
+}
+
+TEST_F(KioskFolder, UsageErrorsAndMissingPluginAreReported) {
+  EXPECT_EQ(RunCommand(Host("--calls")).status, 2);
+  EXPECT_EQ(RunCommand(Host("--calls two")).status, 2);
+  EXPECT_EQ(RunCommand(Host("--keys Up,Sideways")).status, 2);
+  EXPECT_EQ(RunCommand(Host("--frobnicate 1")).status, 2);
+  CommandResult missing = RunCommand(std::string(IV_KIOSK_HOST) + " --plugin /nonexistent/lib.so --headless");
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_THAT(missing.output, ::testing::HasSubstr("cannot load plug-in"));
+  CommandResult noData = RunCommand(Host("--data /nonexistent/data.txt"));
+  EXPECT_EQ(noData.status, 1);
+}
+
+TEST_F(KioskFolder, ZeroCallsLoadsThePluginAndCallsNothing) {
+  CommandResult run = RunCommand(Host("--calls 0"));
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(CountLines(run.output, "ShowForm returned 1"), 0);
+}
+
+}  // namespace
