@@ -39,6 +39,10 @@ int main(int argc, char **argv) {
     return 2;
   }
   iv::host::Options options = *parsed;
+  if (options.help) {
+    std::fputs(iv::host::kUsage, stdout);
+    return 0;
+  }
   const std::string start = iv::CurrentDirectory();
   options.plugin = options.plugin.empty() ? DefaultPlugin() : Absolute(options.plugin, start);
   for (std::string *path : {&options.dataFile, &options.skins, &options.printOut, &options.snapshotDir})

@@ -37,8 +37,8 @@ std::optional<Options> ParseOptions(int argc, char **argv, std::string &error) {
       {"--snapshot-dir", &options.snapshotDir}};
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
-    if (arg == "--headless") {
-      options.headless = true;
+    if (arg == "--headless" || arg == "--help") {
+      (arg == "--help" ? options.help : options.headless) = true;
       continue;
     }
     if (i + 1 >= argc) {

@@ -14,6 +14,7 @@ struct Options {
   std::string printOut;
   std::string snapshotDir;
   bool headless = false;
+  bool help = false;
   std::vector<std::string> keys;
   int calls = 1;
 };
