@@ -1,12 +1,14 @@
 #include "platform/fs/paths.h"
 
 #include <dirent.h>
-#include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <vector>
+
+#include "platform/text/dbcs.h"
 
 namespace iv {
 
@@ -66,13 +68,14 @@ bool Exists(const std::string &path) {
   return lstat(path.c_str(), &st) == 0;
 }
 
-// The entry of `folder` whose name equals `name` without regard to ASCII case.
+// The entry of `folder` whose name equals `name` without regard to ASCII case. Names are GBK:
+// a trail byte that looks like a letter belongs to a Chinese character and must match exactly.
 std::optional<std::string> FindEntry(const std::string &folder, const std::string &name) {
   DIR *dir = opendir(folder.empty() ? "." : folder.c_str());
   if (dir == nullptr) return std::nullopt;
   std::optional<std::string> found;
   while (dirent *entry = readdir(dir)) {
-    if (strcasecmp(entry->d_name, name.c_str()) == 0) {
+    if (SameTextGbk(entry->d_name, name)) {
       found = entry->d_name;
       break;
     }

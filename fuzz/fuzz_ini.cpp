@@ -1,0 +1,29 @@
+// Settings files of any bytes: reading them never fails, overruns or hangs.
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+#include "platform/ini/ini_file.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+  static const std::string path = "/tmp/fuzz_ini_" + std::to_string(getpid()) + ".ini";
+  const std::string_view bytes(reinterpret_cast<const char *>(data), size);
+  std::ofstream(path, std::ios::binary | std::ios::trunc)
+      .write(bytes.data(), static_cast<std::streamsize>(size));
+
+  const iv::IniFile ini(path);
+  // Names from the input itself reach sections and keys that exist in it.
+  const std::string_view name = bytes.substr(0, std::min<std::size_t>(size, 12));
+  for (std::string_view section : {std::string_view("s"), name}) {
+    ini.ReadString(section, "k", "default");
+    ini.ReadString(section, name, "");
+    ini.ReadInteger(section, "0", -1);
+    ini.ReadNumberedList(section);
+  }
+  return 0;
+}

@@ -1,0 +1,105 @@
+#include "platform/ini/ini_file.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "platform/fs/paths.h"
+#include "platform/text/dbcs.h"
+#include "platform/text/integers.h"
+
+namespace iv {
+namespace {
+
+constexpr bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// Names are compared folded and without surrounding blanks.
+std::string NameKey(std::string_view name) { return UpperCaseGbk(TrimBlanks(name)); }
+
+std::string_view StripQuotes(std::string_view value) {
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+    value.remove_prefix(1);
+    value.remove_suffix(1);
+  }
+  return value;
+}
+
+// Cuts at `limit` bytes without leaving half of a double-byte character behind.
+std::string_view CutToLength(std::string_view value, std::size_t limit) {
+  std::size_t end = 0;
+  while (end < value.size()) {
+    const std::size_t next = end + GbkCharSize(value, end);
+    if (next > limit) break;
+    end = next;
+  }
+  return value.substr(0, end);
+}
+
+std::string ReadWholeFile(const std::string &path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return {};
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace
+
+IniFile::IniFile(const std::string &path) { Parse(ReadWholeFile(ResolvePath(path))); }
+
+void IniFile::Parse(std::string_view content) {
+  Section *current = nullptr;  // null before the first section and inside a repeated one
+  std::size_t pos = 0;
+  while (pos < content.size()) {
+    std::size_t end = content.find_first_of("\r\n", pos);
+    if (end == std::string_view::npos) end = content.size();
+    const std::string_view line = TrimBlanks(content.substr(pos, end - pos));
+    pos = end + 1;
+
+    if (line.empty() || line.front() == ';') continue;
+    // A '[' line without its ']' is no section header; it may still be a key.
+    const std::size_t close = line.front() == '[' ? FindCharGbk(line, ']', 1) : std::string_view::npos;
+    if (close != std::string_view::npos) {
+      auto [it, added] = sections_.try_emplace(NameKey(line.substr(1, close - 1)));
+      current = added ? &it->second : nullptr;
+      continue;
+    }
+    const std::size_t equals = line.find('=');
+    if (current == nullptr || equals == std::string_view::npos) continue;
+    const std::string_view value = StripQuotes(TrimBlanks(line.substr(equals + 1)));
+    current->try_emplace(NameKey(line.substr(0, equals)), CutToLength(value, kMaxValueLength));
+  }
+}
+
+const std::string *IniFile::Find(std::string_view section, std::string_view key) const {
+  const auto s = sections_.find(NameKey(section));
+  if (s == sections_.end()) return nullptr;
+  const auto k = s->second.find(NameKey(key));
+  return k == s->second.end() ? nullptr : &k->second;
+}
+
+std::string IniFile::ReadString(std::string_view section, std::string_view key,
+                                std::string_view fallback) const {
+  const std::string *value = Find(section, key);
+  return value != nullptr ? *value : std::string(fallback);
+}
+
+std::int32_t IniFile::ReadInteger(std::string_view section, std::string_view key,
+                                  std::int32_t fallback) const {
+  const std::string *value = Find(section, key);
+  return value != nullptr ? StrToIntDef(*value, fallback) : fallback;
+}
+
+std::vector<std::string> IniFile::ReadNumberedList(std::string_view section) const {
+  std::vector<std::string> values;
+  for (;;) {
+    const std::string *value = Find(section, std::to_string(values.size()));
+    if (value == nullptr || value->empty()) return values;
+    values.push_back(*value);
+  }
+}
+
+}  // namespace iv

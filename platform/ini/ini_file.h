@@ -1,0 +1,37 @@
+#pragma once
+// Settings files in the private-profile format: "[section]" lines, "key=value" lines, ';'
+// comment lines. Names match without regard to ASCII case; the first of duplicate sections and
+// of duplicate keys wins. The file is read once, when the object is made.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace iv {
+
+class IniFile {
+ public:
+  // A missing or unreadable file reads as an empty one: every read gives its default.
+  explicit IniFile(const std::string &path);
+
+  // The value with blanks and one pair of matching surrounding quotes removed, at most
+  // kMaxValueLength bytes; `fallback` when the section or key is missing.
+  std::string ReadString(std::string_view section, std::string_view key, std::string_view fallback) const;
+  // A whole decimal number ("0x" reads hexadecimal); `fallback` when missing or not a number.
+  std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t fallback) const;
+  // The values of keys "0", "1", "2", ... up to the first missing or empty one.
+  std::vector<std::string> ReadNumberedList(std::string_view section) const;
+
+  static constexpr std::size_t kMaxValueLength = 2047;
+
+ private:
+  using Section = std::unordered_map<std::string, std::string>;  // folded key -> value
+
+  void Parse(std::string_view content);
+  const std::string *Find(std::string_view section, std::string_view key) const;
+
+  std::unordered_map<std::string, Section> sections_;  // by folded name
+};
+
+}  // namespace iv

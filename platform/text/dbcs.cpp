@@ -1,0 +1,43 @@
+#include "platform/text/dbcs.h"
+
+#include "platform/text/gbk.h"
+
+namespace iv {
+namespace {
+
+constexpr bool IsGbkTrailByte(unsigned char c) { return c >= 0x40 && c <= 0xFE && c != 0x7F; }
+
+constexpr char FoldAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - ('a' - 'A')) : c; }
+
+}  // namespace
+
+std::size_t GbkCharSize(std::string_view text, std::size_t pos) {
+  return IsGbkLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() &&
+                 IsGbkTrailByte(static_cast<unsigned char>(text[pos + 1]))
+             ? 2
+             : 1;
+}
+
+std::size_t FindCharGbk(std::string_view text, char c, std::size_t from) {
+  for (std::size_t i = from; i < text.size(); i += GbkCharSize(text, i))
+    if (text[i] == c) return i;
+  return std::string_view::npos;
+}
+
+std::string UpperCaseGbk(std::string_view text) {
+  std::string out(text);
+  for (std::size_t i = 0; i < out.size(); i += GbkCharSize(out, i)) out[i] = FoldAscii(out[i]);
+  return out;
+}
+
+int CompareTextGbk(std::string_view a, std::string_view b) {
+  // Folding leaves every character's byte count unchanged, so folded bytes compare faithfully.
+  const int order = UpperCaseGbk(a).compare(UpperCaseGbk(b));
+  return (order > 0) - (order < 0);
+}
+
+bool SameTextGbk(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && CompareTextGbk(a, b) == 0;
+}
+
+}  // namespace iv

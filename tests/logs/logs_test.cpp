@@ -1,0 +1,117 @@
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "config/error_log.h"
+#include "invoice/invoice_error_log.h"
+#include "platform/fs/paths.h"
+#include "tests/platform/temp_folder.h"
+
+namespace iv {
+namespace {
+
+const std::string kLibraryStamp = "\xB3\xF6\xB4\xED\xCA\xB1\xBC\xE4:";  // 出错时间: in GBK
+const std::string kInvoiceStamp = "\xCA\xB1\xBC\xE4:";                  // 时间:
+const std::string kRule(33, '-');
+const std::string kStamp = "<stamp>";
+
+// "YYYYMMDD--hh:nn:ss" with each field in its range.
+bool IsStamp(std::string_view stamp) {
+  static constexpr std::string_view kShape = "99999999--99:99:99";
+  if (stamp.size() != kShape.size()) return false;
+  for (std::size_t i = 0; i < kShape.size(); ++i)
+    if (kShape[i] == '9' ? stamp[i] < '0' || stamp[i] > '9' : stamp[i] != kShape[i]) return false;
+  const auto field = [&](std::size_t pos) { return (stamp[pos] - '0') * 10 + (stamp[pos + 1] - '0'); };
+  return field(4) >= 1 && field(4) <= 12 && field(6) >= 1 && field(6) <= 31 && field(10) < 24 &&
+         field(13) < 60 && field(16) < 60;
+}
+
+// Each test runs in a fresh kiosk folder as its current directory.
+class LogTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_EQ(chdir(folder_.Path().c_str()), 0); }
+  void TearDown() override { ASSERT_EQ(chdir(previous_.c_str()), 0); }
+
+  // The CR LF lines of `content`; every stamp line is checked and shown as kStamp.
+  static std::vector<std::string> Lines(std::string_view content, const std::string &stampPrefix) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = content.find("\r\n", start)) != std::string::npos; start = end + 2) {
+      std::string line(content.substr(start, end - start));
+      if (line.starts_with(stampPrefix) && IsStamp(std::string_view(line).substr(stampPrefix.size())))
+        line = kStamp;
+      lines.push_back(line);
+    }
+    EXPECT_EQ(start, content.size()) << "text after the last CR LF";
+    return lines;
+  }
+
+  std::string previous_ = CurrentDirectory();
+  testing::TempFolder folder_;
+};
+
+using LibraryLogTest = LogTest;
+using InvoiceLogTest = LogTest;
+
+TEST_F(LibraryLogTest, WithoutLogFolderNothingIsWrittenYetTheCallSucceeds) {
+  EXPECT_TRUE(WriteErrorLog("lost"));
+  EXPECT_TRUE(std::filesystem::is_empty(folder_.Path()));
+}
+
+TEST_F(LibraryLogTest, RecordsAreThreeLinesAppendedOneAfterAnother) {
+  std::filesystem::create_directory("Log");
+  EXPECT_TRUE(WriteErrorLog("first"));
+  EXPECT_TRUE(WriteErrorLog("two\r\nlines"));
+  EXPECT_TRUE(WriteErrorLog(""));
+  EXPECT_EQ(
+      Lines(folder_.Read("Log/ErrorLog.txt"), kLibraryStamp),
+      (std::vector<std::string>{kStamp, "first", kRule, kStamp, "two", "lines", kRule, kStamp, "", kRule}));
+}
+
+TEST_F(LibraryLogTest, StartsAfreshOnceTheFileReaches51200Bytes) {
+  const std::string shortByOne(51199, 'x');
+  folder_.Write("Log/ErrorLog.txt", shortByOne);
+  WriteErrorLog("appended");
+  const std::string appended = folder_.Read("Log/ErrorLog.txt");
+  ASSERT_TRUE(appended.starts_with(shortByOne));
+  EXPECT_EQ(Lines(appended.substr(shortByOne.size()), kLibraryStamp),
+            (std::vector<std::string>{kStamp, "appended", kRule}));
+
+  folder_.Write("Log/ErrorLog.txt", std::string(51200, 'x'));
+  WriteErrorLog("afresh");
+  EXPECT_EQ(Lines(folder_.Read("Log/ErrorLog.txt"), kLibraryStamp),
+            (std::vector<std::string>{kStamp, "afresh", kRule}));
+}
+
+TEST_F(LibraryLogTest, FindsALogFolderOfOtherLetterCase) {
+  std::filesystem::create_directory("LOG");
+  WriteErrorLog("m");
+  EXPECT_EQ(Lines(folder_.Read("LOG/ErrorLog.txt"), kLibraryStamp),
+            (std::vector<std::string>{kStamp, "m", kRule}));
+}
+
+TEST_F(InvoiceLogTest, WithoutErrorLogFolderTheEntryIsLostAndReportedSo) {
+  EXPECT_FALSE(LogInvoiceError("lost"));
+  EXPECT_TRUE(std::filesystem::is_empty(folder_.Path()));
+}
+
+TEST_F(InvoiceLogTest, EntriesAreThreeLinesAppendedWithoutLimit) {
+  const std::string large(60000, 'x');
+  folder_.Write("ErrorLog/Error.txt", large);
+  const std::string message = "a.ini,\xB2\xBB\xBF\xC9";  // GBK text goes out unchanged
+  EXPECT_TRUE(LogInvoiceError(message));
+  EXPECT_TRUE(LogInvoiceError("two\r\nlines"));
+  EXPECT_TRUE(LogInvoiceError(""));
+  const std::string content = folder_.Read("ErrorLog/Error.txt");
+  ASSERT_TRUE(content.starts_with(large));
+  EXPECT_EQ(
+      Lines(content.substr(large.size()), kInvoiceStamp),
+      (std::vector<std::string>{kStamp, message, kRule, kStamp, "two", "lines", kRule, kStamp, "", kRule}));
+}
+
+}  // namespace
+}  // namespace iv
