@@ -1,6 +1,7 @@
 #include <exception>
 
 #include "config/UPubVar.h"
+#include "config/UTSysCs.h"
 #include "config/error_log.h"
 #include "platform/ui/application.h"
 #include "plugin/Invoice.h"
@@ -18,6 +19,9 @@ void CopyData(const char *const *source, DataArray &target) {
 void ShowInvoice(THostServices *host, const char *const *dataI, const char *const *dataO) {
   HostServices = host;
   Application::Instance().SetHandle(host != nullptr ? host->WindowHandle : 0);
+  // Loading may ask the host's TextToValue, so the host is stored first. Once created, the
+  // parameters are kept for the life of the process and never reloaded.
+  if (SysCs == nullptr) SysCs = new TSysCs();
   CopyData(dataI, DataI);
   CopyData(dataO, DataO);
 }

@@ -1,0 +1,65 @@
+#include "config/xml_document.h"
+
+#include <libxml/parser.h>
+
+#include <climits>
+#include <fstream>
+#include <iterator>
+
+#include "config/xml_encoding.h"
+#include "config/xml_error.h"
+#include "platform/fs/paths.h"
+
+namespace iv {
+namespace {
+
+bool IsWhitespaceOnly(const xmlChar *text) {
+  if (text == nullptr) return true;
+  for (; *text != 0; ++text) {
+    if (*text != ' ' && *text != '\t' && *text != '\r' && *text != '\n') return false;
+  }
+  return true;
+}
+
+// The parser keeps blank text inside an element that holds nothing else; such text must not
+// count as a node either. Only elements are descended into: entity reference nodes share the
+// entity's content and the document type node holds declarations.
+void RemoveBlankText(xmlNode *parent) {
+  xmlNode *node = parent->children;
+  while (node != nullptr) {
+    xmlNode *next = node->next;
+    if (node->type == XML_TEXT_NODE && IsWhitespaceOnly(node->content)) {
+      xmlUnlinkNode(node);
+      xmlFreeNode(node);
+    } else if (node->type == XML_ELEMENT_NODE) {
+      RemoveBlankText(node);
+    }
+    node = next;
+  }
+}
+
+}  // namespace
+
+XmlDocPtr NewXmlDocument() { return XmlDocPtr(xmlNewDoc(BAD_CAST "1.0")); }
+
+XmlDocPtr ParseXml(std::string_view bytes, std::string_view undeclared) {
+  if (bytes.size() > static_cast<size_t>(INT_MAX)) throw XmlLoadError("document too large");
+  const std::string encoding = ParserEncoding(bytes, undeclared);
+  int options = XML_PARSE_NONET | XML_PARSE_NOBLANKS | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
+  if (!encoding.empty()) options |= XML_PARSE_IGNORE_ENC;
+  XmlDocPtr doc(xmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), nullptr,
+                              encoding.empty() ? nullptr : encoding.c_str(), options));
+  if (!doc) throw XmlLoadError("not a well-formed XML document");
+  RemoveBlankText(reinterpret_cast<xmlNode *>(doc.get()));
+  return doc;
+}
+
+XmlDocPtr ParseXmlFile(const std::string &path) {
+  std::ifstream file(ResolvePath(path), std::ios::binary);
+  if (!file) throw XmlLoadError("cannot open " + path);
+  const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  if (file.bad()) throw XmlLoadError("cannot read " + path);
+  return ParseXml(bytes, "");
+}
+
+}  // namespace iv
