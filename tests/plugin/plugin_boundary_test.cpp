@@ -88,6 +88,21 @@ TEST_F(KioskFolder, UsageErrorsAndMissingPluginAreReported) {
   EXPECT_EQ(noData.status, 1);
 }
 
+TEST_F(KioskFolder, SystemParametersAreReadOnceForManyCalls) {
+  fs::copy(fs::path(IV_SOURCE_DIR) / "examples/kiosk/INI", root_ / "INI",
+           fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+  CommandResult run = RunCommand(Host("--calls 3"));
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_EQ(CountLines(run.output, "ShowForm returned 1"), 3) << run.output;
+  // Sys.xml asks the host twice (a card serial number and a balance) when it is read.
+  EXPECT_THAT(run.output, ::testing::HasSubstr("TextToValue 2 "));
+  std::istringstream lines(run.output);
+  std::string line;
+  int conversions = 0;
+  while (std::getline(lines, line)) conversions += line.starts_with("TextToValue ");
+  EXPECT_EQ(conversions, 2) << run.output;
+}
+
 TEST_F(KioskFolder, ZeroCallsLoadsThePluginAndCallsNothing) {
   CommandResult run = RunCommand(Host("--calls 0"));
   EXPECT_EQ(run.status, 0);
