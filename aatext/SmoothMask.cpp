@@ -1,0 +1,192 @@
+#include "aatext/SmoothMask.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+#include <stdexcept>
+
+#include "aatext/SmoothFont.h"
+#include "platform/gfx/font_engine.h"
+
+namespace iv {
+
+namespace {
+
+// Round to nearest with halves to even (the default floating-point rounding mode).
+long double RoundHalfEven(long double value) { return std::nearbyint(value); }
+
+// Font dimensions from templates can be anything; the product must not overflow.
+std::int32_t ScaledDimension(std::int32_t value, int scale) {
+  const std::int64_t product = std::int64_t(value) * scale;
+  return std::int32_t(std::clamp<std::int64_t>(product, std::numeric_limits<std::int32_t>::min(),
+                                               std::numeric_limits<std::int32_t>::max()));
+}
+
+int RoundUpTo4(int value) { return (value + 3) & ~3; }
+
+// One mask byte from the s x s cell whose rows start at rows[0..s-1], column offset c.
+inline std::uint8_t ReduceCell(const std::uint8_t *const *rows, int c, int scale) {
+  switch (scale) {
+    case 4: {
+      unsigned sum = 0;
+      for (int r = 0; r < 4; ++r) sum += unsigned(rows[r][c]) + rows[r][c + 1] + rows[r][c + 2] + rows[r][c + 3];
+      return std::uint8_t(sum >> 4);
+    }
+    case 3: {
+      // Weights total 8: two opposite corners count half, truncated before adding.
+      const unsigned sum = unsigned(rows[0][c]) + rows[0][c + 1] + (unsigned(rows[0][c + 2]) >> 1) +
+                           rows[1][c] + rows[1][c + 1] + rows[1][c + 2] +
+                           (unsigned(rows[2][c]) >> 1) + rows[2][c + 1] + rows[2][c + 2];
+      return std::uint8_t(sum >> 3);
+    }
+    case 2:
+      return std::uint8_t((unsigned(rows[0][c]) + rows[0][c + 1] + rows[1][c] + rows[1][c + 1]) >> 2);
+    default:
+      return rows[0][c];
+  }
+}
+
+}  // namespace
+
+TSmoothMask::TSmoothMask(TSmoothFont *owner) : owner_(owner) {}
+
+TSmoothMask::~TSmoothMask() = default;
+
+void TSmoothMask::SetQuality(TTextQuality quality) {
+  quality_ = quality;
+  scale_ = ScaleOf(quality);
+}
+
+void TSmoothMask::Assign(const TSmoothMask &source) {
+  if (this == &source) return;
+  width_ = source.width_;
+  height_ = source.height_;
+  SetQuality(source.quality_);
+  gray_stride_ = source.gray_stride_;
+  mask_stride_ = source.mask_stride_;
+  buffer_ = source.buffer_;
+}
+
+TLogFont TSmoothMask::ScaledFont(long double &angle) const {
+  TLogFont font = owner_->GetCanvas()->Font().LogFont();
+  font.lfHeight = ScaledDimension(font.lfHeight, scale_);
+  font.lfWidth = ScaledDimension(font.lfWidth, scale_);
+  angle = font.lfEscapement * std::numbers::pi_v<long double> / 1800;
+  return font;
+}
+
+TSize TSmoothMask::Measure(std::string_view text) const {
+  TPoint offset;
+  TSize size;
+  MeasureWithOffset(text, offset, size);
+  return size;
+}
+
+void TSmoothMask::MeasureWithOffset(std::string_view text, TPoint &offset, TSize &size) const {
+  size = {0, 0};
+  if (owner_ == nullptr || owner_->GetCanvas() == nullptr) return;
+  long double angle = 0;
+  const TLogFont font = ScaledFont(angle);
+  const TSize scaled = FontEngine::Instance().TextExtent(font, text);
+  // Whole destination pixels, rounded up.
+  TSize box{(scaled.cx + scale_ - 1) / scale_, (scaled.cy + scale_ - 1) / scale_};
+  // Slanted glyphs reach beyond their advances: add 30 % of the average character width.
+  if (font.lfItalic && !text.empty())
+    box.cx += std::int32_t(RoundHalfEven((long double)box.cx / text.size() * 0.3L));
+  if (angle != 0)
+    RotatedExtent(box, angle, size, offset);
+  else
+    size = box;
+}
+
+void TSmoothMask::RotatedExtent(TSize box, long double angle, TSize &size, TPoint &offset) {
+  const long double s = std::sin(-angle), c = std::cos(-angle);
+  const long double hw = box.cx / 2.0L, hh = box.cy / 2.0L;
+  auto corner = [](long double x, long double y) {
+    return TPoint{std::int32_t(RoundHalfEven(x)), std::int32_t(RoundHalfEven(y))};
+  };
+  const TPoint corners[4] = {
+      corner(-hw * c + hh * s, -hw * s - hh * c),  // the text's top left
+      corner(hw * c + hh * s, hw * s - hh * c),
+      corner(-hw * c - hh * s, -hw * s + hh * c),
+      corner(hw * c - hh * s, hw * s + hh * c),
+  };
+  const auto [minX, maxX] = std::minmax({corners[0].X, corners[1].X, corners[2].X, corners[3].X});
+  const auto [minY, maxY] = std::minmax({corners[0].Y, corners[1].Y, corners[2].Y, corners[3].Y});
+  size = {maxX - minX, maxY - minY};
+  offset = {size.cx / 2 + corners[0].X, size.cy / 2 + corners[0].Y};
+}
+
+void TSmoothMask::RenderMask(std::string_view text) { RenderMaskAt(text, Measure(text), {0, 0}); }
+
+void TSmoothMask::RenderMaskAt(std::string_view text, TSize extent, TPoint origin) {
+  if (owner_ == nullptr || owner_->GetCanvas() == nullptr) return;
+  if (!gray_) gray_ = std::make_unique<Bitmap>(0, 0, PixelFormat::Indexed8);
+  extent = {std::max(extent.cx, 0), std::max(extent.cy, 0)};
+  width_ = extent.cx;
+  height_ = extent.cy;
+  gray_->Enlarge(width_ * scale_, height_ * scale_);
+
+  long double angle = 0;
+  const TLogFont font = ScaledFont(angle);
+  gray_->Fill(clBlack);
+  TPoint at{origin.X * scale_, origin.Y * scale_};
+  if (angle != 0) {
+    TPoint offset;
+    TSize size;
+    MeasureWithOffset(text, offset, size);
+    at.X += offset.X * scale_;
+    at.Y += offset.Y * scale_;
+  }
+  FontEngine::Instance().DrawText(*gray_, at.X, at.Y, font, text);
+  ReduceFrom(*gray_, extent);
+  gray_.reset();
+}
+
+void TSmoothMask::ReduceFrom(const Bitmap &gray, TSize extent) {
+  if (gray.Format() != PixelFormat::Indexed8 || gray.Width() < extent.cx * scale_ ||
+      gray.Height() < extent.cy * scale_ || extent.cx < 0 || extent.cy < 0)
+    throw std::invalid_argument("gray image smaller than the mask it reduces to");
+  width_ = extent.cx;
+  height_ = extent.cy;
+  gray_stride_ = RoundUpTo4(gray.Width());
+  mask_stride_ = RoundUpTo4(width_);
+  buffer_.resize(std::size_t(mask_stride_) * std::size_t(height_));
+
+  const std::uint8_t *rows[4] = {};
+  for (int j = 0; j < height_; ++j) {
+    for (int k = 0; k < scale_; ++k) rows[k] = gray.Row(j * scale_ + k);
+    std::uint8_t *out = buffer_.data() + std::size_t(height_ - 1 - j) * std::size_t(mask_stride_);
+    for (int i = 0; i < width_; ++i) out[i] = ReduceCell(rows, i * scale_, scale_);
+  }
+}
+
+void TSmoothMask::BlurMask(std::uint8_t strength) {
+  if (width_ <= 0 || height_ <= 0) return;
+  const std::vector<std::uint8_t> copy = buffer_;
+  const int amount = int(RoundHalfEven(std::min<int>(strength, 100) * 255 / 100.0L));
+  const auto at = [&](int row, int column) {
+    row = std::clamp(row, 0, height_ - 1);
+    column = std::clamp(column, 0, width_ - 1);
+    return int(copy[std::size_t(height_ - 1 - row) * std::size_t(mask_stride_) + std::size_t(column)]);
+  };
+  for (int r = 0; r < height_; ++r) {
+    std::uint8_t *row = buffer_.data() + std::size_t(height_ - 1 - r) * std::size_t(mask_stride_);
+    for (int c = 0; c < width_; ++c) {
+      int sum = 0;
+      for (int dr = -2; dr <= 2; ++dr)
+        for (int dc = -2; dc <= 2; ++dc) sum += at(r + dr, c + dc);
+      const int box = (sum + 12) / 25;  // nearest; a 25th is never exactly half
+      const int pixel = row[c];
+      row[c] = std::uint8_t(amount == 255 ? box : pixel + (((box - pixel) * amount) >> 8));
+    }
+  }
+}
+
+const std::uint8_t *TSmoothMask::MaskRow(int i) const {
+  if (i < 0 || i > height_ - 1) throw EInvalidLine();
+  return buffer_.data() + std::size_t(height_ - 1 - i) * std::size_t(mask_stride_);
+}
+
+}  // namespace iv

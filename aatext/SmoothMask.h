@@ -1,0 +1,73 @@
+#pragma once
+// Coverage mask of the last rendered text, one byte per destination pixel (0 no ink, 255 full
+// ink), rows stored bottom-up as the drawing platform keeps 8-bit images.
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <string_view>
+#include <vector>
+
+#include "aatext/TextQuality.h"
+#include "platform/gfx/bitmap.h"
+#include "platform/gfx/font.h"
+#include "platform/gfx/geometry.h"
+
+namespace iv {
+
+class TSmoothFont;
+
+class EInvalidLine : public std::runtime_error {
+ public:
+  EInvalidLine() : std::runtime_error("Invalid line!") {}
+};
+
+class TSmoothMask {
+ public:
+  explicit TSmoothMask(TSmoothFont *owner);
+  ~TSmoothMask();
+  TSmoothMask(const TSmoothMask &) = delete;
+  TSmoothMask &operator=(const TSmoothMask &) = delete;
+
+  void SetQuality(TTextQuality quality);
+  TTextQuality Quality() const { return quality_; }
+  int Scale() const { return scale_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  int MaskStride() const { return mask_stride_; }
+  int GrayStride() const { return gray_stride_; }
+  const std::vector<std::uint8_t> &Buffer() const { return buffer_; }
+  TSmoothFont *Owner() const { return owner_; }
+
+  // Copies size, quality, strides and coverage of another mask.
+  void Assign(const TSmoothMask &source);
+
+  TSize Measure(std::string_view text) const;
+  void MeasureWithOffset(std::string_view text, TPoint &offset, TSize &size) const;
+  // Bounding box of a w x h box turned by angle (radians), and where the turned box's origin
+  // (its first corner) lies inside it.
+  static void RotatedExtent(TSize box, long double angle, TSize &size, TPoint &offset);
+
+  void RenderMask(std::string_view text);
+  void RenderMaskAt(std::string_view text, TSize extent, TPoint origin);
+  // Reduces an 8-bit gray image (s times the extent, top-down) to the mask at this quality.
+  void ReduceFrom(const Bitmap &gray, TSize extent);
+  void BlurMask(std::uint8_t strength);
+
+  // The Width coverage bytes of row i counted from the top; EInvalidLine outside the mask.
+  const std::uint8_t *MaskRow(int i) const;
+
+ private:
+  TLogFont ScaledFont(long double &angle) const;
+
+  TSmoothFont *owner_;
+  TTextQuality quality_ = tqNormal;
+  int scale_ = ScaleOf(tqNormal);
+  int width_ = 0;
+  int height_ = 0;
+  int mask_stride_ = 0;
+  int gray_stride_ = 0;
+  std::vector<std::uint8_t> buffer_;
+  std::unique_ptr<Bitmap> gray_;  // the working image, alive only during a render
+};
+
+}  // namespace iv

@@ -1,0 +1,30 @@
+#pragma once
+// Finds font files through fontconfig, with the kiosk's Windows family aliases loaded.
+#include <string>
+
+namespace iv {
+
+struct FaceLocation {
+  std::string file;
+  int index = 0;
+  friend bool operator==(const FaceLocation &, const FaceLocation &) = default;
+};
+
+class FontMatcher {
+ public:
+  FontMatcher();
+  ~FontMatcher();
+  FontMatcher(const FontMatcher &) = delete;
+  FontMatcher &operator=(const FontMatcher &) = delete;
+
+  // Best face for a family name in UTF-8 (empty: the default face); empty file when none.
+  FaceLocation Match(const std::string &familyUtf8, bool bold, bool italic);
+  // Best face for Simplified Chinese, for characters the chosen face lacks.
+  FaceLocation MatchChinese(bool bold, bool italic);
+
+ private:
+  FaceLocation MatchPattern(void *pattern, bool bold, bool italic);
+  void *config_;
+};
+
+}  // namespace iv
