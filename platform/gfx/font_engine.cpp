@@ -93,6 +93,7 @@ struct FontEngine::Impl {
   std::map<std::tuple<std::string, bool, bool>, std::pair<Face *, Face *>> families;
   std::map<std::tuple<FT_Face, FT_F26Dot6, FT_F26Dot6>, FT_Size> sizes;
   std::unordered_map<GlyphKey, Glyph, GlyphKeyHash> glyphs;
+  std::size_t rasterised = 0;
 
   Impl() {
     if (FT_Init_FreeType(&library) != 0) throw std::runtime_error("FreeType cannot start");
@@ -202,6 +203,7 @@ struct FontEngine::Impl {
     if (glyphs.size() >= kMaxCachedGlyphs) glyphs.clear();
 
     Glyph glyph;
+    ++rasterised;
     Activate(face->face, setup.emX, setup.emY);
     FT_GlyphSlot slot = face->face->glyph;
     if (FT_Load_Glyph(face->face, index, kLoadFlags) == 0) {
@@ -361,5 +363,7 @@ bool FontEngine::HasGlyph(const TLogFont &font, char32_t codePoint) {
   if (FT_Get_Char_Index(setup.primary->face, codePoint) != 0) return true;
   return setup.fallback != nullptr && FT_Get_Char_Index(setup.fallback->face, codePoint) != 0;
 }
+
+std::size_t FontEngine::RasterisedGlyphs() const { return impl_->rasterised; }
 
 }  // namespace iv

@@ -41,6 +41,9 @@ class FontEngine {
   std::string FaceFile(const TLogFont &font);
   bool HasGlyph(const TLogFont &font, char32_t codePoint);
 
+  // How many glyphs have been rasterised so far; a cached glyph is never rasterised again.
+  std::size_t RasterisedGlyphs() const;
+
  private:
   FontEngine();
   struct Impl;

@@ -66,6 +66,16 @@ TEST_F(SmoothFontTest, MeasuresTheScaledFontRoundedUpToWholePixels) {
   EXPECT_EQ(font_.TextWidth("x"), (EngineExtent("x", 4).cx + 3) / 4);
 }
 
+TEST_F(SmoothFontTest, DrawingTheSameTextAgainRasterisesNoGlyph) {
+  for (TTextQuality quality : kLevels) {
+    font_.SetQuality(quality);
+    font_.TextOut(4, 4, text_);
+    const std::size_t rasterised = FontEngine::Instance().RasterisedGlyphs();
+    font_.TextOut(40, 30, text_);
+    EXPECT_EQ(FontEngine::Instance().RasterisedGlyphs(), rasterised) << int(quality);
+  }
+}
+
 TEST_F(SmoothFontTest, ItalicWidensByThirtyPercentOfTheAverageCharacter) {
   canvas_.Font().SetStyle({fsItalic});
   for (TTextQuality quality : kLevels) {
