@@ -1,0 +1,110 @@
+// Data fields: reading them, binding them to the cells, and filling the cell tables.
+#include "invoice/field_text.h"
+#include "invoice/uInvoice.h"
+#include "platform/text/dbcs.h"
+#include "platform/text/trim.h"
+
+namespace iv {
+namespace {
+
+void FillTable(std::vector<TCellRecord> &table, const std::vector<std::string> &values) {
+  if (values.empty()) return;
+  table.resize(values.size());
+  for (std::size_t i = 0; i < values.size(); ++i) table[i].value = values[i].substr(0, kMaxCellBytes);
+}
+
+void RecordColumnLayout(TCellRecord &column, std::int32_t x, const std::string &widthText) {
+  column.x = x;
+  column.width = DigitsValue(widthText);
+  column.alignmentMark = widthText.front();
+}
+
+// The value of `cell` when the table has it.
+const std::string *CellValue(const std::vector<TCellRecord> &table, std::int64_t cell) {
+  if (cell < 0 || cell >= static_cast<std::int64_t>(table.size())) return nullptr;
+  return &table[static_cast<std::size_t>(cell)].value;
+}
+
+}  // namespace
+
+void TInvoice::SetInvoiceData(const std::vector<std::string> &head, const std::vector<std::string> &detail,
+                              const std::vector<std::string> &tail, std::int32_t showAlways) {
+  if (head.empty() && detail.empty() && tail.empty() && showAlways == 0) {
+    no_data_ = true;
+    return;
+  }
+  no_data_ = false;
+  FillTable(head_, head);
+  FillTable(detail_, detail);
+  FillTable(tail_, tail);
+  data_given_ = true;
+}
+
+int TInvoice::ExecuteDataField(std::string &element) {
+  bool closed = false;
+  char c;
+  while (!closed && reader_->Read(c)) {
+    element += c;
+    closed = !reader_->InDoubleByte() && (c == '[' || c == '}');
+  }
+  if (!closed) return kFormatError;
+  if (element.front() == '{' && element.back() == '}') {
+    element.replace(element.size() - 1, 1, "^[");
+    element.replace(0, 1, "^[");
+  }
+  CutAtSeparator('(', element);  // the label only names the field for the template's reader
+  const std::string indexText = CutAtSeparator(',', element);
+  const std::string widthText = CutAtSeparator('^', element);
+  if (indexText.empty() || widthText.empty()) return kFormatError;
+
+  const std::string value = BindField(indexText, widthText);
+  line_text_ += value;
+  if (!line_lock_) {
+    DrawText(pen_x_, pen_y_, value);
+    PlaceAfterLineText();
+  }
+  return 0;
+}
+
+std::string TInvoice::BindField(const std::string &indexText, const std::string &widthText) {
+  const std::int32_t index = DigitsValue(indexText);
+  SetFontColor(field_color_);
+
+  std::string value;
+  const std::vector<TCellRecord> *ownTable = section_ == TInvoiceSection::Head   ? &head_
+                                             : section_ == TInvoiceSection::Tail ? &tail_
+                                                                                 : nullptr;
+  if (ownTable != nullptr)
+    if (const std::string *cell = CellValue(*ownTable, index)) value = Trim(*cell);
+
+  const std::string upperIndex = UpperCaseGbk(indexText);
+  if (upperIndex.find("PAGES") != std::string::npos) {
+    value = std::to_string(page_count_);
+  } else if (upperIndex.find("PAGE") != std::string::npos) {
+    value = std::to_string(current_page_);
+  }
+
+  if (section_ == TInvoiceSection::Detail && !detail_.empty()) {
+    const std::int32_t k = field_counter_;
+    if (detail_column_count_ == 0) {
+      if (static_cast<std::size_t>(k) < detail_.size()) {
+        TCellRecord &column = detail_[static_cast<std::size_t>(k)];
+        RecordColumnLayout(column, pen_x_, widthText);
+        column.y = pen_y_;
+        if (const std::string *cell = CellValue(detail_, k + first_cell_)) value = *cell;
+        ++field_counter_;
+      }
+    } else if (k < detail_column_count_) {
+      if (column_table_.size() <= static_cast<std::size_t>(k)) column_table_.resize(static_cast<std::size_t>(k) + 1);
+      TCellRecord &column = column_table_[static_cast<std::size_t>(k)];
+      RecordColumnLayout(column, pen_x_, widthText);
+      column.dataIndex = index;
+      if (const std::string *cell = CellValue(detail_, std::int64_t{index} + first_cell_)) value = *cell;
+      ++field_counter_;
+    }
+  }
+
+  return AlignToWidth(value, DigitsValue(widthText), widthText.front() == '-' ? "-" : " ", ' ');
+}
+
+}  // namespace iv

@@ -1,0 +1,83 @@
+// The paint of the control: the invoice interpreted from its template, or the no-data screen.
+#include "invoice/invoice_error_log.h"
+#include "invoice/jpeg_file.h"
+#include "invoice/uInvoice.h"
+#include "platform/fs/paths.h"
+#include "platform/text/gbk.h"
+
+namespace iv {
+
+void TInvoice::Paint() {
+  Label::Paint();  // makes the control's font the canvas font
+  line_lock_ = false;
+  if (!data_given_ || no_data_) {
+    PaintNoDataScreen();
+  } else {
+    PaintInvoice();
+  }
+  reader_.reset();
+}
+
+void TInvoice::PaintInvoice() {
+  if (current_page_ == 0) current_page_ = 1;
+  first_cell_ = FirstCellOfPage();
+  pen_x_ = left_margin_;
+  pen_y_ = up_dist_;
+  field_counter_ = 0;
+  static_pieces_.clear();
+  Canvas &canvas = GetCanvas();
+  text_color_ = field_color_ = canvas.Font().Color();
+  canvas.Brush().Style = bsClear;
+  // Every paint starts on an empty line, whatever the previous one left unfinished.
+  line_text_.clear();
+
+  const std::string path = ResolvePath(template_path_);
+  if (!FileExists(path)) {
+    LogProblem(Gbk(u8"发票文件:") + template_path_ + Gbk(u8" 不存在！"));
+    return;
+  }
+  reader_ = std::make_unique<TemplateReader>(path);
+  if (!reader_->Opened() || FindInvoice(invoice_name_) != 0) {
+    LogProblem(Gbk(u8"发票:") + invoice_name_ + Gbk(u8" 不存在！"));
+    return;
+  }
+  field_counter_ = 0;
+  std::string element;
+  while (!reader_->AtEnd()) {
+    ReadPlainText();
+    const int result = ExecuteMarkup(element);
+    if (result == kInvoiceEnd) break;
+    if (result == kDetailEnd && !detail_.empty()) DrawFurtherDetailRows();
+    if (result == kFormatError) LogProblem(template_path_ + Gbk(u8",文件格式错误:") + element);
+    if (result == kUnknownCommand) LogProblem(template_path_ + Gbk(u8",不可识别的命令:") + element);
+  }
+}
+
+void TInvoice::PaintNoDataScreen() {
+  if (FileExists(ResolvePath(picture_path_))) {
+    LoadAndDrawPicture(ResolvePath(picture_path_));
+  } else if (const std::string path = ResolvePath(template_path_); FileExists(path)) {
+    reader_ = std::make_unique<TemplateReader>(path);
+    if (reader_->Opened() && FindInvoice(invoice_name_) == 0 && ScanNullDataInfo() == 0 &&
+        FileExists(ResolvePath(picture_path_)))
+      LoadAndDrawPicture(ResolvePath(picture_path_));
+  }
+  Canvas &canvas = GetCanvas();
+  canvas.Font() = font_of_info_;
+  DrawText(x_of_info_, y_of_info_, info_);
+}
+
+void TInvoice::LogProblem(const std::string &message) {
+  LogInvoiceError(message);
+  if (problem_observer_) problem_observer_(message);
+}
+
+void TInvoice::LoadAndDrawPicture(const std::string &path) {
+  std::optional<Bitmap> image = ReadJpegFile(path);
+  if (!image) return;
+  if (!picture_) picture_ = std::make_unique<Bitmap>();
+  *picture_ = std::move(*image);
+  GetCanvas().Draw(0, 0, *picture_);
+}
+
+}  // namespace iv

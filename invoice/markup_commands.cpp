@@ -1,0 +1,169 @@
+// Tags: reading one markup element and running the command it names.
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "invoice/field_text.h"
+#include "invoice/int32_range.h"
+#include "invoice/jpeg_file.h"
+#include "invoice/uInvoice.h"
+#include "platform/fs/paths.h"
+#include "platform/text/dbcs.h"
+#include "platform/text/trim.h"
+
+namespace iv {
+namespace {
+
+// current directory + "\" + name, with the name's separators made native.
+std::string KioskFile(const std::string &name) {
+  return ResolvePath(JoinPath(CurrentDirectory(), ToNativeSeparators(name)));
+}
+
+TRect ClampedRect(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom) {
+  return {ClampToInt32(left), ClampToInt32(top), ClampToInt32(right), ClampToInt32(bottom)};
+}
+
+}  // namespace
+
+int TInvoice::ExecuteMarkup(std::string &element) {
+  element.assign(1, opener_);
+  char c;
+  if (opener_ == '^') {
+    if (!reader_->Read(c)) return kFormatError;
+    element += c;
+  }
+  if (element == "^[" || element == "{") return ExecuteDataField(element);
+
+  bool closed = false;
+  while (!closed && reader_->Read(c)) {
+    element += c;
+    closed = !reader_->InDoubleByte() && (c == '>' || c == ']');
+  }
+  if (closed && element.front() == '<' && element.back() == '>') {
+    element.replace(element.size() - 1, 1, "^]");
+    element.replace(0, 1, "^]");
+  }
+  const std::size_t paren = element.find('(');
+  if (!closed || !element.starts_with("^]") || paren == std::string::npos) {
+    element.assign(1, '(').append(std::to_string(pen_x_)).append(1, ',').append(std::to_string(pen_y_)).append(1, ')');
+    return kFormatError;
+  }
+  const std::string name = element.substr(2, paren - 2);
+  const int result = RunCommand(UpperCaseGbk(name), element.substr(paren + 1));
+  if (result == kUnknownCommand) element = name;
+  return result;
+}
+
+int TInvoice::RunCommand(const std::string &name, std::string arguments) {
+  const auto cut = [&arguments](char separator) { return CutAtSeparator(separator, arguments); };
+  Canvas &canvas = GetCanvas();
+
+  if (name == "SETFONT") {
+    if (line_lock_) return 0;
+    const std::string fontName = cut(',');
+    const std::string red = cut(',');
+    const std::string green = cut(',');
+    const std::string blue = cut(',');
+    const std::string size = cut(')');
+    TFont &font = canvas.Font();
+    saved_font_ = {font.Name(), font.Size(), font.Color()};
+    if (!fontName.empty()) font.SetName(fontName);
+    if (!red.empty()) {
+      field_color_ = ColorFromComponents(IntegerOr(red, 0), IntegerOr(green, 0), IntegerOr(blue, 0));
+      if (!size.empty()) font.SetSize(IntegerOr(size, font.Size()));
+    }
+  } else if (name == "RESTOREOLDFONT") {
+    TFont &font = canvas.Font();
+    font.SetName(saved_font_.name);
+    font.SetSize(saved_font_.size);
+    font.SetColor(saved_font_.color);
+  } else if (name == "PICTURE") {
+    const std::string file = cut(')');
+    if (!file.empty()) {
+      const std::string path = KioskFile(file);
+      if (FileExists(path)) LoadAndDrawPicture(path);
+    }
+  } else if (name == "FORCEPOSITION") {
+    const std::string x = cut(',');
+    const std::string y = cut(')');
+    if (!x.empty()) pen_x_ = IntegerOr(x, pen_x_);
+    if (!y.empty()) pen_y_ = IntegerOr(y, pen_y_);
+  } else if (name == "POSITION") {
+    // An offset that is not a number does not move the pen.
+    const std::string dx = cut(',');
+    const std::string dy = cut(')');
+    MovePen(dx.empty() ? 0 : IntegerOr(dx, 0), dy.empty() ? 0 : IntegerOr(dy, 0));
+  } else if (name == "CHARCOLOR" || name == "DATACOLOR") {
+    if (line_lock_) return 0;
+    const std::string red = cut(',');
+    const std::string green = cut(',');
+    const std::string blue = cut(')');
+    if (!red.empty())
+      (name == "CHARCOLOR" ? text_color_ : field_color_) =
+          ColorFromComponents(IntegerOr(red, 255), IntegerOr(green, 0), IntegerOr(blue, 0));
+  } else if (name == "LEFTDIST") {
+    left_margin_ = DigitsValue(cut(')'));
+  } else if (name == "FPT") {
+    section_ = TInvoiceSection::Head;
+  } else if (name == "FPMX") {
+    section_ = TInvoiceSection::Detail;
+    detail_column_count_ = DigitsValue(cut(')'));
+    // A fresh table; entries beyond those already claimed in this paint are made on demand.
+    if (detail_column_count_ > 0)
+      column_table_.assign(std::min<std::size_t>(detail_column_count_, field_counter_), TCellRecord{});
+  } else if (name == "FPW") {
+    section_ = TInvoiceSection::Tail;
+  } else if (name == "FPTEND") {
+    return kHeadEnd;
+  } else if (name == "FPMXEND") {
+    return kDetailEnd;
+  } else if (name == "FPWEND") {
+    return kTailEnd;
+  } else if (name == "END") {
+    return kInvoiceEnd;
+  } else if (name == "IMAGE") {
+    ShowImage(std::move(arguments));
+  } else if (name == "LINESPERPAGE") {
+    lines_per_page_ = DigitsValue(cut(')'));
+  } else if (name == "NULLDATAINFO") {
+    // Read only by the no-data screen.
+  } else if (name == "PAGELEFT") {
+    page_left_ = DigitsValue(cut(')'));
+  } else if (name == "LOCKEND") {
+    line_lock_ = false;
+  } else if (name == "LOCK") {
+    line_lock_ = true;
+  } else if (name == "QUALITY") {
+    static constexpr std::array<std::pair<std::string_view, TTextQuality>, 4> kLevels{
+        {{"NONE", tqNone}, {"NORMAL", tqNormal}, {"LOW", tqLow}, {"HIGH", tqHigh}}};
+    const std::string level = UpperCaseGbk(cut(')'));
+    for (const auto &[levelName, quality] : kLevels)
+      if (level == levelName) SetuQuality(quality);
+  } else {
+    return kUnknownCommand;
+  }
+  return kMarkupDone;
+}
+
+void TInvoice::ShowImage(std::string arguments) {
+  const std::string x = CutAtSeparator(',', arguments);
+  const std::string y = CutAtSeparator(',', arguments);
+  const std::string width = CutAtSeparator(',', arguments);
+  const std::string height = CutAtSeparator(',', arguments);
+  const std::string path = KioskFile(Trim(CutAtSeparator(')', arguments)));
+  if (!FileExists(path)) return;
+  std::optional<Bitmap> image = ReadJpegFile(path);
+  if (!image) return;
+  std::int64_t w = IntegerOr(width, 0);
+  std::int64_t h = IntegerOr(height, 0);
+  if (w == 0 || h == 0) {
+    w = image->Width();
+    h = image->Height();
+  }
+  const std::int64_t left = IntegerOr(x, 0);
+  const std::int64_t top = IntegerOr(y, 0);
+  GetCanvas().StretchDraw(ClampedRect(left, top, left + w, top + h), *image);
+}
+
+}  // namespace iv

@@ -1,0 +1,29 @@
+#include "invoice/template_reader.h"
+
+#include "platform/text/dbcs.h"
+#include "platform/text/gbk.h"
+
+namespace iv {
+
+TemplateReader::TemplateReader(const std::string &path) : file_(std::fopen(path.c_str(), "rb")) {}
+
+bool TemplateReader::Fill() {
+  if (!file_) return false;
+  length_ = std::fread(buffer_, 1, sizeof buffer_, file_.get());
+  position_ = 0;
+  return length_ > 0;
+}
+
+bool TemplateReader::AtEnd() { return position_ >= length_ && !Fill(); }
+
+bool TemplateReader::Read(char &c) {
+  if (AtEnd()) return false;
+  c = buffer_[position_++];
+  const char pair[2] = {previous_, c};
+  in_double_byte_ = after_lead_byte_ && GbkCharSize(std::string_view(pair, 2), 0) == 2;
+  after_lead_byte_ = !in_double_byte_ && IsGbkLeadByte(static_cast<unsigned char>(c));
+  previous_ = c;
+  return true;
+}
+
+}  // namespace iv

@@ -1,0 +1,48 @@
+// The text operations under the template language.
+#include "invoice/field_text.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/text/gbk.h"
+
+namespace iv {
+namespace {
+
+TEST(FieldText, CutAtSeparatorLeavesTheRest) {
+  std::string text = "a,b)x";
+  EXPECT_EQ(CutAtSeparator(',', text), "a");
+  EXPECT_EQ(text, "b)x");
+  EXPECT_EQ(CutAtSeparator(',', text), "");
+  EXPECT_EQ(text, "b)x") << "a missing separator leaves the text";
+  EXPECT_EQ(CutAtSeparator(')', text), "b");
+  EXPECT_EQ(text, "x");
+  // The trail byte of a double-byte character is never a separator.
+  std::string gbk = "\x81^x^y";
+  EXPECT_EQ(CutAtSeparator('^', gbk), "\x81^x");
+  EXPECT_EQ(gbk, "y");
+}
+
+TEST(FieldText, DigitsAreFilteredNeverNegative) {
+  EXPECT_EQ(KeepDigits("-12)"), "12");
+  EXPECT_EQ(KeepDigits("PAGE"), "0");
+  EXPECT_EQ(KeepDigits(" 1 2 "), "12");
+  EXPECT_EQ(DigitsValue("-3"), 3);
+  EXPECT_EQ(DigitsValue("x"), 0);
+  EXPECT_EQ(DigitsValue("99999999999999"), 2147483647);
+}
+
+TEST(FieldText, AlignToWidthCutsOrPadsBytes) {
+  EXPECT_EQ(AlignToWidth("123456", 3, " ", ' '), "123");
+  EXPECT_EQ(AlignToWidth("12", 5, " ", ' '), "   12");
+  EXPECT_EQ(AlignToWidth("12", 5, "-", '*'), "12***");
+  EXPECT_EQ(AlignToWidth("12", 0, "-", ' '), "");
+  EXPECT_EQ(AlignToWidth("12", -4, "-", ' '), "");
+  // A double-byte character may be cut after its first byte.
+  const std::string zhangSan = Gbk(u8"张三");
+  EXPECT_EQ(AlignToWidth(zhangSan, 3, " ", ' '), zhangSan.substr(0, 3));
+  // Widths beyond any control stay bounded.
+  EXPECT_EQ(AlignToWidth("x", 2147483647, "-", ' ').size(), 4096u);
+}
+
+}  // namespace
+}  // namespace iv

@@ -1,0 +1,13 @@
+#pragma once
+// Data files of invoice-render: one cell per line, GBK, or UTF-8 after a byte-order mark.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace iv {
+
+// The cells in GBK with their line ends (LF or CR LF) removed; nothing when the file cannot be
+// read. An empty path is an empty table.
+std::optional<std::vector<std::string>> ReadCellFile(const std::string &path);
+
+}  // namespace iv

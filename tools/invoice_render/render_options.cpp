@@ -1,0 +1,116 @@
+#include "tools/invoice_render/render_options.h"
+
+#include <charconv>
+#include <map>
+
+namespace iv {
+
+const char *const kRenderUsage =
+    "usage: invoice-render TEMPLATE NAME [--head FILE] [--detail FILE] [--tail FILE] [--show-always]\n"
+    "                      [--page N | --all-pages] [--lines-per-page N] [--quality high|normal|low|none]\n"
+    "                      [--up-dist N] [--left-dist N] [--size WxH] [--background FILE] [--out PREFIX]\n"
+    "                      [--trace] [--strict]\n";
+
+namespace {
+
+std::optional<int> ParseInt(const std::string &text) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+std::optional<TTextQuality> ParseQuality(const std::string &text) {
+  static const std::map<std::string, TTextQuality> kLevels{
+      {"high", tqHigh}, {"normal", tqNormal}, {"low", tqLow}, {"none", tqNone}};
+  const auto found = kLevels.find(text);
+  if (found == kLevels.end()) return std::nullopt;
+  return found->second;
+}
+
+bool ParseSize(const std::string &text, int &width, int &height) {
+  const std::size_t x = text.find('x');
+  if (x == std::string::npos) return false;
+  const std::optional<int> w = ParseInt(text.substr(0, x));
+  const std::optional<int> h = ParseInt(text.substr(x + 1));
+  if (!w || !h || *w <= 0 || *h <= 0) return false;
+  width = *w;
+  height = *h;
+  return true;
+}
+
+}  // namespace
+
+std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string> &arguments, std::string &error) {
+  RenderOptions options;
+  std::vector<std::string> positional;
+  bool pageGiven = false;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string &argument = arguments[i];
+    if (!argument.starts_with("--")) {
+      positional.push_back(argument);
+      continue;
+    }
+    if (argument == "--show-always") { options.showAlways = true; continue; }
+    if (argument == "--all-pages") { options.allPages = true; continue; }
+    if (argument == "--trace") { options.trace = true; continue; }
+    if (argument == "--strict") { options.strict = true; continue; }
+    if (i + 1 >= arguments.size()) {
+      error = argument + " needs a value";
+      return std::nullopt;
+    }
+    const std::string &value = arguments[++i];
+    bool valid = true;
+    if (argument == "--head") {
+      options.headFile = value;
+    } else if (argument == "--detail") {
+      options.detailFile = value;
+    } else if (argument == "--tail") {
+      options.tailFile = value;
+    } else if (argument == "--background") {
+      options.background = value;
+    } else if (argument == "--out") {
+      options.outPrefix = value;
+      valid = !value.empty();
+    } else if (argument == "--page") {
+      const std::optional<int> page = ParseInt(value);
+      valid = page && *page >= 1;
+      options.page = page.value_or(1);
+      pageGiven = true;
+    } else if (argument == "--lines-per-page") {
+      const std::optional<int> lines = ParseInt(value);
+      valid = lines && *lines >= 0;
+      options.linesPerPage = lines.value_or(0);
+    } else if (argument == "--up-dist" || argument == "--left-dist") {
+      const std::optional<int> distance = ParseInt(value);
+      valid = distance.has_value();
+      (argument == "--up-dist" ? options.upDist : options.leftDist) = distance.value_or(0);
+    } else if (argument == "--quality") {
+      const std::optional<TTextQuality> quality = ParseQuality(value);
+      valid = quality.has_value();
+      options.quality = quality.value_or(tqNormal);
+    } else if (argument == "--size") {
+      valid = ParseSize(value, options.width, options.height);
+    } else {
+      error = "unknown option " + argument;
+      return std::nullopt;
+    }
+    if (!valid) {
+      error = "invalid value for " + argument + ": " + value;
+      return std::nullopt;
+    }
+  }
+  if (positional.size() != 2) {
+    error = "TEMPLATE and NAME are required";
+    return std::nullopt;
+  }
+  if (pageGiven && options.allPages) {
+    error = "--page and --all-pages exclude each other";
+    return std::nullopt;
+  }
+  options.templatePath = positional[0];
+  options.invoiceName = positional[1];
+  return options;
+}
+
+}  // namespace iv

@@ -1,0 +1,37 @@
+#pragma once
+// The command line of invoice-render.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "aatext/TextQuality.h"
+
+namespace iv {
+
+struct RenderOptions {
+  std::string templatePath;
+  std::string invoiceName;
+  std::string headFile;
+  std::string detailFile;
+  std::string tailFile;
+  bool showAlways = false;
+  int page = 1;
+  bool allPages = false;
+  int linesPerPage = 8;
+  TTextQuality quality = tqNormal;
+  int upDist = 0;
+  int leftDist = 0;
+  int width = 808;
+  int height = 606;
+  std::string background;
+  std::string outPrefix = "invoice";
+  bool trace = false;
+  bool strict = false;
+};
+
+// The options, or nothing after writing the reason and the usage to `error`.
+std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string> &arguments, std::string &error);
+
+extern const char *const kRenderUsage;
+
+}  // namespace iv
