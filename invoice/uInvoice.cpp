@@ -63,11 +63,7 @@ void TInvoice::SetuLeftDist(int value) {
 void TInvoice::DrawText(std::int64_t x, std::int64_t y, std::string_view text) {
   const int left = ClampToInt32(x);
   const int top = ClampToInt32(y);
-  // Text placed millions of pixels off the canvas stays invisible wherever it is drawn out
-  // there; held at that distance, the renderer's edge arithmetic cannot overflow.
-  constexpr int kFarField = 1 << 24;
-  smooth_font_->TextOut(std::clamp(left, -kFarField, kFarField), std::clamp(top, -kFarField, kFarField), text, 100,
-                        0);
+  smooth_font_->TextOut(left, top, text, 100, 0);
   if (text_observer_) text_observer_(left, top, text, GetCanvas().Font());
 }
 

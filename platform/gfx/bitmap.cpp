@@ -98,14 +98,16 @@ void Bitmap::Fill(const TRect &rect, TColor color) {
 void Bitmap::Fill(TColor color) { Fill(Bounds(0, 0, width_, height_), color); }
 
 void Bitmap::CopyBlock(int x, int y, const Bitmap &source, const TRect &sourceRect) {
-  // Clip the source to its image, then the shifted rectangle to this image.
+  // Clip the source to its image, then the shifted rectangle to this image; the shift is
+  // taken in 64 bits so that positions near the 32-bit limits cannot wrap onto the image.
   TRect from = ClipTo(sourceRect, source.width_, source.height_);
-  const int dx = x - sourceRect.Left;
-  const int dy = y - sourceRect.Top;
-  const TRect to = ClipTo({from.Left + dx, from.Top + dy, from.Right + dx, from.Bottom + dy},
+  const std::int64_t dx = std::int64_t{x} - sourceRect.Left;
+  const std::int64_t dy = std::int64_t{y} - sourceRect.Top;
+  const TRect to = ClipTo({SaturatedEdge(from.Left + dx), SaturatedEdge(from.Top + dy),
+                           SaturatedEdge(from.Right + dx), SaturatedEdge(from.Bottom + dy)},
                           width_, height_);
   if (to.IsEmpty()) return;
-  from = {to.Left - dx, to.Top - dy, to.Right - dx, to.Bottom - dy};
+  from = {int(to.Left - dx), int(to.Top - dy), int(to.Right - dx), int(to.Bottom - dy)};
 
   if (source.format_ == format_ && (format_ == PixelFormat::Bgr24 || source.palette_ == palette_)) {
     const int bpp = BytesPerPixel();

@@ -1,5 +1,6 @@
 #pragma once
 // Points, sizes and rectangles in pixels, laid out as the drawing platform's own records.
+#include <algorithm>
 #include <cstdint>
 
 namespace iv {
@@ -29,8 +30,14 @@ struct TRect {
   friend bool operator==(const TRect &, const TRect &) = default;
 };
 
+// Edges that would pass the 32-bit limits stop at them, so a rectangle far off any image
+// stays far off it instead of wrapping around onto it.
+inline std::int32_t SaturatedEdge(std::int64_t edge) {
+  return std::int32_t(std::clamp<std::int64_t>(edge, INT32_MIN, INT32_MAX));
+}
+
 inline TRect Bounds(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height) {
-  return {left, top, left + width, top + height};
+  return {left, top, SaturatedEdge(std::int64_t{left} + width), SaturatedEdge(std::int64_t{top} + height)};
 }
 
 }  // namespace iv

@@ -1,6 +1,8 @@
 // Measuring and drawing real text: properties that hold for any font version.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <cmath>
 #include <filesystem>
 
@@ -74,6 +76,19 @@ TEST_F(SmoothFontTest, DrawingTheSameTextAgainRasterisesNoGlyph) {
     font_.TextOut(40, 30, text_);
     EXPECT_EQ(FontEngine::Instance().RasterisedGlyphs(), rasterised) << int(quality);
   }
+}
+
+TEST_F(SmoothFontTest, TextAtTheEdgesOfTheCoordinateRangeLeavesTheCanvasAlone) {
+  constexpr int kMax = std::numeric_limits<int>::max();
+  constexpr int kMin = std::numeric_limits<int>::min();
+  for (TBrushStyle style : {bsClear, bsSolid}) {
+    canvas_.Brush().Style = style;
+    font_.TextOut(kMax - 5, 10, text_);
+    font_.TextOut(10, kMax, text_);
+    font_.TextOut(kMin, kMin, text_);
+    font_.TextOut(kMin + 3, 10, text_);
+  }
+  EXPECT_TRUE(Ink().IsEmpty());
 }
 
 TEST_F(SmoothFontTest, ItalicWidensByThirtyPercentOfTheAverageCharacter) {
