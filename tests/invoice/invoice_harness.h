@@ -15,6 +15,7 @@
 #include "invoice/uInvoice.h"
 #include "platform/gfx/color.h"
 #include "platform/text/gbk.h"
+#include "platform/ui/form_font.h"
 #include "platform/ui/win_control.h"
 
 namespace iv::test {
@@ -71,14 +72,7 @@ class InvoiceTest : public ::testing::Test {
     std::filesystem::remove_all(folder_);
   }
 
-  static TFont ViewFormFont() {
-    TFont font;
-    font.SetCharset(DEFAULT_CHARSET);
-    font.SetColor(clWindowText);
-    font.SetHeight(-11);
-    font.SetName("MS Sans Serif");
-    return font;
-  }
+  static TFont ViewFormFont() { return DefaultFormFont(); }
 
   // Writes a template given in UTF-8 as a GBK file in the kiosk folder; returns its path.
   std::string WriteTemplate(const char8_t *utf8, const std::string &name = "invoice.txt") {

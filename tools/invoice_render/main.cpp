@@ -11,6 +11,7 @@
 #include "platform/gfx/picture.h"
 #include "platform/gfx/png_writer.h"
 #include "platform/text/gbk.h"
+#include "platform/ui/form_font.h"
 #include "platform/ui/win_control.h"
 #include "tools/invoice_render/cell_file.h"
 #include "tools/invoice_render/render_options.h"
@@ -29,15 +30,8 @@ int UsageError(const std::string &reason) {
   return kExitUsage;
 }
 
-// The font of the invoice view form, which its invoice control takes as its own.
-TFont ViewFormFont() {
-  TFont font;
-  font.SetCharset(DEFAULT_CHARSET);
-  font.SetColor(clWindowText);
-  font.SetHeight(-11);
-  font.SetName("MS Sans Serif");
-  return font;
-}
+// The invoice view form keeps the default form font, which its invoice control takes as its own.
+TFont ViewFormFont() { return DefaultFormFont(); }
 
 struct DrawnText {
   int x;
