@@ -28,7 +28,8 @@ class TSmoothFont {
   void SetQuality(TTextQuality quality) { mask_.SetQuality(quality); }
   TTextQuality Quality() const { return mask_.Quality(); }
 
-  // (x, y) is the top left of the text; alpha and blur are percentages (0..100).
+  // (x, y) is the top left of the text; alpha and blur are percentages (0..100). The mask then
+  // holds the part of the text that reaches the canvas; a text wholly off it draws nothing.
   void TextOut(int x, int y, std::string_view text, std::uint8_t alpha = 100,
                std::uint8_t blur = 0);
 
