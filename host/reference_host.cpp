@@ -24,10 +24,11 @@ void Trace(const std::string &what, const char *gbk) {
   std::fflush(stdout);
 }
 
-// Virtual-key codes and the return/print button centres of the invoice screen.
+// Virtual-key codes, and the centres of the invoice screen's return button (674, 448, 84 x 80)
+// and print button (573, 448, 89 x 80).
 constexpr int kVkTab = 9, kVkReturn = 13, kVkEscape = 27, kVkUp = 38, kVkDown = 40;
-constexpr int kReturnButtonX = 700, kReturnButtonY = 560;
-constexpr int kPrintButtonX = 560, kPrintButtonY = 560;
+constexpr int kReturnButtonX = 716, kReturnButtonY = 488;
+constexpr int kPrintButtonX = 617, kPrintButtonY = 488;
 
 }  // namespace
 
