@@ -95,33 +95,39 @@ TEST_F(SmoothFontTest, TextAtTheEdgesOfTheCoordinateRangeLeavesTheCanvasAlone) {
 TEST_F(SmoothFontTest, TextCutByTheCanvasEdgesShowsWhatTheWholeTextShows) {
   std::string longText;
   for (int i = 0; i < 6; ++i) longText += text_;
-  constexpr int kMargin = 300;
-  for (TTextQuality quality : kLevels) {
-    for (std::uint8_t blur : {0, 60}) {
-      for (TPoint at : {TPoint{-150, -7}, TPoint{250, 100}, TPoint{-40, 60}}) {
-        Bitmap whole(400 + 2 * kMargin, 120 + 2 * kMargin);
-        Canvas wholeCanvas(whole);
-        wholeCanvas.Brush().Color = clWhite;
-        wholeCanvas.FillRect({0, 0, whole.Width(), whole.Height()});
-        wholeCanvas.Brush().Style = bsClear;
-        wholeCanvas.Font() = canvas_.Font();
-        TSmoothFont wholeFont(&wholeCanvas);
-        wholeFont.SetQuality(quality);
-        wholeFont.TextOut(at.X + kMargin, at.Y + kMargin, longText, 100, blur);
+  constexpr int kMargin = 700;
+  for (int escapement : {0, 900, 450}) {
+    TLogFont record = canvas_.Font().LogFont();
+    record.lfEscapement = escapement;
+    canvas_.Font().SetLogFont(record);
+    for (TTextQuality quality : kLevels) {
+      for (std::uint8_t blur : {0, 60}) {
+        for (TPoint at : {TPoint{-150, -7}, TPoint{250, 100}, TPoint{-40, -300}}) {
+          Bitmap whole(400 + 2 * kMargin, 120 + 2 * kMargin);
+          Canvas wholeCanvas(whole);
+          wholeCanvas.Brush().Color = clWhite;
+          wholeCanvas.FillRect({0, 0, whole.Width(), whole.Height()});
+          wholeCanvas.Brush().Style = bsClear;
+          wholeCanvas.Font() = canvas_.Font();
+          TSmoothFont wholeFont(&wholeCanvas);
+          wholeFont.SetQuality(quality);
+          wholeFont.TextOut(at.X + kMargin, at.Y + kMargin, longText, 100, blur);
 
-        canvas_.Brush().Color = clWhite;
-        canvas_.Brush().Style = bsSolid;
-        canvas_.FillRect({0, 0, 400, 120});
-        canvas_.Brush().Style = bsClear;
-        font_.SetQuality(quality);
-        font_.TextOut(at.X, at.Y, longText, 100, blur);
-        EXPECT_LE(font_.Mask().Width(), 400 + 4);
-        EXPECT_LE(font_.Mask().Height(), 120 + 4);
-        int differences = 0;
-        for (int y = 0; y < 120; ++y)
-          for (int x = 0; x < 400; ++x)
-            differences += bitmap_.Pixel(x, y) != whole.Pixel(x + kMargin, y + kMargin);
-        EXPECT_EQ(differences, 0) << int(quality) << " blur " << int(blur) << " at " << at.X << "," << at.Y;
+          canvas_.Brush().Color = clWhite;
+          canvas_.Brush().Style = bsSolid;
+          canvas_.FillRect({0, 0, 400, 120});
+          canvas_.Brush().Style = bsClear;
+          font_.SetQuality(quality);
+          font_.TextOut(at.X, at.Y, longText, 100, blur);
+          EXPECT_LE(font_.Mask().Width(), 400 + 4);
+          EXPECT_LE(font_.Mask().Height(), 120 + 4);
+          int differences = 0;
+          for (int y = 0; y < 120; ++y)
+            for (int x = 0; x < 400; ++x)
+              differences += bitmap_.Pixel(x, y) != whole.Pixel(x + kMargin, y + kMargin);
+          EXPECT_EQ(differences, 0) << "escapement " << escapement << " quality " << int(quality)
+                                    << " blur " << int(blur) << " at " << at.X << "," << at.Y;
+        }
       }
     }
   }
