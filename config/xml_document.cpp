@@ -3,11 +3,10 @@
 #include <libxml/parser.h>
 
 #include <climits>
-#include <fstream>
-#include <iterator>
 
 #include "config/xml_encoding.h"
 #include "config/xml_error.h"
+#include "platform/fs/file_content.h"
 #include "platform/fs/paths.h"
 
 namespace iv {
@@ -55,11 +54,9 @@ XmlDocPtr ParseXml(std::string_view bytes, std::string_view undeclared) {
 }
 
 XmlDocPtr ParseXmlFile(const std::string &path) {
-  std::ifstream file(ResolvePath(path), std::ios::binary);
-  if (!file) throw XmlLoadError("cannot open " + path);
-  const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  if (file.bad()) throw XmlLoadError("cannot read " + path);
-  return ParseXml(bytes, "");
+  const std::optional<std::string> bytes = ReadFileContent(ResolvePath(path));
+  if (!bytes) throw XmlLoadError("cannot read " + path);
+  return ParseXml(*bytes, "");
 }
 
 }  // namespace iv

@@ -1,21 +1,17 @@
 #include "host/data_file.h"
 
-#include <fstream>
 #include <sstream>
 #include <stdexcept>
 
+#include "platform/fs/file_content.h"
 #include "platform/text/gbk.h"
 
 namespace iv::host {
 
 TransactionData ReadTransactionData(const std::string &path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) throw std::runtime_error("cannot read data file " + path);
-  std::stringstream buffer;
-  buffer << file.rdbuf();
-  std::string text = buffer.str();
-  static constexpr std::string_view kBom = "\xEF\xBB\xBF";
-  if (text.starts_with(kBom)) text = Utf8ToGbk(std::string_view(text).substr(kBom.size()));
+  const std::optional<std::string> bytes = ReadFileContent(path);
+  if (!bytes) throw std::runtime_error("cannot read data file " + path);
+  const std::string text = GbkFromTextFile(*bytes);
 
   TransactionData data;
   std::stringstream lines(text);

@@ -1,19 +1,15 @@
 #include "invoice/jpeg_file.h"
 
-#include <fstream>
-#include <iterator>
-#include <vector>
-
+#include "platform/fs/file_content.h"
 #include "platform/gfx/picture.h"
 
 namespace iv {
 
 std::optional<Bitmap> ReadJpegFile(const std::string &path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return std::nullopt;
-  const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  const std::optional<std::string> bytes = ReadFileContent(path);
+  if (!bytes) return std::nullopt;
   try {
-    return DecodeJpeg(bytes);
+    return DecodeJpeg({reinterpret_cast<const std::uint8_t *>(bytes->data()), bytes->size()});
   } catch (const std::exception &) {
     return std::nullopt;
   }

@@ -1,19 +1,13 @@
 #include "platform/gfx/picture.h"
 
-#include <cstdio>
-#include <fstream>
-#include <iterator>
-#include <vector>
+#include <optional>
+
+#include "platform/fs/file_content.h"
+#include "platform/text/dbcs.h"
 
 namespace iv {
 
 namespace {
-
-std::string LowerAscii(std::string text) {
-  for (char &c : text)
-    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-  return text;
-}
 
 // The extension as written, without its dot; empty when the file name has none.
 std::string ExtensionOf(const std::string &path) {
@@ -23,28 +17,22 @@ std::string ExtensionOf(const std::string &path) {
   return path.substr(dot + 1);
 }
 
-std::vector<std::uint8_t> ReadWholeFile(const std::string &path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) throw EInvalidGraphic("Cannot open file \"" + path + "\"");
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
 }  // namespace
 
 Bitmap LoadPicture(const std::string &path) {
   const std::string extension = ExtensionOf(path);
-  const std::string kind = LowerAscii(extension);
   Bitmap (*decode)(std::span<const std::uint8_t>) = nullptr;
-  if (kind == "jpg" || kind == "jpeg")
+  if (SameTextGbk(extension, "jpg") || SameTextGbk(extension, "jpeg"))
     decode = DecodeJpeg;
-  else if (kind == "png")
+  else if (SameTextGbk(extension, "png"))
     decode = DecodePng;
-  else if (kind == "bmp")
+  else if (SameTextGbk(extension, "bmp"))
     decode = DecodeBmp;
   else
     throw EInvalidGraphic("Unknown picture file extension (." + extension + ")");
-  const std::vector<std::uint8_t> data = ReadWholeFile(path);
-  return decode(data);
+  const std::optional<std::string> data = ReadFileContent(path);
+  if (!data) throw EInvalidGraphic("Cannot open file \"" + path + "\"");
+  return decode({reinterpret_cast<const std::uint8_t *>(data->data()), data->size()});
 }
 
 }  // namespace iv

@@ -14,6 +14,10 @@ std::u32string GbkToCodePoints(std::string_view gbk);
 // Characters GBK cannot hold become '?'; invalid UTF-8 bytes are dropped.
 std::string Utf8ToGbk(std::string_view utf8);
 
+// Text files handed to the tools are GBK, or UTF-8 when they start with a byte-order mark;
+// either way the text comes back in GBK.
+std::string GbkFromTextFile(std::string_view bytes);
+
 // The system's own messages live in the source as UTF-8 literals and go out in GBK.
 inline std::string Gbk(std::u8string_view literal) {
   return Utf8ToGbk({reinterpret_cast<const char *>(literal.data()), literal.size()});

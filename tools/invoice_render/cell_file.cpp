@@ -1,21 +1,15 @@
 #include "tools/invoice_render/cell_file.h"
 
-#include <fstream>
-#include <sstream>
-
+#include "platform/fs/file_content.h"
 #include "platform/text/gbk.h"
 
 namespace iv {
 
 std::optional<std::vector<std::string>> ReadCellFile(const std::string &path) {
   if (path.empty()) return std::vector<std::string>{};
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return std::nullopt;
-  std::stringstream content;
-  content << file.rdbuf();
-  std::string text = content.str();
-  const bool utf8 = text.starts_with("\xEF\xBB\xBF");
-  if (utf8) text.erase(0, 3);
+  const std::optional<std::string> bytes = ReadFileContent(path);
+  if (!bytes) return std::nullopt;
+  const std::string text = GbkFromTextFile(*bytes);
 
   std::vector<std::string> cells;
   std::size_t start = 0;
@@ -24,7 +18,7 @@ std::optional<std::vector<std::string>> ReadCellFile(const std::string &path) {
     if (end == std::string::npos) end = text.size();
     std::string line = text.substr(start, end - start);
     if (line.ends_with('\r')) line.pop_back();
-    cells.push_back(utf8 ? Utf8ToGbk(line) : line);
+    cells.push_back(line);
     start = end + 1;
   }
   return cells;
