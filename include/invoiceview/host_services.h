@@ -11,6 +11,16 @@
 extern "C" {
 #endif
 
+/* Every function pointer below uses the platform's standard calling convention for
+ * exported functions (__stdcall on 32-bit Windows). */
+#if defined(_WIN32)
+#define IV_EXPORT __declspec(dllexport)
+#define IV_CALL __stdcall
+#else
+#define IV_EXPORT __attribute__((visibility("default")))
+#define IV_CALL
+#endif
+
 typedef struct THostServices THostServices;
 typedef struct IvControl IvControl; /* an image control given to LoadSkinImage */
 typedef struct IvForm IvForm;       /* a form given to FormActivated */
@@ -32,13 +42,13 @@ typedef struct {
 
 typedef struct {
   void *slot0_2[3];
-  void (*ReportError)(THostServices *self, const char *text);                              /* 3  */
+  void (IV_CALL *ReportError)(THostServices *self, const char *text);                              /* 3  */
   void *slot4_6[3];
-  void (*LoadSkinImage)(THostServices *self, IvControl *control, const char *name);         /* 7  */
-  void (*FormActivated)(THostServices *self, IvForm *form);                                 /* 8  */
+  void (IV_CALL *LoadSkinImage)(THostServices *self, IvControl *control, const char *name);         /* 7  */
+  void (IV_CALL *FormActivated)(THostServices *self, IvForm *form);                                 /* 8  */
   void *slot9_33[25];
-  void (*TextToValue)(THostServices *self, const char *text, int32_t kind, IvVariant *out); /* 34 */
-  void (*PrintText)(THostServices *self, const char *text);                                 /* 35 */
+  void (IV_CALL *TextToValue)(THostServices *self, const char *text, int32_t kind, IvVariant *out); /* 34 */
+  void (IV_CALL *PrintText)(THostServices *self, const char *text);                                 /* 35 */
 } THostServicesVtbl;
 
 struct THostServices {
@@ -49,29 +59,21 @@ struct THostServices {
 };
 
 typedef struct {
-  int (*LoadPicture)(IvControl *, const char *path);
-  int (*SetPixels)(IvControl *, int w, int h, int stride, const unsigned char *bgr);
+  int (IV_CALL *LoadPicture)(IvControl *, const char *path);
+  int (IV_CALL *SetPixels)(IvControl *, int w, int h, int stride, const unsigned char *bgr);
 } IvControlOps;
 struct IvControl {
   const IvControlOps *ops;
 };
 
 typedef struct {
-  int (*PostKey)(IvForm *, int vk);
-  int (*PostClick)(IvForm *, int x, int y);
-  int (*PostSnapshot)(IvForm *, const char *png_path);
+  int (IV_CALL *PostKey)(IvForm *, int vk);
+  int (IV_CALL *PostClick)(IvForm *, int x, int y);
+  int (IV_CALL *PostSnapshot)(IvForm *, const char *png_path);
 } IvFormOps;
 struct IvForm {
   const IvFormOps *ops;
 };
-
-#if defined(_WIN32)
-#define IV_EXPORT __declspec(dllexport)
-#define IV_CALL __stdcall
-#else
-#define IV_EXPORT __attribute__((visibility("default")))
-#define IV_CALL
-#endif
 
 IV_EXPORT int32_t IV_CALL ShowForm(THostServices *host, const char *const *dataI,
                                    const char *const *dataO, int32_t reserved);

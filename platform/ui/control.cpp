@@ -1,5 +1,6 @@
 #include "platform/ui/control.h"
 
+#include "platform/ui/form.h"
 #include "platform/ui/win_control.h"
 
 namespace iv {
@@ -50,6 +51,55 @@ void Control::TakeParentFont() {
 
 void Control::Invalidate() {
   if (parent_ != nullptr) parent_->Invalidate();
+}
+
+Form *Control::ParentForm() {
+  Control *control = this;
+  while (control->parent_ != nullptr) control = control->parent_;
+  return dynamic_cast<Form *>(control);
+}
+
+bool Control::Focused() {
+  Form *form = ParentForm();
+  return form != nullptr && form->ActiveControl() == this;
+}
+
+void Control::SetFocus() {
+  if (Form *form = ParentForm()) form->SetActiveControl(this);
+}
+
+void Control::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  if (OnMouseDown) OnMouseDown(*this, button, shift, x, y);
+}
+
+void Control::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  if (OnMouseUp) OnMouseUp(*this, button, shift, x, y);
+}
+
+void Control::Click() {
+  if (OnClick) OnClick(*this);
+}
+
+void Control::MouseEnter(Control &control) {
+  if (&control == this && OnMouseEnter) OnMouseEnter(*this);
+  if (parent_ != nullptr) parent_->MouseEnter(control);
+}
+
+void Control::MouseLeave(Control &control) {
+  if (&control == this && OnMouseLeave) OnMouseLeave(*this);
+  if (parent_ != nullptr) parent_->MouseLeave(control);
+}
+
+void Control::KeyDown(std::uint16_t &key, TShiftState shift) {
+  if (OnKeyDown) OnKeyDown(*this, key, shift);
+}
+
+void Control::KeyUp(std::uint16_t &key, TShiftState shift) {
+  if (OnKeyUp) OnKeyUp(*this, key, shift);
+}
+
+void Control::KeyPress(char &key) {
+  if (OnKeyPress) OnKeyPress(*this, key);
 }
 
 }  // namespace iv

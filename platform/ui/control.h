@@ -2,12 +2,26 @@
 // The base of every control: a place on its parent, visibility and a font. Controls without a
 // window of their own (graphic controls) paint on their parent's canvas, in the parent's
 // coordinates, when the parent repaints.
+#include <cstdint>
+#include <functional>
+
+#include "platform/display/input_event.h"
 #include "platform/gfx/font.h"
 #include "platform/gfx/geometry.h"
 
 namespace iv {
 
+class Control;
+class Form;
 class WinControl;
+
+// Event slots a form's designer fills in; `sender` is the control that raises the event.
+using TNotifyEvent = std::function<void(Control &sender)>;
+using TMouseEvent = std::function<void(Control &sender, TMouseButton button, TShiftState shift, int x, int y)>;
+// A handler may set `key` to 0, so nothing after it sees the key.
+using TKeyEvent = std::function<void(Control &sender, std::uint16_t &key, TShiftState shift)>;
+// A handler may set `key` to the null character, so nothing after it sees the character.
+using TKeyPressEvent = std::function<void(Control &sender, char &key)>;
 
 class Control {
  public:
@@ -38,9 +52,47 @@ class Control {
   bool ParentFont() const { return parent_font_; }
   void SetParentFont(bool parentFont);
 
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled) { enabled_ = enabled; }
+  // A number the form's designer gives the control; the control itself never reads it.
+  std::intptr_t Tag() const { return tag_; }
+  void SetTag(std::intptr_t tag) { tag_ = tag; }
+
   // Asks for a repaint; it happens when the parent next updates.
   virtual void Invalidate();
   virtual void Paint() {}
+
+  // The form the control is placed on (itself for a form); nullptr when it is on none.
+  Form *ParentForm();
+  // Only controls that take keyboard input can hold the focus.
+  virtual bool CanFocus() const { return false; }
+  bool Focused();
+  // Makes the control its form's active control, which receives the keys the form does not
+  // keep for itself.
+  void SetFocus();
+
+  // Pointer and keyboard input, in the control's own coordinates. The defaults raise the
+  // matching events below; controls override them to react before or instead of the events.
+  virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+  // A press and a release on the same control.
+  virtual void Click();
+  // The pointer entered or left `control` (this one or one of its children); the default
+  // raises OnMouseEnter/OnMouseLeave for this control and passes the notification to the parent.
+  virtual void MouseEnter(Control &control);
+  virtual void MouseLeave(Control &control);
+  virtual void KeyDown(std::uint16_t &key, TShiftState shift);
+  virtual void KeyUp(std::uint16_t &key, TShiftState shift);
+  virtual void KeyPress(char &key);
+
+  TNotifyEvent OnClick;
+  TMouseEvent OnMouseDown;
+  TMouseEvent OnMouseUp;
+  TNotifyEvent OnMouseEnter;
+  TNotifyEvent OnMouseLeave;
+  TKeyEvent OnKeyDown;
+  TKeyEvent OnKeyUp;
+  TKeyPressEvent OnKeyPress;
 
  protected:
   // A font change repaints the control.
@@ -53,6 +105,8 @@ class Control {
   WinControl *parent_ = nullptr;
   TRect bounds_;
   bool visible_ = true;
+  bool enabled_ = true;
+  std::intptr_t tag_ = 0;
   bool parent_font_ = true;
   bool taking_parent_font_ = false;
   TFont font_;

@@ -52,6 +52,23 @@ void WinControl::FontChanged() {
 
 void WinControl::AddChild(Control *child) { children_.push_back(child); }
 
-void WinControl::RemoveChild(Control *child) { std::erase(children_, child); }
+void WinControl::RemoveChild(Control *child) {
+  std::erase(children_, child);
+  ControlRemoved(*child);
+}
+
+void WinControl::ControlRemoved(Control &control) {
+  if (Parent() != nullptr) Parent()->ControlRemoved(control);
+}
+
+Control *WinControl::ChildAt(int x, int y) const {
+  for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
+    Control *child = *it;
+    const TRect &r = child->BoundsRect();
+    if (child->Visible() && child->Enabled() && x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom)
+      return child;
+  }
+  return nullptr;
+}
 
 }  // namespace iv

@@ -28,6 +28,9 @@ class WinControl : public Control {
   void SetOnEraseBackground(std::function<void(Canvas &)> handler) { on_erase_background_ = std::move(handler); }
 
   const std::vector<Control *> &Children() const { return children_; }
+  // The topmost visible, enabled child whose bounds hold the point (in this control's
+  // coordinates); nullptr when there is none.
+  Control *ChildAt(int x, int y) const;
 
   // Invalidations raised while the control repaints are dropped: a paint never asks for itself.
   void Invalidate() override;
@@ -39,6 +42,8 @@ class WinControl : public Control {
 
  protected:
   void FontChanged() override;
+  // A control below this one leaves it; the default tells the parent.
+  virtual void ControlRemoved(Control &control);
 
  private:
   friend class Control;
