@@ -26,6 +26,25 @@ TRect ClipTo(const TRect &rect, int width, int height) {
           std::min(rect.Bottom, height)};
 }
 
+// A block copy clipped to both images: `to` in the target, `from` the same size in the source.
+struct ClippedBlock {
+  TRect to;
+  TRect from;
+};
+
+ClippedBlock ClipBlock(const Bitmap &target, int x, int y, const Bitmap &source, const TRect &sourceRect) {
+  // Clip the source to its image, then the shifted rectangle to the target; the shift is
+  // taken in 64 bits so that positions near the 32-bit limits cannot wrap onto the image.
+  const TRect from = ClipTo(sourceRect, source.Width(), source.Height());
+  const std::int64_t dx = std::int64_t{x} - sourceRect.Left;
+  const std::int64_t dy = std::int64_t{y} - sourceRect.Top;
+  const TRect to = ClipTo({SaturatedEdge(from.Left + dx), SaturatedEdge(from.Top + dy),
+                           SaturatedEdge(from.Right + dx), SaturatedEdge(from.Bottom + dy)},
+                          target.Width(), target.Height());
+  if (to.IsEmpty()) return {};
+  return {to, {int(to.Left - dx), int(to.Top - dy), int(to.Right - dx), int(to.Bottom - dy)}};
+}
+
 }  // namespace
 
 const Palette &GrayPalette() {
@@ -98,16 +117,8 @@ void Bitmap::Fill(const TRect &rect, TColor color) {
 void Bitmap::Fill(TColor color) { Fill(Bounds(0, 0, width_, height_), color); }
 
 void Bitmap::CopyBlock(int x, int y, const Bitmap &source, const TRect &sourceRect) {
-  // Clip the source to its image, then the shifted rectangle to this image; the shift is
-  // taken in 64 bits so that positions near the 32-bit limits cannot wrap onto the image.
-  TRect from = ClipTo(sourceRect, source.width_, source.height_);
-  const std::int64_t dx = std::int64_t{x} - sourceRect.Left;
-  const std::int64_t dy = std::int64_t{y} - sourceRect.Top;
-  const TRect to = ClipTo({SaturatedEdge(from.Left + dx), SaturatedEdge(from.Top + dy),
-                           SaturatedEdge(from.Right + dx), SaturatedEdge(from.Bottom + dy)},
-                          width_, height_);
+  const auto [to, from] = ClipBlock(*this, x, y, source, sourceRect);
   if (to.IsEmpty()) return;
-  from = {int(to.Left - dx), int(to.Top - dy), int(to.Right - dx), int(to.Bottom - dy)};
 
   if (source.format_ == format_ && (format_ == PixelFormat::Bgr24 || source.palette_ == palette_)) {
     const int bpp = BytesPerPixel();
@@ -123,6 +134,27 @@ void Bitmap::CopyBlock(int x, int y, const Bitmap &source, const TRect &sourceRe
   for (int row = 0; row < to.Height(); ++row)
     for (int col = 0; col < to.Width(); ++col)
       SetPixel(to.Left + col, to.Top + row, source.Pixel(from.Left + col, from.Top + row));
+}
+
+void Bitmap::CopyBlockTransparent(int x, int y, const Bitmap &source, const TRect &sourceRect,
+                                  TColor transparentColor) {
+  const auto [to, from] = ClipBlock(*this, x, y, source, sourceRect);
+  if (format_ == PixelFormat::Bgr24 && source.format_ == PixelFormat::Bgr24) {
+    // Full-screen skins go through here at every repaint: compare and copy bytes directly.
+    const std::uint8_t key[3] = {GetBValue(transparentColor), GetGValue(transparentColor), GetRValue(transparentColor)};
+    for (int row = 0; row < to.Height(); ++row) {
+      const std::uint8_t *in = source.Row(from.Top + row) + from.Left * 3;
+      std::uint8_t *out = Row(to.Top + row) + to.Left * 3;
+      for (int col = 0; col < to.Width(); ++col, in += 3, out += 3)
+        if (in[0] != key[0] || in[1] != key[1] || in[2] != key[2]) std::memcpy(out, in, 3);
+    }
+    return;
+  }
+  for (int row = 0; row < to.Height(); ++row)
+    for (int col = 0; col < to.Width(); ++col) {
+      const TColor color = source.Pixel(from.Left + col, from.Top + row);
+      if (color != transparentColor) SetPixel(to.Left + col, to.Top + row, color);
+    }
 }
 
 void Bitmap::Draw(int x, int y, const Bitmap &source) {

@@ -61,6 +61,10 @@ class Bitmap {
   // Copies the source rectangle with its top left at (x, y), clipped to both images, so a
   // rectangle that reaches beyond either edge never reads or writes outside.
   void CopyBlock(int x, int y, const Bitmap &source, const TRect &sourceRect);
+  // The same copy, leaving the pixels of `transparentColor` as they are: how a picture with
+  // a see-through colour is drawn. The source must be another image.
+  void CopyBlockTransparent(int x, int y, const Bitmap &source, const TRect &sourceRect,
+                            TColor transparentColor);
   // The whole source at its own size.
   void Draw(int x, int y, const Bitmap &source);
   // The whole source scaled into the destination rectangle (nearest pixel), clipped.

@@ -151,6 +151,11 @@ void Form::ControlRemoved(Control &control) {
     if (IsWithin(*held, control)) *held = nullptr;
 }
 
+void Form::EraseBackground() {
+  if (double_buffered_) GetCanvas().Target().Fill(clBlack);
+  WinControl::EraseBackground();
+}
+
 void Form::UpdateWindow() {
   if (!NeedsRepaint()) return;
   Repaint();

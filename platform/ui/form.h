@@ -27,7 +27,8 @@ class Form : public WinControl {
   // With key preview on, the form's key events run before the active control sees the key.
   bool KeyPreview() const { return key_preview_; }
   void SetKeyPreview(bool preview) { key_preview_ = preview; }
-  // Frames are always painted off screen and presented whole; the flag is kept for designs.
+  // Frames are always painted off screen and presented whole. Double buffered, each frame
+  // starts from a black buffer, so what no handler paints shows black, never the last frame.
   bool DoubleBuffered() const { return double_buffered_; }
   void SetDoubleBuffered(bool buffered) { double_buffered_ = buffered; }
 
@@ -71,6 +72,7 @@ class Form : public WinControl {
   void RouteMouse(const InputEvent &event);
   Control &ControlAt(int x, int y);
   void ControlRemoved(Control &control) override;
+  void EraseBackground() override;
 
   // Repaints when invalidated and presents the frame.
   void UpdateWindow();

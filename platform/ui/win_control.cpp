@@ -32,16 +32,19 @@ void WinControl::Update() {
 void WinControl::Repaint() {
   needs_repaint_ = false;
   repainting_ = true;
-  if (on_erase_background_) {
-    on_erase_background_(canvas_);
-  } else {
-    surface_.Fill(ColorToRGB(color_));
-  }
+  EraseBackground();
   // A copy: a child's paint may not change the paint order of this pass.
   const std::vector<Control *> order = children_;
   for (Control *child : order)
     if (child->Visible()) child->Paint();
   repainting_ = false;
+}
+
+void WinControl::EraseBackground() {
+  if (on_erase_background_)
+    on_erase_background_(canvas_);
+  else
+    surface_.Fill(ColorToRGB(color_));
 }
 
 void WinControl::FontChanged() {

@@ -42,6 +42,8 @@ class WinControl : public Control {
 
  protected:
   void FontChanged() override;
+  // Fills the surface with the colour, or hands the canvas to the erase handler when set.
+  virtual void EraseBackground();
   // A control below this one leaves it; the default tells the parent.
   virtual void ControlRemoved(Control &control);
 

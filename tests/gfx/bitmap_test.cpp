@@ -102,5 +102,39 @@ TEST(BitmapTest, DrawAtOwnSizeAndStretched) {
   EXPECT_EQ(target.Pixel(5, 3), clBlue);
 }
 
+TEST(BitmapTest, TransparentCopyLeavesTheSeeThroughColourAndClips) {
+  Bitmap source(3, 2);
+  source.Fill(clLime);  // the see-through colour
+  source.SetPixel(1, 0, clRed);
+  source.SetPixel(2, 1, clBlue);
+  Bitmap target(4, 3);
+  target.Fill(clWhite);
+  target.CopyBlockTransparent(1, 1, source, {0, 0, 3, 2}, clLime);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 4; ++x) {
+      const TColor expected = x == 2 && y == 1 ? clRed : x == 3 && y == 2 ? clBlue : clWhite;
+      EXPECT_EQ(target.Pixel(x, y), expected) << x << "," << y;
+    }
+  // Reaching beyond the target's top left: the copy is shifted and clipped like CopyBlock.
+  target.Fill(clWhite);
+  target.CopyBlockTransparent(-1, -1, source, {0, 0, 3, 2}, clLime);
+  EXPECT_EQ(target.Pixel(0, 0), clWhite);  // source (1, 1) is see-through
+  EXPECT_EQ(target.Pixel(1, 0), clBlue);
+  // A source rectangle reaching left of the source: only the inside part moves.
+  target.Fill(clWhite);
+  target.CopyBlockTransparent(0, 0, source, {-1, 0, 9, 9}, clLime);
+  EXPECT_EQ(target.Pixel(0, 0), clWhite);
+  EXPECT_EQ(target.Pixel(2, 0), clRed);
+  EXPECT_EQ(target.Pixel(3, 1), clBlue);
+  // A paletted source is compared by colour.
+  Bitmap gray(2, 1, PixelFormat::Indexed8);
+  gray.Row(0)[0] = 0;
+  gray.Row(0)[1] = 200;
+  target.Fill(clWhite);
+  target.CopyBlockTransparent(0, 0, gray, {0, 0, 2, 1}, clBlack);
+  EXPECT_EQ(target.Pixel(0, 0), clWhite);
+  EXPECT_EQ(target.Pixel(1, 0), RGB(200, 200, 200));
+}
+
 }  // namespace
 }  // namespace iv

@@ -132,5 +132,22 @@ TEST_F(FormLifecycle, SnapshotsShowTheFrameAfterTheRepaintsQueuedBeforeThem) {
   std::remove(path.c_str());
 }
 
+TEST_F(FormLifecycle, ADoubleBufferedFormThatErasesNothingNeverShowsTheLastFrame) {
+  Form form;
+  form.SetBounds(0, 0, 8, 8);
+  form.SetOnEraseBackground([](Canvas &) {});
+  struct RedPatch : GraphicControl {
+    using GraphicControl::GraphicControl;
+    void Paint() override { GetCanvas().Target().Fill(Bounds(0, 0, 4, 4), clRed); }
+  } patch(form);
+  form.Repaint();
+  patch.SetVisible(false);
+  form.Repaint();
+  EXPECT_EQ(form.Surface().Pixel(1, 1), clRed) << "without double buffering the old frame stays";
+  form.SetDoubleBuffered(true);
+  form.Repaint();
+  EXPECT_EQ(form.Surface().Pixel(1, 1), clBlack);
+}
+
 }  // namespace
 }  // namespace iv

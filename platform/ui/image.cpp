@@ -1,0 +1,107 @@
+#include "platform/ui/image.h"
+
+#include <cstring>
+#include <exception>
+#include <utility>
+
+#include "platform/gfx/picture.h"
+#include "platform/gfx/picture_limits.h"
+
+namespace iv {
+
+Image::Image(WinControl &parent) : GraphicControl(parent) {
+  static const IvControlOps ops = {&LoadPictureOp, &SetPixelsOp};
+  handle_ = {{&ops}, this};
+}
+
+void Image::LoadFromFile(const std::string &path) { SetPicture(LoadPicture(path)); }
+
+void Image::SetPicture(Bitmap picture) {
+  picture_ = std::move(picture);
+  FitPicture();
+  Invalidate();
+}
+
+void Image::ClearPicture() {
+  picture_ = Bitmap();
+  Invalidate();
+}
+
+void Image::SetAutoSize(bool autoSize) {
+  auto_size_ = autoSize;
+  FitPicture();
+}
+
+void Image::SetStretch(bool stretch) {
+  stretch_ = stretch;
+  Invalidate();
+}
+
+void Image::SetCenter(bool center) {
+  center_ = center;
+  Invalidate();
+}
+
+void Image::SetTransparent(bool transparent) {
+  transparent_ = transparent;
+  Invalidate();
+}
+
+// An empty picture leaves the size alone, so a button placed in a form keeps its place until
+// its first picture arrives.
+void Image::FitPicture() {
+  if (auto_size_ && !picture_.Empty()) SetBounds(Left(), Top(), picture_.Width(), picture_.Height());
+}
+
+void Image::Paint() {
+  if (picture_.Empty()) return;
+  const TRect &bounds = BoundsRect();
+  Bitmap scaled;
+  if (stretch_) {
+    scaled = Bitmap(bounds.Width(), bounds.Height());
+    scaled.StretchDraw(Bounds(0, 0, scaled.Width(), scaled.Height()), picture_);
+  }
+  const Bitmap &shown = stretch_ ? scaled : picture_;
+  int x = bounds.Left;
+  int y = bounds.Top;
+  if (center_ && !stretch_) {
+    x += (bounds.Width() - shown.Width()) / 2;
+    y += (bounds.Height() - shown.Height()) / 2;
+  }
+  // The part of the picture that falls inside the bounds, copied to where it falls.
+  const TRect visible = {bounds.Left - x, bounds.Top - y, bounds.Right - x, bounds.Bottom - y};
+  Bitmap &target = GetCanvas().Target();
+  if (transparent_)
+    target.CopyBlockTransparent(bounds.Left, bounds.Top, shown, visible,
+                                picture_.Pixel(0, picture_.Height() - 1));
+  else
+    target.CopyBlock(bounds.Left, bounds.Top, shown, visible);
+}
+
+int IV_CALL Image::LoadPictureOp(IvControl *control, const char *path) {
+  if (control == nullptr || path == nullptr) return 0;
+  try {
+    reinterpret_cast<ImageHandle *>(control)->owner->LoadFromFile(path);
+    return 1;
+  } catch (const std::exception &) {
+    return 0;  // nothing may be thrown across the host's frames
+  }
+}
+
+int IV_CALL Image::SetPixelsOp(IvControl *control, int width, int height, int stride,
+                               const unsigned char *bgr) {
+  if (control == nullptr || bgr == nullptr || !AcceptablePictureSize(width, height) ||
+      stride < 3 * width)
+    return 0;
+  try {
+    Bitmap picture(width, height);
+    for (int y = 0; y < height; ++y)
+      std::memcpy(picture.Row(y), bgr + std::size_t(y) * std::size_t(stride), std::size_t(3 * width));
+    reinterpret_cast<ImageHandle *>(control)->owner->SetPicture(std::move(picture));
+    return 1;
+  } catch (const std::exception &) {
+    return 0;
+  }
+}
+
+}  // namespace iv

@@ -1,0 +1,62 @@
+#pragma once
+// The picture control: shows a 24-bit picture on its parent's canvas, at its top left,
+// centred or stretched over its bounds, optionally with a see-through colour. A host fills it
+// through the C handle it is given.
+#include <string>
+
+#include "invoiceview/host_services.h"
+#include "platform/gfx/bitmap.h"
+#include "platform/ui/graphic_control.h"
+
+namespace iv {
+
+class Image : public GraphicControl {
+ public:
+  explicit Image(WinControl &parent);
+
+  const Bitmap &Picture() const { return picture_; }
+  // Chooses the format by the file's extension; raises EInvalidGraphic when the file cannot
+  // be read, and the current picture stays.
+  void LoadFromFile(const std::string &path);
+  void SetPicture(Bitmap picture);
+  void ClearPicture();
+
+  // With AutoSize on, the control takes the size of each picture it is given.
+  bool AutoSize() const { return auto_size_; }
+  void SetAutoSize(bool autoSize);
+  // The picture scaled to the control's bounds.
+  bool Stretch() const { return stretch_; }
+  void SetStretch(bool stretch);
+  // The picture centred in the bounds when it is not stretched.
+  bool Center() const { return center_; }
+  void SetCenter(bool center);
+  // Pixels of the colour of the picture's bottom-left pixel are not drawn.
+  bool Transparent() const { return transparent_; }
+  void SetTransparent(bool transparent);
+
+  // Draws within the control's bounds only; an empty picture draws nothing.
+  void Paint() override;
+
+  // The handle given to a host, whose operations fill the picture.
+  IvControl *Handle() { return &handle_.control; }
+
+ private:
+  struct ImageHandle {
+    IvControl control;
+    Image *owner;
+  };
+  static int IV_CALL LoadPictureOp(IvControl *control, const char *path);
+  static int IV_CALL SetPixelsOp(IvControl *control, int width, int height, int stride,
+                                 const unsigned char *bgr);
+
+  void FitPicture();
+
+  Bitmap picture_;
+  bool auto_size_ = false;
+  bool stretch_ = false;
+  bool center_ = false;
+  bool transparent_ = false;
+  ImageHandle handle_;
+};
+
+}  // namespace iv
