@@ -1,0 +1,166 @@
+#include "forms/Func_Lib.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <exception>
+
+#include "config/UTSysCs.h"
+#include "platform/fs/paths.h"
+#include "platform/text/dbcs.h"
+#include "platform/text/integers.h"
+#include "platform/text/trim.h"
+
+namespace iv {
+namespace {
+
+constexpr std::size_t kLayoutIndex = 43;
+constexpr std::size_t kDetailDataIndex = 44;
+constexpr std::int32_t kLayoutWidthDigits = 3;
+
+// Widths are three digits each, so sums of them never come near the 32-bit limits; 64 bits
+// keep any list the helpers are given defined.
+std::int64_t WidthSum(const dystring &widths) {
+  std::int64_t sum = 0;
+  for (const std::string &width : widths) sum += StrToIntDef(width, 0);
+  return sum;
+}
+
+// A layout starts with its two-digit column count, then one three-digit width per column;
+// the captions after them are for the host only.
+dystring LayoutWidths(std::string_view layout) {
+  std::int32_t columns = StrToIntDef(Substring(layout, 1, 2), 0);
+  return CutFixed(DropLeading(layout, 2), columns, kLayoutWidthDigits);
+}
+
+dystring Trimmed(const dystring &cells) {
+  dystring out;
+  out.reserve(cells.size());
+  for (const std::string &cell : cells) out.push_back(Trim(cell));
+  return out;
+}
+
+// Storing cells must never end the preparation: a table too large to hold is left out.
+template <typename Store>
+void StoreGuarded(Store store) {
+  try {
+    store();
+  } catch (const std::exception &) {
+  }
+}
+
+}  // namespace
+
+std::string SettingsFolder() {
+  return SysCs != nullptr ? SysCs->IniDir : JoinPath(CurrentDirectory(), "INI");
+}
+
+std::string SettingsFile(std::string_view name) {
+  return ResolvePath(JoinPath(SettingsFolder(), ToNativeSeparators(name)));
+}
+
+std::int32_t ToNumber(std::string_view text, std::string_view what) {
+  if (const auto value = TryStrToInt(text)) return *value;
+  throw ConversionError(std::string(what) + " \"" + std::string(text) + "\" is not a number");
+}
+
+std::string Substring(std::string_view text, std::int64_t from, std::int64_t count) {
+  const std::int64_t start = std::max<std::int64_t>(from, 1) - 1;
+  if (count <= 0 || start >= static_cast<std::int64_t>(text.size())) return {};
+  return std::string(text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(count)));
+}
+
+std::string TextBetween(std::string_view text, char open, char close) {
+  const std::size_t start = FindCharGbk(text, open);
+  const std::size_t end = FindCharGbk(text, close);
+  if (start == std::string_view::npos || end == std::string_view::npos || end <= start) return {};
+  return std::string(text.substr(start + 1, end - start - 1));
+}
+
+std::string DropLeading(std::string_view text, std::int64_t n) {
+  if (n <= 0) return std::string(text);
+  return n >= static_cast<std::int64_t>(text.size()) ? std::string() : std::string(text.substr(n));
+}
+
+dystring CutFixed(std::string_view text, std::int32_t &count, std::int32_t width) {
+  dystring pieces;
+  if (count != 0) {
+    for (std::int32_t i = 0; i < count; ++i) pieces.push_back(Substring(text, std::int64_t{i} * width + 1, width));
+    return pieces;
+  }
+  if (width > 0) {
+    for (std::size_t at = 0; at < text.size(); at += width) pieces.emplace_back(text.substr(at, width));
+  }
+  count = static_cast<std::int32_t>(pieces.size());
+  return pieces;
+}
+
+std::string HeadWidthCut(std::string_view text, const dystring &widths, WidthCut mode) {
+  const std::int64_t sum = WidthSum(widths);
+  return mode == WidthCut::Take ? Substring(text, 1, sum) : DropLeading(text, sum);
+}
+
+dystring CutByWidths(std::string_view text, const dystring &widths) {
+  const std::int64_t sum = WidthSum(widths);
+  dystring cells;
+  while (!text.empty()) {
+    std::int64_t position = 1;
+    for (const std::string &width : widths) {
+      const std::int32_t size = StrToIntDef(width, 0);
+      cells.push_back(Substring(text, position, size));
+      position += size;
+    }
+    if (sum <= 0) break;
+    text.remove_prefix(std::min<std::size_t>(static_cast<std::size_t>(sum), text.size()));
+  }
+  return cells;
+}
+
+std::string NthField(std::string_view text, std::int32_t k, std::string_view separator) {
+  if (k <= 0) return "Err";
+  std::size_t start = 0;
+  for (std::int32_t field = 1; start < text.size(); ++field) {
+    std::size_t end = separator.empty() ? std::string_view::npos : text.find(separator, start);
+    if (end == std::string_view::npos) end = text.size();
+    if (field == k) return std::string(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return {};
+}
+
+int ParseDetailData(dystring &target) {
+  const std::string_view layout = DataI[kLayoutIndex];
+  const std::string_view data = DataI[kDetailDataIndex];
+  const std::size_t star = layout.find('*');
+  const std::string_view headLayout = layout.substr(0, star);
+  std::string_view detailLayout;
+  if (star != std::string_view::npos) {
+    detailLayout = layout.substr(star + 1);
+    detailLayout = detailLayout.substr(0, detailLayout.find('*'));
+  }
+
+  const dystring headWidths = LayoutWidths(headLayout);
+  const std::string headRecord = HeadWidthCut(data, headWidths, WidthCut::Take);
+  StoreGuarded([&] { target = Trimmed(CutByWidths(headRecord, headWidths)); });
+  if (detailLayout.empty()) return 1;
+
+  const dystring detailWidths = LayoutWidths(detailLayout);
+  const std::string rowsText = HeadWidthCut(data, headWidths, WidthCut::Drop);
+  std::int64_t rowWidth = 0;
+  for (const std::string &width : detailWidths) rowWidth += ToNumber(width, "detail width");
+  // Widths that sum to 0 or less cut no rows: they could never use the text up.
+  std::int32_t rowCount = 0;
+  const dystring rows =
+      CutFixed(rowsText, rowCount, static_cast<std::int32_t>(std::min<std::int64_t>(rowWidth, INT32_MAX)));
+
+  const std::size_t columns = detailWidths.size();
+  StoreGuarded([&] {
+    target.assign(columns * rows.size(), std::string());
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+      const dystring cells = CutByWidths(rows[r], detailWidths);
+      for (std::size_t j = 0; j < columns; ++j) target[j + r * columns] = Trim(cells[j]);
+    }
+  });
+  return 1;
+}
+
+}  // namespace iv

@@ -1,0 +1,67 @@
+#pragma once
+// The kiosk screens' text helpers and the detail layout parser. The helpers work on 8-bit
+// text byte by byte: positions count from 1 and a Chinese character counts 2.
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "config/UPubVar.h"
+
+namespace iv {
+
+// A number the settings or the host's layout must give is not one.
+class ConversionError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The folder of FormatShow.ini, print.ini and the templates: the system parameters' IniDir,
+// or the current directory's INI folder before they exist.
+std::string SettingsFolder();
+// A file in the settings folder, its name matched without regard to case when a kiosk folder
+// copied from Windows spells it otherwise; names written with '\' work too.
+std::string SettingsFile(std::string_view name);
+
+// A whole number as settings are read; throws ConversionError naming `what` otherwise.
+std::int32_t ToNumber(std::string_view text, std::string_view what);
+
+// `count` bytes from position `from`; a position below 1 counts as 1. Shorter when the text
+// ends first, empty when `from` lies beyond it or `count` is 0 or less.
+std::string Substring(std::string_view text, std::int64_t from, std::int64_t count);
+
+// The text between the first `open` and the first `close`; empty when either is missing or
+// `close` comes first. A trail byte of a Chinese character is never taken for either.
+std::string TextBetween(std::string_view text, char open, char close);
+
+// The text without its first `n` bytes.
+std::string DropLeading(std::string_view text, std::int64_t n);
+
+// `count` pieces of `width` bytes, one after the other (pieces beyond the end are empty). A
+// count of 0 cuts pieces until the text is used up, the last maybe shorter, and sets `count`
+// to their number; a width of 0 or less then gives no pieces at all.
+dystring CutFixed(std::string_view text, std::int32_t &count, std::int32_t width);
+
+enum class WidthCut { Take, Drop };
+// With s the sum of the widths (a width that is not a number counts 0): Take gives the first
+// s bytes, Drop the text after them. A sum of 0 or less takes nothing and drops nothing.
+std::string HeadWidthCut(std::string_view text, const dystring &widths, WidthCut mode);
+
+// Cells of the given widths, round after round, until the text is used up; each round cuts
+// one cell per width (cells beyond the end are empty). A round whose widths sum to 0 or less
+// cannot use the text up and is the only one.
+dystring CutByWidths(std::string_view text, const dystring &widths);
+
+// Field k (from 1) of the text, fields being ended by `separator`; "Err" for k of 0 or less,
+// empty when there are fewer fields. Only one byte after each field is skipped, so a longer
+// separator leaves its remainder at the start of the next field. An empty separator is never
+// found: the whole text is field 1.
+std::string NthField(std::string_view text, std::int32_t k, std::string_view separator);
+
+// Replaces `target` by the cells that the layout in DataI[43] cuts from the fixed-width data
+// in DataI[44]: the head cells, or with a detail layout the detail cells row after row. Cells
+// are trimmed. Detail widths that sum to 0 or less cut no rows. Throws ConversionError when
+// a detail width is not a number, the head cells already stored. Returns 1.
+int ParseDetailData(dystring &target);
+
+}  // namespace iv

@@ -1,0 +1,69 @@
+#include "forms/print_text.h"
+
+#include <cerrno>
+#include <exception>
+#include <optional>
+
+#include "config/UTSysCs.h"
+#include "forms/Func_Lib.h"
+#include "forms/host_calls.h"
+#include "platform/fs/paths.h"
+#include "platform/ini/ini_file.h"
+#include "platform/text/dbcs.h"
+#include "platform/text/integers.h"
+#include "platform/text/trim.h"
+#include "platform/time/format_date_time.h"
+
+namespace iv {
+namespace {
+
+std::string_view BeforeNul(std::string_view value) { return value.substr(0, value.find('\0')); }
+
+// What an item other than Title shows after its label; nullopt when it shows no line.
+std::optional<std::string> ItemValue(std::string_view item, std::string_view argument,
+                                     const dystring &headValues) {
+  if (SameTextGbk(item, "Date") || SameTextGbk(item, "Time")) return FormatDateTime(argument, Now());
+  const std::size_t n = static_cast<std::size_t>(LeadingDigits(argument));
+  if (SameTextGbk(item, "O") && n < DataO.size()) return DataO[n];
+  if (SameTextGbk(item, "I") && n < DataI.size()) return DataI[n];
+  if (SameTextGbk(item, "H") && n < headValues.size()) return headValues[n];
+  return std::nullopt;
+}
+
+std::optional<std::string> PrintedLine(std::string_view line, const dystring &headValues) {
+  if (const std::size_t tilde = FindCharGbk(line, '~'); tilde != std::string_view::npos) {
+    return std::string(line.substr(0, tilde));
+  }
+  const std::string item = TextBetween(line, '[', '<');
+  // Blanks around Title make it no item at all: the one name that is matched as written.
+  if (SameTextGbk(item, "Title")) return std::string(BeforeNul(SysCs != nullptr ? SysCs->BankName : ""));
+  const std::optional<std::string> value = ItemValue(Trim(item), TextBetween(line, '<', '>'), headValues);
+  if (!value) return std::nullopt;
+  const std::string_view label = line.substr(0, FindCharGbk(line, '['));
+  return std::string(label) + std::string(BeforeNul(*value));
+}
+
+}  // namespace
+
+std::string ComposePrintText(const std::vector<std::string> &lines, const dystring &headValues) {
+  std::string text;
+  for (const std::string &line : lines) {
+    if (const auto printed = PrintedLine(line, headValues)) text += *printed + "\r\n";
+  }
+  return text;
+}
+
+bool BuildPrintText(std::string_view businessKey, const dystring &headValues, std::string &printData) {
+  const IniFile settings(SettingsFile("print.ini"));
+  if (settings.ReadInteger(businessKey, "IsPrint", 0) == 0) return false;
+  try {
+    printData = ComposePrintText(settings.ReadNumberedList(businessKey), headValues);
+  } catch (const std::exception &) {
+    // Printing stays offered, with no text; the host learns why from the last error code.
+    const int code = errno;
+    HostReportError("GetPrintFile ErrorCode=[" + std::to_string(code) + "]");
+  }
+  return true;
+}
+
+}  // namespace iv

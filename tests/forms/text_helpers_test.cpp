@@ -1,0 +1,96 @@
+// The byte-counted cutting helpers and the host's detail layout.
+#include <gtest/gtest.h>
+
+#include "forms/Func_Lib.h"
+#include "kiosk_settings.h"
+
+namespace iv {
+namespace {
+
+TEST(FixedWidthTest, PiecesByCountOrUntilTheTextIsUsedUp) {
+  std::int32_t count = 4;
+  EXPECT_EQ(CutFixed("abcdefg", count, 3), (dystring{"abc", "def", "g", ""}));
+  count = 0;
+  EXPECT_EQ(CutFixed("abcdefg", count, 3), (dystring{"abc", "def", "g"}));
+  EXPECT_EQ(count, 3);
+  count = 0;
+  EXPECT_EQ(CutFixed("abc", count, 0), dystring{}) << "a width of 0 never uses the text up";
+  EXPECT_EQ(count, 0);
+
+  EXPECT_EQ(DropLeading("abc", 2), "c");
+  EXPECT_EQ(DropLeading("abc", 3), "");
+  EXPECT_EQ(Substring("abcdef", 0, 2), "ab");
+  EXPECT_EQ(Substring("abcdef", 5, 9), "ef");
+  EXPECT_EQ(Substring("abcdef", 7, 1), "");
+}
+
+TEST(FixedWidthTest, WidthListsCutHeadsAndRounds) {
+  const dystring widths{"002", "abc", "003"};  // a width that is not a number counts 0
+  EXPECT_EQ(HeadWidthCut("abcdefgh", widths, WidthCut::Take), "abcde");
+  EXPECT_EQ(HeadWidthCut("abcdefgh", widths, WidthCut::Drop), "fgh");
+  EXPECT_EQ(HeadWidthCut("abc", {"000"}, WidthCut::Take), "");
+  EXPECT_EQ(HeadWidthCut("abc", {"000"}, WidthCut::Drop), "abc");
+
+  EXPECT_EQ(CutByWidths("abcdefg", {"002", "001"}), (dystring{"ab", "c", "de", "f", "g", ""}));
+  EXPECT_EQ(CutByWidths("abc", {"000", "000"}), (dystring{"", ""})) << "one round, not an endless loop";
+  EXPECT_EQ(CutByWidths("", {"002"}), dystring{});
+}
+
+TEST(FixedWidthTest, FieldsEndAtTheSeparatorAndOneByteAfterItIsSkipped) {
+  EXPECT_EQ(NthField("x|y|z", 2, "|"), "y");
+  EXPECT_EQ(NthField("x|y|z", 3, "|"), "z");
+  EXPECT_EQ(NthField("x|y|z", 4, "|"), "");
+  EXPECT_EQ(NthField("x|y|z", 0, "|"), "Err");
+  EXPECT_EQ(NthField("x||z", 2, "|"), "");
+  EXPECT_EQ(NthField("x||z", 3, "|"), "z");
+  EXPECT_EQ(NthField("x::y", 2, "::"), ":y");
+  EXPECT_EQ(NthField("x|y", 1, ""), "x|y");
+}
+
+class DetailLayoutTest : public ::testing::Test {
+ protected:
+  dystring Parse(const std::string &layout, const std::string &data) {
+    DataI[43] = layout;
+    DataI[44] = data;
+    dystring cells(100, "old");
+    EXPECT_EQ(ParseDetailData(cells), 1);
+    return cells;
+  }
+  test::KioskSettings kiosk;
+};
+
+constexpr const char *kHeadAndDetail = "02010005A^B*03004004002X^Y^Z*ignored";
+constexpr const char *kHeadRecord = " Pay Co.  0371 ";  // widths 10 and 5
+
+TEST_F(DetailLayoutTest, DetailRowsReplaceTheHeadCells) {
+  EXPECT_EQ(Parse(kHeadAndDetail, std::string(kHeadRecord) + "A1  B1  C1 A2  B2\tC2"),
+            (dystring{"A1", "B1", "C1", "A2", "B2", "C2"}));
+  EXPECT_EQ(Parse(kHeadAndDetail, std::string(kHeadRecord) + "A1  B1  C1A2  B"),
+            (dystring{"A1", "B1", "C1", "A2", "B", ""}))
+      << "a short last row";
+  EXPECT_EQ(Parse("*00004004", "A1  B1  A2  B2  "), (dystring{"A1", "B1", "A2", "B2"}))
+      << "no head, and count 00: the widths tell";
+}
+
+TEST_F(DetailLayoutTest, WithoutDetailLayoutTheHeadCellsAreAll) {
+  EXPECT_EQ(Parse("02010005A^B", std::string(kHeadRecord) + "rows"), (dystring{"Pay Co.", "0371"}));
+  EXPECT_EQ(Parse("00010005", kHeadRecord), (dystring{"Pay Co.", "0371"}));
+  EXPECT_EQ(Parse("", "data"), dystring{});
+  EXPECT_EQ(Parse(kHeadAndDetail, ""), dystring{});
+}
+
+TEST_F(DetailLayoutTest, DetailWidthsMustBeNumbersAndMustUseTheTextUp) {
+  DataI[43] = "01004A*02004 4X^Y";
+  DataI[44] = "head";
+  dystring cells;
+  EXPECT_THROW(ParseDetailData(cells), ConversionError);
+  EXPECT_EQ(cells, (dystring{"head"})) << "the head cells were stored before";
+
+  DataI[43] = "*03004004";  // a third width that is missing
+  EXPECT_THROW(ParseDetailData(cells), ConversionError);
+
+  EXPECT_EQ(Parse("*02000000", "rows that no width takes"), dystring{});
+}
+
+}  // namespace
+}  // namespace iv
