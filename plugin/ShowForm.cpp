@@ -3,6 +3,7 @@
 #include "config/UPubVar.h"
 #include "config/UTSysCs.h"
 #include "config/error_log.h"
+#include "forms/FrmView.h"
 #include "platform/ui/application.h"
 #include "plugin/Invoice.h"
 
@@ -24,6 +25,16 @@ void ShowInvoice(THostServices *host, const char *const *dataI, const char *cons
   if (SysCs == nullptr) SysCs = new TSysCs();
   CopyData(dataI, DataI);
   CopyData(dataO, DataO);
+  Application &application = Application::Instance();
+  // A form kept from a call whose display failed is shown again instead of a new one.
+  if (FrmView == nullptr) FrmView = application.CreateForm<TFrmView>();
+  try {
+    application.ShowModal(*FrmView);
+    application.FreeForm(FrmView);
+    FrmView = nullptr;
+  } catch (...) {
+    // The customer has left or the display broke: either way the host gets its 1.
+  }
 }
 
 }  // namespace

@@ -1,0 +1,123 @@
+#include "forms/FrmView.h"
+
+#include "config/UTSysCs.h"
+#include "config/error_log.h"
+#include "forms/Func_Lib.h"
+#include "forms/field_values.h"
+#include "forms/host_calls.h"
+#include "forms/print_text.h"
+#include "platform/fs/paths.h"
+#include "platform/ini/ini_file.h"
+#include "platform/text/gbk.h"
+#include "platform/ui/form_font.h"
+#include "platform/ui/keyboard.h"
+
+namespace iv {
+
+TFrmView *FrmView = nullptr;
+
+namespace {
+
+void PlaceButton(TUImageButton &button, int left, int width, const char *up, const char *down) {
+  button.SetBounds(left, 448, width, 80);
+  button.SetAutoSize(true);
+  button.SetTag(VK_ESCAPE);  // both buttons act as Escape, the print button too
+  button.SetUUpPicture(up);
+  button.SetUDownPicture(down);
+}
+
+}  // namespace
+
+TFrmView::TFrmView() : Invoice(*this), UImgcancel(*this), UImgPrint(*this) {
+  SetBounds(77, 84, 808, 606);
+  SetCaption("FrmView");
+  ImgBk.SetBounds(0, 0, 808, 606);
+
+  Invoice.SetBounds(0, 0, 808, 606);
+  Invoice.SetTransparent(true);
+  Invoice.SetuPageWidth(0);
+  Invoice.SetuPageLeft(0);
+  Invoice.SetuLinesPerPage(8);
+  Invoice.SetuFontOfInfo(DefaultFormFont());
+  Invoice.SetuXOfInfo(0);
+  Invoice.SetuYOfInfo(0);
+  Invoice.SetuQuality(tqNormal);
+  Invoice.SetuUpDist(0);
+  Invoice.SetuLeftDist(0);
+
+  PlaceButton(UImgcancel, 674, 84, "return", "returnq");
+  PlaceButton(UImgPrint, 573, 89, "Print", "Printq");
+  UImgcancel.OnClick = [this](Control &sender) { UImgOkClick(sender); };
+  UImgPrint.OnClick = [this](Control &sender) { UImgOkClick(sender); };
+
+  OnCreate = [this](Control &sender) { FormCreate(sender); };
+  OnActivate = [this](Control &sender) { FormActivate(sender); };
+  OnClose = [this](Control &sender, TCloseAction &action) { FormClose(sender, action); };
+  OnDestroy = [this](Control &sender) { FormDestroy(sender); };
+  OnKeyDown = [this](Control &sender, std::uint16_t &key, TShiftState shift) { FormKeyDown(sender, key, shift); };
+  OnKeyUp = [this](Control &sender, std::uint16_t &key, TShiftState shift) { FormKeyUp(sender, key, shift); };
+}
+
+void TFrmView::FormCreate(Control &sender) {
+  TICForm::FormCreate(sender);
+  const std::string businessKey = HostBusinessKey();
+  HeadValues.assign(100, "");
+  TailValues.assign(100, "");
+  DetailValues.clear();
+  try {
+    LoadFieldValues(businessKey, HeadValues, DetailValues);
+  } catch (...) {
+    // The field lines after the failing one are not applied; the invoice shows what there is.
+  }
+  // An error from here on ends the preparation: it reaches the framework's creation-error
+  // message and printing stays disabled.
+  const IniFile settings(SettingsFile("FormatShow.ini"));
+  const std::string name = settings.ReadString(businessKey, "DisPlayName", "");
+  const std::string file = settings.ReadString(businessKey, "DisPlayIniFile", "");
+  Invoice.SetInvoiceFile(SettingsFile(file), name);
+  Invoice.SetInvoiceData(HeadValues, DetailValues, TailValues, 0);
+  Invoice.Paint();
+  PrintEnabled = BuildPrintText(businessKey, HeadValues, PrintData);
+}
+
+void TFrmView::FormActivate(Control &sender) {
+  TICForm::FormActivate(sender);
+  HostLoadSkinImage(ImgBk, "FileDisp");
+  HostLoadSkinImage(UImgcancel, "return");
+  if (PrintEnabled) HostLoadSkinImage(UImgPrint, "Print");
+}
+
+void TFrmView::FormClose(Control &sender, TCloseAction &action) { TICForm::FormClose(sender, action); }
+
+void TFrmView::FormDestroy(Control &sender) {
+  TICForm::FormDestroy(sender);
+  if (FrmView == this) FrmView = nullptr;
+}
+
+void TFrmView::FormKeyDown(Control &, std::uint16_t &key, TShiftState) {
+  switch (key) {
+    case VK_TAB:
+    case VK_ESCAPE: Close(); break;
+    case VK_RETURN:
+      EnterPressed = true;
+      if (PrintEnabled) HostPrintText(PrintData);
+      break;
+    case VK_UP: Invoice.PriorPage(); break;
+    case VK_DOWN: Invoice.NextPage(); break;
+    default: break;
+  }
+}
+
+void TFrmView::FormKeyUp(Control &, std::uint16_t &key, TShiftState) {
+  if (key == VK_TAB) Close();
+}
+
+// A button acts as the key its Tag names, pressed on the keyboard.
+void TFrmView::UImgOkClick(Control &sender) {
+  const auto vk = std::uint8_t(sender.Tag());
+  const auto scan = std::uint8_t(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+  if (!keybd_event(vk, scan, 0) || !keybd_event(vk, scan, KEYEVENTF_KEYUP))
+    WriteErrorLog(Gbk(u8"在做控件类型转换是出错!"));
+}
+
+}  // namespace iv

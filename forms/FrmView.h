@@ -1,0 +1,42 @@
+#pragma once
+// TFrmView: the invoice screen. All of its preparation happens while it is created: the field
+// values from the host's data, the template and invoice name of the business key, the first
+// layout of the invoice and the receipt text. Shown, it pages with Up and Down, prints with
+// Enter and closes on Escape, Tab or either button.
+#include <string>
+
+#include "config/UPubVar.h"
+#include "controls/UImageButton.h"
+#include "forms/ICForm.h"
+#include "invoice/uInvoice.h"
+
+namespace iv {
+
+class TFrmView : public TICForm {
+ public:
+  TFrmView();
+
+  TInvoice Invoice;
+  TUImageButton UImgcancel;
+  TUImageButton UImgPrint;
+
+  bool PrintEnabled = false;
+  std::string PrintData;
+  dystring HeadValues;
+  dystring DetailValues;
+  dystring TailValues;
+
+ private:
+  void FormCreate(Control &sender);
+  void FormActivate(Control &sender);
+  void FormClose(Control &sender, TCloseAction &action);
+  void FormDestroy(Control &sender);
+  void FormKeyDown(Control &sender, std::uint16_t &key, TShiftState shift);
+  void FormKeyUp(Control &sender, std::uint16_t &key, TShiftState shift);
+  void UImgOkClick(Control &sender);
+};
+
+// The view form of the current ShowForm call; emptied when the form is destroyed.
+extern TFrmView *FrmView;
+
+}  // namespace iv
