@@ -17,8 +17,8 @@
 #include "platform/ui/form.h"
 #include "platform/ui/graphic_control.h"
 #include "platform/ui/timer.h"
-#include "tests/display_x11/xvfb_server.h"
-#include "tests/display_x11/xwd_image.h"
+#include "tests/support/xvfb_server.h"
+#include "tests/support/xwd_image.h"
 #include "tests/platform/temp_folder.h"
 #include "tests/support/command.h"
 

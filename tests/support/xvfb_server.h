@@ -13,7 +13,8 @@ namespace iv::test {
 
 class XvfbServer {
  public:
-  XvfbServer() {
+  // `screen` as Xvfb takes it: width x height x depth.
+  explicit XvfbServer(const char *screen = "640x480x24") {
     int report[2];
     if (pipe(report) != 0) return;
     const pid_t pid = fork();
@@ -23,7 +24,7 @@ class XvfbServer {
       dup2(quiet, STDOUT_FILENO);
       dup2(quiet, STDERR_FILENO);
       const std::string fd = std::to_string(report[1]);
-      execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-nolisten", "tcp", "-screen", "0", "640x480x24",
+      execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-nolisten", "tcp", "-screen", "0", screen,
              nullptr);
       _exit(127);
     }

@@ -1,0 +1,137 @@
+// The invoice screen as a host drives it headless: pages, receipts, the ways out, the host
+// calls in their order, and kiosks with parts missing.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <string>
+
+#include "platform/text/gbk.h"
+#include "tests/kiosk_screen/kiosk_copy.h"
+
+namespace iv {
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::Not;
+using test::CountLines;
+
+std::string TestName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
+
+// The text with the digits after each `label` (a date and time) turned into zeros, the first
+// two kept, so a receipt printed at any time compares.
+std::string WithDigitsZeroed(std::string text, const std::string &label) {
+  for (std::size_t at = text.find(label); at != std::string::npos; at = text.find(label, at + 1))
+    for (std::size_t i = at + label.size() + 2; i < text.size() && text[i] != '\r'; ++i)
+      if (std::isdigit(static_cast<unsigned char>(text[i]))) text[i] = '0';
+  return text;
+}
+
+class KioskScreen : public ::testing::Test {
+ protected:
+  test::KioskCopy kiosk{TestName()};
+};
+
+TEST_F(KioskScreen, PagesThroughTheBillAndStopsAtBothEnds) {
+  const auto run = kiosk.Run("WATER", "--keys Snap,Down,Snap,Down,Snap,Down,Snap,Up,Snap,Up,Up,Snap,Escape");
+  ASSERT_EQ(run.status, 0) << run.output;
+  EXPECT_EQ(CountLines(run.output, "ShowForm returned 1"), 1);
+  const std::string page1 = kiosk.Read("snaps/001.png"), page2 = kiosk.Read("snaps/002.png"),
+                    page3 = kiosk.Read("snaps/003.png");
+  ASSERT_FALSE(page1.empty());
+  EXPECT_NE(page1, page2);
+  EXPECT_NE(page2, page3);
+  EXPECT_EQ(kiosk.Read("snaps/004.png"), page3) << "Down on the last page keeps it";
+  EXPECT_EQ(kiosk.Read("snaps/005.png"), page2);
+  EXPECT_EQ(kiosk.Read("snaps/006.png"), page1) << "Up on the first page keeps it";
+  EXPECT_EQ(kiosk.Read("stderr.txt"), "") << "nothing on the host's stderr in normal operation";
+}
+
+TEST_F(KioskScreen, EnterPrintsTheReceiptComposedFromPrintIniAndTheData) {
+  const auto run = kiosk.Run("WATER", "--keys Enter,Enter,Escape");
+  ASSERT_EQ(run.status, 0) << run.output;
+  EXPECT_EQ(CountLines(run.output, "ShowForm returned 1"), 1);
+  // Line by line: Title (the bank of Sys.xml), plain lines, I1, I2, O1, O3 and the time.
+  const std::string receipt =
+      "中国工商银行郑州金水支行\r\n"
+      "\r\n"
+      "      自来水费缴费凭条\r\n"
+      "户号:     0571203344\r\n"
+      "户名:     李四\r\n"
+      "缴费金额: 495.90\r\n"
+      "流水号:   20261207-000318\r\n"
+      "缴费时间: 2000-00-00 00:00:00\r\n"
+      "--------------------------------\r\n"
+      "请妥善保管此凭条\r\n";
+  EXPECT_EQ(WithDigitsZeroed(GbkToUtf8(kiosk.Read("printed.txt")), "缴费时间: "), receipt + receipt);
+  EXPECT_EQ(CountLines(run.output, "LoadSkinImage Print"), 1);
+}
+
+TEST_F(KioskScreen, WithoutPrintingEnterPrintsNothingAndThePrintButtonGetsNoSkin) {
+  const auto run = kiosk.Run("BALANCE", "--keys Enter,Escape");
+  ASSERT_EQ(run.status, 0) << run.output;
+  EXPECT_THAT(run.output, Not(HasSubstr("PrintText")));
+  EXPECT_THAT(run.output, Not(HasSubstr("LoadSkinImage Print")));
+  EXPECT_FALSE(std::filesystem::exists(kiosk.Path("printed.txt")));
+}
+
+TEST_F(KioskScreen, TheHostIsCalledInOrderAtEveryCall) {
+  const auto run = kiosk.Run("WATER", "--calls 2 --keys Snap,Escape");
+  ASSERT_EQ(run.status, 0) << run.output;
+  const std::string call =
+      "LoadSkinImage MenuBack\nFormActivated\nLoadSkinImage FileDisp\nLoadSkinImage return\n"
+      "LoadSkinImage Print\nShowForm returned 1\n";
+  EXPECT_THAT(run.output, HasSubstr(call + call));
+  // Snapshots are numbered on across the calls; each shows the first page again.
+  EXPECT_EQ(kiosk.Read("snaps/001.png"), kiosk.Read("snaps/002.png"));
+}
+
+TEST_F(KioskScreen, EscapeTabAndBothButtonsCloseTheScreen) {
+  // A key that closes the form drops what was queued behind it: no snapshot after it.
+  for (const char *way : {"Escape", "Tab"}) {
+    const auto run = kiosk.Run("WATER", std::string("--keys ") + way + ",Snap");
+    EXPECT_EQ(CountLines(run.output, "ShowForm returned 1"), 1) << way;
+    EXPECT_FALSE(std::filesystem::exists(kiosk.Path("snaps/001.png"))) << way << " left the form open";
+  }
+  // A button synthesises Escape; the real-window test shows it closing a screen that would
+  // otherwise stay. Here: the call returns and the synthesis never fails.
+  for (const char *button : {"ClickReturn", "ClickPrint"}) {
+    kiosk.Remove("printed.txt");
+    const auto run = kiosk.Run("WATER", std::string("--keys ") + button);
+    EXPECT_EQ(CountLines(run.output, "ShowForm returned 1"), 1) << button;
+    EXPECT_EQ(kiosk.Read("stderr.txt"), "") << button;
+  }
+  EXPECT_EQ(kiosk.Read("Log/ErrorLog.txt"), "") << "the key synthesis never failed";
+}
+
+TEST_F(KioskScreen, KiosksWithPartsMissingStillShowAndReturn) {
+  // A business key without a section: empty names, an empty invoice.
+  auto run = kiosk.Run("NOSUCHKEY", "--keys Snap,Enter,Escape");
+  EXPECT_EQ(CountLines(run.output, "ShowForm returned 1"), 1) << run.output;
+  EXPECT_TRUE(std::filesystem::exists(kiosk.Path("snaps/001.png")));
+  EXPECT_THAT(run.output, Not(HasSubstr("PrintText")));
+
+  kiosk.Remove("INI/WaterBill.txt");
+  run = kiosk.Run("WATER", "--keys Enter,Escape");
+  EXPECT_EQ(CountLines(run.output, "ShowForm returned 1"), 1) << run.output;
+  EXPECT_THAT(run.output, HasSubstr("PrintText")) << "printing does not need the template";
+  EXPECT_THAT(GbkToUtf8(kiosk.Read("ErrorLog/Error.txt")), HasSubstr("不存在"))
+      << "the invoice logs the missing template";
+
+  for (const char *file : {"INI/print.ini", "INI/FormatShow.ini", "INI/Sys.xml"}) {
+    kiosk.Remove(file);
+    run = kiosk.Run("WATER", "--keys Enter,Escape");
+    EXPECT_EQ(CountLines(run.output, "ShowForm returned 1"), 1) << file << run.output;
+    EXPECT_THAT(run.output, Not(HasSubstr("PrintText"))) << file;
+  }
+}
+
+TEST_F(KioskScreen, ManyCallsInOneProcessEachShowAFreshScreen) {
+  const auto run = kiosk.Run("WATER", "--calls 100 --keys Down,Escape");
+  ASSERT_EQ(run.status, 0) << kiosk.Read("stderr.txt");
+  EXPECT_EQ(CountLines(run.output, "ShowForm returned 1"), 100);
+  EXPECT_EQ(CountLines(run.output, "FormActivated"), 100);
+}
+
+}  // namespace
+}  // namespace iv
