@@ -1,0 +1,127 @@
+// The kiosk forms' own rules, with a recording host: the key lock, the skins at activation and
+// deactivation, and what Enter and the paging keys do.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "config/UPubVar.h"
+#include "forms/FrmView.h"
+#include "forms/ICForm.h"
+#include "platform/ui/application.h"
+#include "platform/ui/keyboard.h"
+#include "tests/forms/kiosk_settings.h"
+
+namespace iv {
+namespace {
+
+std::vector<std::string> calls;
+
+class RecordingHost {
+ public:
+  RecordingHost() {
+    vtbl_.LoadSkinImage = [](THostServices *, IvControl *, const char *name) {
+      calls.push_back(std::string("skin ") + name);
+    };
+    vtbl_.FormActivated = [](THostServices *, IvForm *) { calls.push_back("activated"); };
+    vtbl_.PrintText = [](THostServices *, const char *text) { calls.push_back(std::string("print ") + text); };
+    services_.vtbl = &vtbl_;
+    services_.BusinessKey = "PAY";
+    HostServices = &services_;
+    calls.clear();
+  }
+  ~RecordingHost() { HostServices = nullptr; }
+
+ private:
+  THostServicesVtbl vtbl_{};
+  THostServices services_{};
+};
+
+// Characters that get past the form's key preview land here.
+class CharacterSink : public GraphicControl {
+ public:
+  explicit CharacterSink(WinControl &parent) : GraphicControl(parent) {}
+  bool CanFocus() const override { return true; }
+  void KeyPress(char &key) override { received += key; }
+  std::string received;
+};
+
+class KioskForms : public ::testing::Test {
+ protected:
+  void SetUp() override { app.SetDisplay(OpenHeadlessDisplay()); }
+  void Type(Form &form, const std::string &text) {
+    for (char ch : text) app.Post(form, {.kind = InputEvent::Kind::Char, .ch = ch});
+  }
+  void Refocus(Form &form) {
+    app.Post(form, {.kind = InputEvent::Kind::FocusOut});
+    app.Post(form, {.kind = InputEvent::Kind::FocusIn});
+  }
+
+  Application &app = Application::Instance();
+  test::KioskSettings kiosk;
+  RecordingHost host;
+};
+
+TEST_F(KioskForms, TheFirstEscapeLocksOutEveryCharacterUntilTheNextActivation) {
+  TICForm form;
+  CharacterSink sink(form);
+  sink.SetFocus();
+  Type(form, "a\x1b\x1b" "b");
+  Refocus(form);
+  Type(form, "c");
+  app.ShowModal(form);
+  EXPECT_EQ(sink.received, "a\x1b" "c");
+  EXPECT_EQ(calls, (std::vector<std::string>{"activated", "activated"}));
+  EXPECT_TRUE(form.ImgBk.Picture().Empty());
+}
+
+TEST_F(KioskForms, TheViewFormReloadsItsSkinsAtEachActivationAndPrintsAtEachEnter) {
+  kiosk.Write("print.ini", "[PAY]\nIsPrint=1\n0=receipt~\n");
+  auto *view = app.CreateForm<TFrmView>();
+  ASSERT_TRUE(view->PrintEnabled);
+  EXPECT_EQ(view->PrintData, "receipt\r\n");
+  EXPECT_EQ(view->HeadValues.size(), 100u);
+  EXPECT_EQ(view->TailValues.size(), 100u);
+  EXPECT_TRUE(view->DetailValues.empty());
+  CharacterSink sink(*view);
+  sink.SetFocus();
+  app.PostKeyStroke(*view, VK_RETURN);
+  Type(*view, "x");  // locked after Enter
+  Refocus(*view);
+  Type(*view, "y");
+  app.PostKeyStroke(*view, VK_RETURN);
+  app.PostKeyStroke(*view, VK_ESCAPE);
+  app.ShowModal(*view);
+  EXPECT_EQ(sink.received, "y");
+  EXPECT_EQ(calls, (std::vector<std::string>{"skin MenuBack", "activated", "skin FileDisp", "skin return",
+                                             "skin Print", "print receipt\r\n", "activated", "skin FileDisp",
+                                             "skin return", "skin Print", "print receipt\r\n"}));
+  app.FreeForm(view);
+  EXPECT_EQ(FrmView, nullptr);
+}
+
+TEST_F(KioskForms, WithoutPrintingEnterPrintsNothingAndAButtonClosesTheFormAsEscape) {
+  auto *view = app.CreateForm<TFrmView>();
+  EXPECT_FALSE(view->PrintEnabled);
+  EXPECT_EQ(view->UImgcancel.Tag(), VK_ESCAPE);
+  EXPECT_EQ(view->UImgPrint.Tag(), VK_ESCAPE);
+  std::vector<std::string> seen;
+  app.OnMessage = [&seen](Form &, const InputEvent &event, bool &) {
+    if (event.kind == InputEvent::Kind::KeyDown) seen.push_back("key " + std::to_string(event.vk));
+  };
+  const TCloseEvent close = view->OnClose;
+  view->OnClose = [&seen, close](Control &sender, TCloseAction &action) {
+    seen.push_back("close");
+    close(sender, action);
+  };
+  app.PostKeyStroke(*view, VK_RETURN);
+  app.PostClick(*view, 617, 488);  // the print button
+  app.ShowModal(*view);
+  app.OnMessage = nullptr;
+  EXPECT_EQ(seen, (std::vector<std::string>{"key 13", "key 27", "close"}));
+  EXPECT_EQ(calls, (std::vector<std::string>{"skin MenuBack", "activated", "skin FileDisp", "skin return"}));
+  app.FreeForm(view);
+}
+
+}  // namespace
+}  // namespace iv
