@@ -1,6 +1,5 @@
 #include "platform/gfx/picture.h"
 
-#include <SDL.h>
 #include <gtest/gtest.h>
 #include <jpeglib.h>
 
@@ -68,14 +67,19 @@ class PictureTest : public ::testing::Test {
     std::fclose(file);
   }
 
+  // A 24-bit bitmap file as Windows writes one: rows bottom-up, each padded to 4 bytes.
   void WriteBmp(const std::string &path) const {
-    SDL_Surface *surface = SDL_CreateRGBSurfaceWithFormat(0, sample_.Width(), sample_.Height(), 24,
-                                                          SDL_PIXELFORMAT_BGR24);
-    for (int y = 0; y < sample_.Height(); ++y)
-      std::memcpy(static_cast<std::uint8_t *>(surface->pixels) + y * surface->pitch, sample_.Row(y),
-                  std::size_t(sample_.Width()) * 3);
-    SDL_SaveBMP(surface, path.c_str());
-    SDL_FreeSurface(surface);
+    const int w = sample_.Width(), h = sample_.Height();
+    const std::uint32_t stride = std::uint32_t(w * 3 + 3) / 4 * 4, size = 54 + stride * std::uint32_t(h);
+    std::vector<std::uint8_t> file(size, 0);
+    auto put = [&file](std::size_t at, std::uint32_t value, int bytes) {
+      for (int i = 0; i < bytes; ++i) file[at + std::size_t(i)] = std::uint8_t(value >> (8 * i));
+    };
+    file[0] = 'B', file[1] = 'M';
+    put(2, size, 4), put(10, 54, 4), put(14, 40, 4), put(18, std::uint32_t(w), 4), put(22, std::uint32_t(h), 4);
+    put(26, 1, 2), put(28, 24, 2);
+    for (int y = 0; y < h; ++y) std::memcpy(&file[54 + stride * std::uint32_t(h - 1 - y)], sample_.Row(y), std::size_t(w) * 3);
+    Save(path, file);
   }
 
   static void ExpectNear(TColor actual, TColor expected, int tolerance) {
@@ -153,6 +157,46 @@ TEST_F(PictureTest, AbsurdDimensionsAreRefusedBeforeDecoding) {
       break;
     }
   EXPECT_THROW(DecodeJpeg(jpeg), EInvalidGraphic);
+}
+
+// A bitmap file of the given header fields (40-byte header), extra bytes (masks or colour
+// table) and pixel rows.
+std::vector<std::uint8_t> BmpFile(std::int32_t width, std::int32_t height, int bits, std::uint32_t compression,
+                                  const std::vector<std::uint8_t> &extra, const std::vector<std::uint8_t> &rows) {
+  std::vector<std::uint8_t> file(54);
+  auto put = [&file](std::size_t at, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) file[at + std::size_t(i)] = std::uint8_t(value >> (8 * i));
+  };
+  file[0] = 'B', file[1] = 'M';
+  put(10, std::uint32_t(54 + extra.size()), 4), put(14, 40, 4), put(18, std::uint32_t(width), 4);
+  put(22, std::uint32_t(height), 4), put(26, 1, 2), put(28, std::uint32_t(bits), 2), put(30, compression, 4);
+  if (bits <= 8) put(46, std::uint32_t(extra.size() / 4), 4);  // colours in the table
+  for (const auto *part : {&extra, &rows})
+    for (std::uint8_t byte : *part) file.push_back(byte);
+  return file;
+}
+
+TEST_F(PictureTest, BitmapFilesOfEveryDepthDecodeToTheirColours) {
+  // 8 bits, top-down, a two-colour table (blue, green, red, unused each).
+  const Bitmap indexed = DecodeBmp(BmpFile(3, -2, 8, 0, {255, 0, 0, 0, 0, 0, 255, 0}, {0, 1, 0, 0, 1, 1, 0, 0}));
+  EXPECT_EQ(indexed.Pixel(0, 0), clBlue);
+  EXPECT_EQ(indexed.Pixel(1, 0), clRed);
+  EXPECT_EQ(indexed.Pixel(0, 1), clRed);
+  EXPECT_EQ(indexed.Pixel(2, 1), clBlue);
+  // 1 bit, bottom-up: the last stored row is the top one.
+  const Bitmap mono = DecodeBmp(BmpFile(2, 2, 1, 0, {0, 0, 0, 0, 255, 255, 255, 0}, {0x80, 0, 0, 0, 0x40, 0, 0, 0}));
+  EXPECT_EQ(mono.Pixel(0, 0), clBlack);
+  EXPECT_EQ(mono.Pixel(1, 0), clWhite);
+  EXPECT_EQ(mono.Pixel(0, 1), clWhite);
+  // 16 bits with 5-6-5 masks: pure red, then full green.
+  const Bitmap masked = DecodeBmp(BmpFile(2, 1, 16, 3, {0, 0xF8, 0, 0, 0xE0, 0x07, 0, 0, 0x1F, 0, 0, 0},
+                                          {0x00, 0xF8, 0xE0, 0x07}));
+  EXPECT_EQ(masked.Pixel(0, 0), clRed);
+  EXPECT_EQ(masked.Pixel(1, 0), clLime);
+  // 32 bits with the default masks: the fourth byte is ignored.
+  EXPECT_EQ(DecodeBmp(BmpFile(1, 1, 32, 0, {}, {0x10, 0x20, 0x30, 0xFF})).Pixel(0, 0), RGB(0x30, 0x20, 0x10));
+  EXPECT_THROW(DecodeBmp(BmpFile(1, 1, 8, 1, {}, {0, 0, 0, 0})), EInvalidGraphic) << "run-length compressed";
+  EXPECT_THROW(DecodeBmp(BmpFile(4, 4, 24, 0, {}, {1, 2, 3})), EInvalidGraphic) << "rows cut off";
 }
 
 TEST_F(PictureTest, WritingToAnImpossiblePathFails) {
