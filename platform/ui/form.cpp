@@ -1,5 +1,7 @@
 #include "platform/ui/form.h"
 
+#include <exception>
+
 #include "platform/ui/application.h"
 #include "platform/ui/form_font.h"
 
@@ -126,7 +128,12 @@ void Form::RouteMouse(const InputEvent &event) {
       Control &target = mouse_capture_ != nullptr ? *mouse_capture_ : under;
       mouse_capture_ = nullptr;
       const TPoint origin = FormOrigin(target);
-      target.MouseUp(event.button, event.shift, event.x - origin.X, event.y - origin.Y);
+      // Release and click are two events: an error in the first is reported, not the end of both.
+      try {
+        target.MouseUp(event.button, event.shift, event.x - origin.X, event.y - origin.Y);
+      } catch (const std::exception &error) {
+        Application::Instance().HandleException(error);
+      }
       if (&under == &target && event.button == mbLeft) target.Click();
       return;
     }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -114,6 +115,20 @@ TEST_F(InputRouting, PointerButtonsGoToTheTopmostControlAndAClickNeedsBoth) {
                                            "field leave", "cover enter", "cover down 5,5", "cover up 5,5",
                                            "cover click", "field down 10,10", "field up 140,10",
                                            "cover leave", "form click"}));
+}
+
+TEST_F(InputRouting, AFailingReleaseIsReportedAndTheClickStillHappens) {
+  // The probe's release raises the event the form's designer set, which fails.
+  struct Releasing : test::Probe {
+    using Probe::Probe;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override { Control::MouseUp(button, shift, x, y); }
+  } button(form, "button", log, Bounds(100, 10, 20, 20));
+  button.OnMouseUp = [](Control &, TMouseButton, TShiftState, int, int) { throw std::runtime_error("picture unreadable"); };
+  testing::internal::CaptureStderr();
+  app.PostClick(form, 105, 15);
+  app.ShowModal(form);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "invoiceview: picture unreadable\n");
+  EXPECT_EQ(std::count(log.begin(), log.end(), "button click"), 1);
 }
 
 TEST_F(InputRouting, DisabledOrHiddenControlsLetThePointerThrough) {
