@@ -1,6 +1,8 @@
 #include "config/xml_document.h"
 
+#include <libxml/globals.h>
 #include <libxml/parser.h>
+#include <libxml/xmlerror.h>
 
 #include <climits>
 
@@ -37,6 +39,37 @@ void RemoveBlankText(xmlNode *parent) {
   }
 }
 
+// libxml2 prints its parser, encoding and I/O errors on stderr, which belongs to the host;
+// a failed parse is reported by XmlLoadError alone. Encoding and I/O errors bypass the
+// parser context, so for the length of a parse this thread's global handlers drop every
+// message; the host's own handlers are put back afterwards.
+class LibxmlMessagesDropped {
+ public:
+  LibxmlMessagesDropped()
+      : structured_(xmlStructuredError),
+        structuredContext_(xmlStructuredErrorContext),
+        generic_(xmlGenericError),
+        genericContext_(xmlGenericErrorContext) {
+    xmlSetStructuredErrorFunc(nullptr, &DropStructured);
+    xmlSetGenericErrorFunc(nullptr, &DropGeneric);
+  }
+  ~LibxmlMessagesDropped() {
+    xmlSetStructuredErrorFunc(structuredContext_, structured_);
+    xmlSetGenericErrorFunc(genericContext_, generic_);
+  }
+  LibxmlMessagesDropped(const LibxmlMessagesDropped &) = delete;
+  LibxmlMessagesDropped &operator=(const LibxmlMessagesDropped &) = delete;
+
+ private:
+  static void DropStructured(void *, xmlErrorPtr) {}
+  static void DropGeneric(void *, const char *, ...) {}
+
+  xmlStructuredErrorFunc structured_;
+  void *structuredContext_;
+  xmlGenericErrorFunc generic_;
+  void *genericContext_;
+};
+
 }  // namespace
 
 XmlDocPtr NewXmlDocument() { return XmlDocPtr(xmlNewDoc(BAD_CAST "1.0")); }
@@ -46,8 +79,12 @@ XmlDocPtr ParseXml(std::string_view bytes, std::string_view undeclared) {
   const std::string encoding = ParserEncoding(bytes, undeclared);
   int options = XML_PARSE_NONET | XML_PARSE_NOBLANKS | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
   if (!encoding.empty()) options |= XML_PARSE_IGNORE_ENC;
-  XmlDocPtr doc(xmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), nullptr,
-                              encoding.empty() ? nullptr : encoding.c_str(), options));
+  XmlDocPtr doc;
+  {
+    const LibxmlMessagesDropped quiet;
+    doc.reset(xmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), nullptr,
+                            encoding.empty() ? nullptr : encoding.c_str(), options));
+  }
   if (!doc) throw XmlLoadError("not a well-formed XML document");
   RemoveBlankText(reinterpret_cast<xmlNode *>(doc.get()));
   return doc;

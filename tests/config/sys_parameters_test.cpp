@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <libxml/globals.h>
+#include <libxml/xmlerror.h>
+
 #include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "config/UPubVar.h"
@@ -149,6 +153,38 @@ TEST_F(SysParametersTest, AMalformedFileIsLoggedAndReadsNothing) {
       std::string::npos);
   ASSERT_NE(cs->ServiceConfig, nullptr);
   EXPECT_NE(cs->ServiceConfig->Root(), nullptr);
+}
+
+// Encoding and I/O errors reach libxml2's global handlers, parser errors its context: none of
+// them may be printed on the host's stderr or handed to a handler the host installed for its
+// own use of libxml2, and that handler must be in place again afterwards.
+TEST_F(SysParametersTest, LibxmlMessagesReachNeitherStderrNorTheHostsHandler) {
+  const std::string record = G(u8"配置文件 ") + workDir + "/INI/Sys.xml" + G(u8" ,格式有错,请检查");
+  const std::string misEncoded =
+      "<?xml version=\"1.0\" encoding=\"GB2312\"?>\n<System><A>\x81\x20</A></System>";
+  const std::string unclosed = "<System><Computer></System>";
+  for (const std::string &document : {misEncoded, unclosed}) {
+    SCOPED_TRACE(document);
+    std::filesystem::remove(kiosk.Root() / "Log" / "ErrorLog.txt");
+    std::ofstream(kiosk.Ini() / "Sys.xml", std::ios::binary) << document;
+
+    testing::internal::CaptureStderr();
+    TSysCs{};
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_NE(kiosk.ErrorLog().find(record), std::string::npos);
+
+    int hostMessages = 0;
+    const xmlStructuredErrorFunc hostHandler = [](void *count, xmlErrorPtr) {
+      ++*static_cast<int *>(count);
+    };
+    xmlSetStructuredErrorFunc(&hostMessages, hostHandler);
+    TSysCs{};
+    const bool handlerBack =
+        xmlStructuredError == hostHandler && xmlStructuredErrorContext == &hostMessages;
+    xmlSetStructuredErrorFunc(nullptr, nullptr);
+    EXPECT_TRUE(handlerBack);
+    EXPECT_EQ(hostMessages, 0);
+  }
 }
 
 TEST_F(SysParametersTest, AMissingFileIsReportedInTheObjectOnly) {
