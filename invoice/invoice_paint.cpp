@@ -9,6 +9,7 @@ namespace iv {
 
 void TInvoice::Paint() {
   Label::Paint();  // makes the control's font the canvas font
+  smooth_font_->SetCanvas(&GetCanvas());
   line_lock_ = false;
   if (!data_given_ || no_data_) {
     PaintNoDataScreen();

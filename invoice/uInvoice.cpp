@@ -14,7 +14,8 @@ TInvoice::TInvoice(WinControl &parent) : Label(parent) {
   font_of_info_.SetOnChange([this] { Invalidate(); });
   SetAutoSize(false);
   // Font smoothing needs no system switch here: every text goes through the smooth renderer.
-  smooth_font_ = std::make_unique<TSmoothFont>(&GetCanvas());
+  // It draws on the parent's canvas, bound at each paint.
+  smooth_font_ = std::make_unique<TSmoothFont>(nullptr);
   SetuQuality(tqNormal);
 }
 

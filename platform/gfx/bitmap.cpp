@@ -140,13 +140,23 @@ void Bitmap::CopyBlockTransparent(int x, int y, const Bitmap &source, const TRec
                                   TColor transparentColor) {
   const auto [to, from] = ClipBlock(*this, x, y, source, sourceRect);
   if (format_ == PixelFormat::Bgr24 && source.format_ == PixelFormat::Bgr24) {
-    // Full-screen skins go through here at every repaint: compare and copy bytes directly.
+    // Full-screen skins go through here at every repaint: each run of shown pixels is
+    // copied at once.
     const std::uint8_t key[3] = {GetBValue(transparentColor), GetGValue(transparentColor), GetRValue(transparentColor)};
+    const int width = to.Width();
     for (int row = 0; row < to.Height(); ++row) {
       const std::uint8_t *in = source.Row(from.Top + row) + from.Left * 3;
       std::uint8_t *out = Row(to.Top + row) + to.Left * 3;
-      for (int col = 0; col < to.Width(); ++col, in += 3, out += 3)
-        if (in[0] != key[0] || in[1] != key[1] || in[2] != key[2]) std::memcpy(out, in, 3);
+      auto shown = [in, &key](int col) {
+        const std::uint8_t *p = in + col * 3;
+        return p[0] != key[0] || p[1] != key[1] || p[2] != key[2];
+      };
+      for (int col = 0; col < width;) {
+        while (col < width && !shown(col)) ++col;
+        const int start = col;
+        while (col < width && shown(col)) ++col;
+        std::memcpy(out + start * 3, in + start * 3, std::size_t(col - start) * 3);
+      }
     }
     return;
   }

@@ -4,7 +4,7 @@
 #include <exception>
 #include <utility>
 
-#include "platform/gfx/picture.h"
+#include "platform/gfx/picture_cache.h"
 #include "platform/gfx/picture_limits.h"
 
 namespace iv {
@@ -14,16 +14,23 @@ Image::Image(WinControl &parent) : GraphicControl(parent) {
   handle_ = {{&ops}, this};
 }
 
-void Image::LoadFromFile(const std::string &path) { SetPicture(LoadPicture(path)); }
+const Bitmap &Image::Picture() const {
+  static const Bitmap kNone;
+  return picture_ != nullptr ? *picture_ : kNone;
+}
 
-void Image::SetPicture(Bitmap picture) {
+void Image::LoadFromFile(const std::string &path) { ShowPicture(PictureCache::Instance().Load(path)); }
+
+void Image::SetPicture(Bitmap picture) { ShowPicture(std::make_shared<const Bitmap>(std::move(picture))); }
+
+void Image::ShowPicture(std::shared_ptr<const Bitmap> picture) {
   picture_ = std::move(picture);
   FitPicture();
   Invalidate();
 }
 
 void Image::ClearPicture() {
-  picture_ = Bitmap();
+  picture_.reset();
   Invalidate();
 }
 
@@ -50,18 +57,20 @@ void Image::SetTransparent(bool transparent) {
 // An empty picture leaves the size alone, so a button placed in a form keeps its place until
 // its first picture arrives.
 void Image::FitPicture() {
-  if (auto_size_ && !picture_.Empty()) SetBounds(Left(), Top(), picture_.Width(), picture_.Height());
+  const Bitmap &picture = Picture();
+  if (auto_size_ && !picture.Empty()) SetBounds(Left(), Top(), picture.Width(), picture.Height());
 }
 
 void Image::Paint() {
-  if (picture_.Empty()) return;
+  const Bitmap &picture = Picture();
+  if (picture.Empty()) return;
   const TRect &bounds = BoundsRect();
   Bitmap scaled;
   if (stretch_) {
     scaled = Bitmap(bounds.Width(), bounds.Height());
-    scaled.StretchDraw(Bounds(0, 0, scaled.Width(), scaled.Height()), picture_);
+    scaled.StretchDraw(Bounds(0, 0, scaled.Width(), scaled.Height()), picture);
   }
-  const Bitmap &shown = stretch_ ? scaled : picture_;
+  const Bitmap &shown = stretch_ ? scaled : picture;
   int x = bounds.Left;
   int y = bounds.Top;
   if (center_ && !stretch_) {
@@ -73,7 +82,7 @@ void Image::Paint() {
   Bitmap &target = GetCanvas().Target();
   if (transparent_)
     target.CopyBlockTransparent(bounds.Left, bounds.Top, shown, visible,
-                                picture_.Pixel(0, picture_.Height() - 1));
+                                picture.Pixel(0, picture.Height() - 1));
   else
     target.CopyBlock(bounds.Left, bounds.Top, shown, visible);
 }

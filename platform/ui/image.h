@@ -2,6 +2,7 @@
 // The picture control: shows a 24-bit picture on its parent's canvas, at its top left,
 // centred or stretched over its bounds, optionally with a see-through colour. A host fills it
 // through the C handle it is given.
+#include <memory>
 #include <string>
 
 #include "invoiceview/host_services.h"
@@ -14,9 +15,10 @@ class Image : public GraphicControl {
  public:
   explicit Image(WinControl &parent);
 
-  const Bitmap &Picture() const { return picture_; }
+  const Bitmap &Picture() const;
   // Chooses the format by the file's extension; raises EInvalidGraphic when the file cannot
-  // be read, and the current picture stays.
+  // be read, and the current picture stays. The decoded picture is shared with the process's
+  // picture cache.
   void LoadFromFile(const std::string &path);
   void SetPicture(Bitmap picture);
   void ClearPicture();
@@ -49,9 +51,10 @@ class Image : public GraphicControl {
   static int IV_CALL SetPixelsOp(IvControl *control, int width, int height, int stride,
                                  const unsigned char *bgr);
 
+  void ShowPicture(std::shared_ptr<const Bitmap> picture);
   void FitPicture();
 
-  Bitmap picture_;
+  std::shared_ptr<const Bitmap> picture_;  // never changed in place: it may be shared
   bool auto_size_ = false;
   bool stretch_ = false;
   bool center_ = false;

@@ -1,5 +1,7 @@
 #include "platform/ui/label.h"
 
+#include "platform/gfx/font_engine.h"
+
 namespace iv {
 
 void Label::SetCaption(const std::string &caption) {
@@ -30,11 +32,8 @@ void Label::FontChanged() {
 
 void Label::FitCaption() {
   if (!auto_size_ || Parent() == nullptr) return;
-  Canvas &canvas = GetCanvas();
-  const TFont saved = canvas.Font();
-  canvas.Font() = Font();
-  const TSize extent = canvas.TextExtent(caption_);
-  canvas.Font() = saved;
+  // Measured with the font alone: the parent's canvas may not have its size yet.
+  const TSize extent = FontEngine::Instance().TextExtent(Font().LogFont(), caption_);
   SetBounds(Left(), Top(), extent.cx, extent.cy);
 }
 

@@ -12,8 +12,19 @@ WinControl::~WinControl() {
 }
 
 void WinControl::SetBounds(int left, int top, int width, int height) {
-  surface_.SetSize(std::max(width, 0), std::max(height, 0));
+  surface_fitted_ = false;
   Control::SetBounds(left, top, width, height);
+}
+
+Canvas &WinControl::GetCanvas() {
+  FitSurface();
+  return canvas_;
+}
+
+void WinControl::FitSurface() {
+  if (surface_fitted_) return;
+  surface_.SetSize(std::max(Width(), 0), std::max(Height(), 0));
+  surface_fitted_ = true;
 }
 
 void WinControl::SetColor(TColor color) {
@@ -32,6 +43,7 @@ void WinControl::Update() {
 void WinControl::Repaint() {
   needs_repaint_ = false;
   repainting_ = true;
+  FitSurface();
   EraseBackground();
   // A copy: a child's paint may not change the paint order of this pass.
   const std::vector<Control *> order = children_;

@@ -19,7 +19,11 @@ class WinControl : public Control {
 
   void SetBounds(int left, int top, int width, int height) override;
 
-  Canvas &GetCanvas() { return canvas_; }
+  // The canvas over the surface, which takes the control's bounds, cleared, when first drawn
+  // on after they change: a form whose bounds are set at each level of its construction
+  // allocates its frame once.
+  Canvas &GetCanvas();
+  // The last frame painted.
   const Bitmap &Surface() const { return surface_; }
 
   TColor Color() const { return color_; }
@@ -51,8 +55,10 @@ class WinControl : public Control {
   friend class Control;
   void AddChild(Control *child);
   void RemoveChild(Control *child);
+  void FitSurface();
 
   Bitmap surface_;
+  bool surface_fitted_ = true;
   Canvas canvas_{surface_};
   TColor color_ = clBtnFace;
   std::function<void(Canvas &)> on_erase_background_;
