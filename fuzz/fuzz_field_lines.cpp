@@ -10,25 +10,10 @@
 #include <vector>
 
 #include "forms/field_values.h"
-
-namespace {
-
-std::vector<std::string> Lines(std::string_view bytes) {
-  std::vector<std::string> lines(1);
-  for (char c : bytes) {
-    if (c == '\n') {
-      lines.emplace_back();
-    } else {
-      lines.back() += c;
-    }
-  }
-  return lines;
-}
-
-}  // namespace
+#include "fuzz/fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
-  std::vector<std::string> lines = Lines(std::string_view(reinterpret_cast<const char *>(data), size));
+  std::vector<std::string> lines = iv::fuzz::SplitLines(std::string_view(reinterpret_cast<const char *>(data), size));
   lines.resize(std::max<std::size_t>(lines.size(), 2));
   iv::DataI.fill(lines[1]);
   iv::DataO.fill(lines[1]);

@@ -1,5 +1,4 @@
 // Settings files of any bytes: reading them never fails, overruns or hangs.
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstddef>
@@ -8,10 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz/fuzz_support.h"
 #include "platform/ini/ini_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
-  static const std::string path = "/tmp/fuzz_ini_" + std::to_string(getpid()) + ".ini";
+  static const std::string path = iv::fuzz::ScratchFolder() + "/fuzz.ini";
   const std::string_view bytes(reinterpret_cast<const char *>(data), size);
   std::ofstream(path, std::ios::binary | std::ios::trunc)
       .write(bytes.data(), static_cast<std::streamsize>(size));

@@ -7,25 +7,10 @@
 #include <vector>
 
 #include "forms/print_text.h"
-
-namespace {
-
-std::vector<std::string> Lines(std::string_view bytes) {
-  std::vector<std::string> lines(1);
-  for (char c : bytes) {
-    if (c == '\n') {
-      lines.emplace_back();
-    } else {
-      lines.back() += c;
-    }
-  }
-  return lines;
-}
-
-}  // namespace
+#include "fuzz/fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
-  const std::vector<std::string> lines = Lines(std::string_view(reinterpret_cast<const char *>(data), size));
+  const std::vector<std::string> lines = iv::fuzz::SplitLines(std::string_view(reinterpret_cast<const char *>(data), size));
   iv::DataI.fill(lines[0]);
   iv::DataO.fill(lines[0]);
   iv::ComposePrintText({lines.begin() + 1, lines.end()}, iv::dystring(100, lines[0]));

@@ -2,7 +2,6 @@
 // control.
 // Input: one byte of settings, the template up to the first NUL, then the data cells, one per
 // line, with a 0x01 byte moving on from the head cells to the detail cells to the tail cells.
-#include <unistd.h>
 
 #include <cstddef>
 #include <cstdint>
@@ -12,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fuzz/fuzz_support.h"
 #include "invoice/uInvoice.h"
 #include "platform/ui/win_control.h"
 
@@ -19,7 +19,7 @@ namespace {
 
 std::filesystem::path KioskFolder() {
   static const std::filesystem::path folder = [] {
-    std::filesystem::path path = std::filesystem::temp_directory_path() / ("fuzz-template-" + std::to_string(::getpid()));
+    const std::filesystem::path path = iv::fuzz::ScratchFolder();
     std::filesystem::create_directories(path / "ErrorLog");
     std::filesystem::current_path(path);
     return path;

@@ -1,8 +1,5 @@
 // Random documents as Sys.xml: loading, the whole system parameters walk, the second
 // document holder, and in-memory editing must survive anything.
-#include <stdlib.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cstddef>
 #include <cstdint>
@@ -14,6 +11,7 @@
 #include "config/UTSysCs.h"
 #include "config/XML_R_W.h"
 #include "config/XMLuse.h"
+#include "fuzz/fuzz_support.h"
 #include "platform/fs/paths.h"
 
 namespace {
@@ -35,20 +33,11 @@ THostServices *FuzzHost() {
   return &host;
 }
 
-// A kiosk folder of our own, made once (<tmp>/INI and <tmp>/Log) and removed at exit. The
-// name is never destroyed, so the exit handler can still use it.
+// A kiosk folder of our own (INI and Log in the scratch folder), made once.
 const std::string &KioskFolder() {
-  static const std::string &folder = *[] {
-    auto *pattern = new std::string("/tmp/iv-fuzz-xml-XXXXXX");
-    if (mkdtemp(pattern->data()) == nullptr) abort();
-    for (const char *sub : {"/INI", "/Log"}) {
-      if (mkdir((*pattern + sub).c_str(), 0700) != 0) abort();
-    }
-    atexit([] {
-      std::error_code ignored;
-      std::filesystem::remove_all(KioskFolder(), ignored);
-    });
-    return pattern;
+  static const std::string &folder = [] () -> const std::string & {
+    for (const char *sub : {"/INI", "/Log"}) std::filesystem::create_directories(iv::fuzz::ScratchFolder() + sub);
+    return iv::fuzz::ScratchFolder();
   }();
   return folder;
 }
