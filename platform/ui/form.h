@@ -54,15 +54,16 @@ class Form : public WinControl {
 
  private:
   friend class Application;
-
- public:
   // The C handle first, so a handle's address is its record's.
   struct FormHandle {
     IvForm form;
     Form *owner;
   };
+  static Form &OwnerOf(IvForm *handle);
+  static int IV_CALL PostKeyOp(IvForm *handle, int vk);
+  static int IV_CALL PostClickOp(IvForm *handle, int x, int y);
+  static int IV_CALL PostSnapshotOp(IvForm *handle, const char *pngPath);
 
- private:
 
   // Input from the queue (application.cpp routes it here).
   void HandleInput(const InputEvent &event);
