@@ -39,6 +39,10 @@ int main(int argc, char **argv) {
     return 2;
   }
   iv::host::Options options = *parsed;
+  if (options.version) {
+    std::puts("kiosk-host " IV_VERSION);
+    return 0;
+  }
   if (options.help) {
     std::fputs(iv::host::kUsage, stdout);
     return 0;

@@ -35,10 +35,12 @@ std::optional<Options> ParseOptions(int argc, char **argv, std::string &error) {
       {"--business-key", &options.businessKey}, {"--data", &options.dataFile},
       {"--skins", &options.skins},        {"--print-out", &options.printOut},
       {"--snapshot-dir", &options.snapshotDir}};
+  const std::map<std::string, bool *> flags = {
+      {"--headless", &options.headless}, {"--help", &options.help}, {"--version", &options.version}};
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
-    if (arg == "--headless" || arg == "--help") {
-      (arg == "--help" ? options.help : options.headless) = true;
+    if (auto it = flags.find(arg); it != flags.end()) {
+      *it->second = true;
       continue;
     }
     if (i + 1 >= argc) {

@@ -15,6 +15,7 @@ struct Options {
   std::string snapshotDir;
   bool headless = false;
   bool help = false;
+  bool version = false;
   std::vector<std::string> keys;
   int calls = 1;
 };
@@ -22,7 +23,7 @@ struct Options {
 inline constexpr const char *kUsage =
     "usage: kiosk-host [--plugin SO] [--kiosk DIR] [--business-key KEY] [--data FILE] "
     "[--skins DIR] [--print-out FILE] [--headless] [--keys LIST] [--snapshot-dir DIR] "
-    "[--calls N]\n"
+    "[--calls N] [--version]\n"
     "  keys: Up, Down, Enter, Escape, Tab, ClickReturn, ClickPrint, Snap (comma-separated)\n";
 
 // Parses argv; on a usage error returns nothing and sets `error`.

@@ -2,14 +2,16 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <cstdlib>
+
 namespace iv {
 
 FontMatcher::FontMatcher() {
   FcConfig *config = FcInitLoadConfigAndFonts();
-#ifdef IV_FONTS_CONF
-  // The aliases add to the system's rules; without them the Chinese fallback still applies.
-  FcConfigParseAndLoad(config, reinterpret_cast<const FcChar8 *>(IV_FONTS_CONF), FcFalse);
-#endif
+  // The aliases add to the system's rules; an integrator's file comes last so its rules win.
+  FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8 *>(kBuiltInFontsConf), FcTrue);
+  if (const char *extra = std::getenv("INVOICEVIEW_FONTS_CONF"); extra != nullptr && *extra != '\0')
+    FcConfigParseAndLoad(config, reinterpret_cast<const FcChar8 *>(extra), FcTrue);
   config_ = config;
 }
 

@@ -4,6 +4,9 @@
 
 namespace iv {
 
+// The aliases of platform/gfx/fonts.conf, compiled in so a copied library keeps them.
+extern const char kBuiltInFontsConf[];
+
 struct FaceLocation {
   std::string file;
   int index = 0;

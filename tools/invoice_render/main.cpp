@@ -2,6 +2,7 @@
 // form sets it up, paints the wanted pages to PNG files and traces every text drawn.
 #include <algorithm>
 #include <iostream>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -59,7 +60,9 @@ class PageRenderer {
     invoice_.SetuLeftDist(options.leftDist);
     invoice_.SetuFontOfInfo(ViewFormFont());
     invoice_.SetTextObserver([this](int x, int y, std::string_view text, const TFont &font) {
-      if (!text.empty()) drawn_.push_back({x, y, std::string(text), font});
+      if (text.empty()) return;
+      drawn_.push_back({x, y, std::string(text), font});
+      fontsUsed_.emplace(font.Name(), font);
     });
     invoice_.SetProblemObserver([this](const std::string &message) {
       ++problems_;
@@ -69,6 +72,8 @@ class PageRenderer {
 
   TInvoice &Invoice() { return invoice_; }
   int Problems() const { return problems_; }
+  // Every font drawn with on any page, by name.
+  const std::map<std::string, TFont> &FontsUsed() const { return fontsUsed_; }
   // The page the last paint showed; the no-data screen counts as page 1.
   int Page() const { return std::max(invoice_.CurrentPage(), 1); }
 
@@ -105,6 +110,7 @@ class PageRenderer {
   WinControl surface_;
   TInvoice invoice_;
   std::vector<DrawnText> drawn_;
+  std::map<std::string, TFont> fontsUsed_;
   int problems_ = 0;
 };
 
@@ -112,6 +118,10 @@ int Run(const std::vector<std::string> &arguments) {
   std::string reason;
   const std::optional<RenderOptions> options = ParseRenderOptions(arguments, reason);
   if (!options) return UsageError(reason);
+  if (options->version) {
+    std::cout << "invoice-render " IV_VERSION "\n";
+    return kExitSuccess;
+  }
 
   std::vector<std::string> tables[3];
   const std::string *files[3] = {&options->headFile, &options->detailFile, &options->tailFile};
@@ -150,6 +160,8 @@ int Run(const std::vector<std::string> &arguments) {
     if (!renderer.Emit()) return kExitOutputFailed;
   }
   if (options->trace) std::cout << "pages=" << invoice.PageCount() << "\n";
+  if (options->fonts)
+    for (const auto &[name, font] : renderer.FontsUsed()) std::cout << FormatFontFileLine(font) << "\n";
   return options->strict && renderer.Problems() > 0 ? kExitProblemLogged : kExitSuccess;
 }
 

@@ -9,7 +9,8 @@ const char *const kRenderUsage =
     "usage: invoice-render TEMPLATE NAME [--head FILE] [--detail FILE] [--tail FILE] [--show-always]\n"
     "                      [--page N | --all-pages] [--lines-per-page N] [--quality high|normal|low|none]\n"
     "                      [--up-dist N] [--left-dist N] [--size WxH] [--background FILE] [--out PREFIX]\n"
-    "                      [--trace] [--strict]\n";
+    "                      [--trace] [--fonts] [--strict]\n"
+    "       invoice-render --version\n";
 
 namespace {
 
@@ -55,6 +56,8 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string> &
     if (argument == "--all-pages") { options.allPages = true; continue; }
     if (argument == "--trace") { options.trace = true; continue; }
     if (argument == "--strict") { options.strict = true; continue; }
+    if (argument == "--fonts") { options.fonts = true; continue; }
+    if (argument == "--version") { options.version = true; continue; }
     if (i + 1 >= arguments.size()) {
       error = argument + " needs a value";
       return std::nullopt;
@@ -100,6 +103,7 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string> &
       return std::nullopt;
     }
   }
+  if (options.version) return options;
   if (positional.size() != 2) {
     error = "TEMPLATE and NAME are required";
     return std::nullopt;

@@ -27,6 +27,8 @@ struct RenderOptions {
   std::string outPrefix = "invoice";
   bool trace = false;
   bool strict = false;
+  bool fonts = false;
+  bool version = false;
 };
 
 // The options, or nothing after writing the reason and the usage to `error`.

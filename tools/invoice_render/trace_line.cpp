@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/gfx/color.h"
+#include "platform/gfx/font_engine.h"
 #include "platform/text/gbk.h"
 
 namespace iv {
@@ -27,6 +28,10 @@ std::string FormatTraceLine(int page, int x, int y, const TFont &font, std::stri
   return "page=" + std::to_string(page) + " x=" + std::to_string(x) + " y=" + std::to_string(y) +
          " color=" + color + " font=" + Quoted(font.Name()) + " size=" + std::to_string(font.Size()) +
          " text=" + Quoted(gbkText);
+}
+
+std::string FormatFontFileLine(const TFont &font) {
+  return "font=" + Quoted(font.Name()) + " file=" + FontEngine::Instance().FaceFile(font.LogFont());
 }
 
 }  // namespace iv

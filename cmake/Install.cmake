@@ -1,0 +1,28 @@
+# Install layout: the plug-in and its pkg-config file under the multiarch library folder,
+# the public header, the two programs, the example kiosk and the documentation.
+if(NOT DEFINED CMAKE_INSTALL_LIBDIR AND CMAKE_LIBRARY_ARCHITECTURE)
+  # GNUInstallDirs picks the multiarch folder only for /usr; hosts look for it under any prefix.
+  set(CMAKE_INSTALL_LIBDIR lib/${CMAKE_LIBRARY_ARCHITECTURE} CACHE PATH "Object code libraries")
+endif()
+include(GNUInstallDirs)
+
+install(TARGETS invoiceview LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/include/invoiceview/host_services.h
+  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/invoiceview)
+install(TARGETS kiosk-host invoice-render RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The log folders stay, empty: the plug-in writes into them.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/kiosk/
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/invoiceview/examples/kiosk
+  REGEX "/(Log|ErrorLog)/." EXCLUDE)
+file(GLOB docs ${PROJECT_SOURCE_DIR}/docs/*.md)
+install(FILES ${PROJECT_SOURCE_DIR}/README.md ${docs} DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# The prefix is only known at install time (cmake --install --prefix), so the .pc file is
+# written then, straight into the prefix; everything else is filled in now.
+set(IV_PC_PREFIX "@CMAKE_INSTALL_PREFIX@")
+configure_file(${PROJECT_SOURCE_DIR}/cmake/invoiceview.pc.in ${PROJECT_BINARY_DIR}/invoiceview.pc.in @ONLY)
+install(CODE "
+  set(pc \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBDIR}/pkgconfig/invoiceview.pc\")
+  message(STATUS \"Installing: \${pc}\")
+  configure_file(\"${PROJECT_BINARY_DIR}/invoiceview.pc.in\" \"\${pc}\" @ONLY)
+  list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${pc}\")")

@@ -1,0 +1,97 @@
+// cmake --install into a fresh prefix: the layout, pkg-config's answers, a C host built and
+// run with them, and the installed kiosk-host on a copy of the installed example kiosk.
+#include <gmock/gmock.h>
+
+#include "platform/text/gbk.h"
+#include "tests/install/scratch_folder.h"
+#include "tests/support/command.h"
+
+namespace iv::test {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+
+class InstalledPrefix : public ScratchFolder {
+ protected:
+  void SetUp() override {
+    ScratchFolder::SetUp();
+    prefix_ = root_ / "prefix";
+    const CommandResult install =
+        RunCommand("'" IV_CMAKE "' --install '" IV_BINARY_DIR "' --prefix '" + prefix_.string() + "'");
+    ASSERT_EQ(install.status, 0) << install.output;
+  }
+
+  std::string PkgConfig(const std::string &arguments) const {
+    const CommandResult run = RunCommand("PKG_CONFIG_PATH='" + (prefix_ / IV_LIBDIR / "pkgconfig").string() +
+                                             "' pkg-config " + arguments + " invoiceview",
+                                         false);
+    EXPECT_EQ(run.status, 0) << arguments;
+    return run.output.substr(0, run.output.find_last_not_of(" \n") + 1);
+  }
+
+  fs::path prefix_;
+};
+
+TEST_F(InstalledPrefix, LaysOutLibraryHeaderProgramsExampleAndDocs) {
+  EXPECT_EQ(std::string(IV_LIBDIR), std::string("lib/") + IV_MULTIARCH) << "the library goes to the multiarch folder";
+  const fs::path lib = prefix_ / IV_LIBDIR;
+  const std::string real = "libinvoiceview.so." IV_VERSION;
+  EXPECT_TRUE(fs::is_regular_file(lib / real));
+  EXPECT_EQ(fs::read_symlink(lib / "libinvoiceview.so." IV_SOVERSION), real);
+  EXPECT_EQ(fs::canonical(lib / "libinvoiceview.so"), fs::canonical(lib / real));
+  EXPECT_EQ(Read(prefix_ / "include/invoiceview/host_services.h"),
+            Read(fs::path(IV_SOURCE_DIR) / "include/invoiceview/host_services.h"));
+  for (const char *program : {"bin/kiosk-host", "bin/invoice-render"})
+    EXPECT_EQ(fs::status(prefix_ / program).permissions() & fs::perms::owner_exec, fs::perms::owner_exec) << program;
+
+  const fs::path kiosk = prefix_ / "share/invoiceview/examples/kiosk";
+  EXPECT_TRUE(fs::exists(kiosk / "INI/Sys.xml"));
+  EXPECT_TRUE(fs::exists(kiosk / "skins/Print.png"));
+  for (const char *logs : {"Log", "ErrorLog"}) {
+    EXPECT_TRUE(fs::is_directory(kiosk / logs)) << logs;
+    EXPECT_TRUE(fs::is_empty(kiosk / logs)) << logs;
+  }
+  for (const char *doc : {"README.md", "host-integration.md", "kiosk-settings.md", "template-language.md"})
+    EXPECT_TRUE(fs::exists(prefix_ / "share/doc/invoiceview" / doc)) << doc;
+}
+
+TEST_F(InstalledPrefix, PkgConfigGivesAHostTheHeaderAndThePluginFolder) {
+  EXPECT_EQ(PkgConfig("--cflags"), "-I" + (prefix_ / "include").string());
+  const std::string plugindir = PkgConfig("--variable=plugindir");
+  EXPECT_EQ(plugindir, (prefix_ / IV_LIBDIR).string());
+
+  Write(root_ / "host.c", R"(#include <dlfcn.h>
+#include <stdio.h>
+#include "invoiceview/host_services.h"
+int main(int argc, char **argv) {
+  void *plugin = dlopen(argv[argc - 1], RTLD_NOW);
+  ShowFormFn showForm = plugin ? (ShowFormFn)dlsym(plugin, "ShowForm") : NULL;
+  puts(showForm ? "ShowForm found" : dlerror());
+  return showForm ? 0 : 1;
+}
+)");
+  const std::string host = (root_ / "host").string();
+  const CommandResult build = RunCommand("'" IV_C_COMPILER "' " IV_C_FLAGS " " + PkgConfig("--cflags") + " '" +
+                                         (root_ / "host.c").string() + "' -o '" + host + "' -ldl");
+  ASSERT_EQ(build.status, 0) << build.output;
+  const CommandResult run = RunCommand("'" + host + "' '" + plugindir + "/libinvoiceview.so." IV_SOVERSION "'");
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_EQ(run.output, "ShowForm found\n");
+}
+
+TEST_F(InstalledPrefix, InstalledHostRunsTheInstalledPluginOnTheExampleKiosk) {
+  const fs::path kiosk = root_ / "kiosk";
+  fs::copy(prefix_ / "share/invoiceview/examples/kiosk", kiosk, fs::copy_options::recursive);
+  const CommandResult run = RunCommand(
+      "'" + (prefix_ / "bin/kiosk-host").string() + "' --plugin '" + PkgConfig("--variable=plugindir") +
+      "/libinvoiceview.so." IV_SOVERSION "' --kiosk '" + kiosk.string() + "' --business-key WATER --data '" +
+      (kiosk / "transaction-water.txt").string() + "' --print-out '" + (root_ / "printed.txt").string() +
+      "' --headless --keys Down,Enter,Escape");
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_EQ(CountLines(run.output, "ShowForm returned 1"), 1) << run.output;
+  EXPECT_THAT(GbkToUtf8(Read(root_ / "printed.txt")), HasSubstr("自来水费缴费凭条\r\n户号:     0571203344\r\n"));
+}
+
+}  // namespace
+}  // namespace iv::test
