@@ -14,7 +14,7 @@
 
 namespace iv {
 
-struct WindowSpec {
+struct WindowPlacement {
   int left = 0;
   int top = 0;
   int width = 0;
@@ -38,7 +38,7 @@ class Display {
   virtual const char *Name() const = 0;
   // A borderless window at (left, top) with a client area of width × height, shown and
   // modal to `owner` when that names a window of this display. Its input goes to `sink`.
-  virtual std::unique_ptr<DisplayWindow> OpenWindow(const WindowSpec &spec, InputSink sink) = 0;
+  virtual std::unique_ptr<DisplayWindow> OpenWindow(const WindowPlacement &placement, InputSink sink) = 0;
   // Hands pending input to the windows' sinks. When none is pending, waits for some up to
   // `timeout` (no timeout: until input arrives) without using the processor.
   virtual void WaitForInput(std::optional<std::chrono::milliseconds> timeout) = 0;

@@ -13,7 +13,7 @@ class HeadlessWindow : public DisplayWindow {
 class HeadlessDisplay : public Display {
  public:
   const char *Name() const override { return "headless"; }
-  std::unique_ptr<DisplayWindow> OpenWindow(const WindowSpec &, InputSink) override {
+  std::unique_ptr<DisplayWindow> OpenWindow(const WindowPlacement &, InputSink) override {
     return std::make_unique<HeadlessWindow>();
   }
   void WaitForInput(std::optional<std::chrono::milliseconds>) override {}

@@ -119,12 +119,12 @@ class SdlDisplay final : public Display {
 
   const char *Name() const override { return "sdl"; }
 
-  std::unique_ptr<DisplayWindow> OpenWindow(const WindowSpec &spec, InputSink sink) override {
-    SDL_Window *window = SDL_CreateWindow(GbkToUtf8(spec.caption).c_str(), spec.left, spec.top,
-                                          std::max(spec.width, 1), std::max(spec.height, 1),
+  std::unique_ptr<DisplayWindow> OpenWindow(const WindowPlacement &placement, InputSink sink) override {
+    SDL_Window *window = SDL_CreateWindow(GbkToUtf8(placement.caption).c_str(), placement.left, placement.top,
+                                          std::max(placement.width, 1), std::max(placement.height, 1),
                                           SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
     if (window == nullptr) throw std::runtime_error(SDL_GetError());
-    if (SDL_Window *owner = OwnerWindow(spec.owner, window)) SDL_SetWindowModalFor(window, owner);
+    if (SDL_Window *owner = OwnerWindow(placement.owner, window)) SDL_SetWindowModalFor(window, owner);
     // A kiosk may run without a window manager to hand the new form the keyboard.
     SDL_RaiseWindow(window);
     SDL_SetWindowInputFocus(window);

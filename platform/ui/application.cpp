@@ -107,8 +107,8 @@ void Application::EndModal(Form &form) {
 void Application::ShowModal(Form &form) {
   if (form.Showing()) return;
   Display &display = GetDisplay();
-  const WindowSpec spec{form.Left(), form.Top(), form.Width(), form.Height(), form.Caption(), handle_};
-  form.window_ = display.OpenWindow(spec, [this, target = &form](const InputEvent &event) { Enqueue(*target, event); });
+  const WindowPlacement placement{form.Left(), form.Top(), form.Width(), form.Height(), form.Caption(), handle_};
+  form.window_ = display.OpenWindow(placement, [this, target = &form](const InputEvent &event) { Enqueue(*target, event); });
   form.modal_ = true;
   showing_.push_back(&form);
   Guarded([&] {
