@@ -1,0 +1,72 @@
+#include "tools/invoice_render/page_renderer.h"
+
+#include <iostream>
+
+#include "platform/gfx/png_writer.h"
+#include "platform/text/gbk.h"
+#include "platform/ui/form_font.h"
+#include "tools/invoice_render/trace_line.h"
+
+namespace iv {
+namespace {
+
+// The invoice view form keeps the default form font, which its invoice control takes as its own.
+TFont ViewFormFont() { return DefaultFormFont(); }
+
+}  // namespace
+
+PageRenderer::PageRenderer(const RenderOptions &options, const Bitmap *background)
+    : options_(options), invoice_(surface_) {
+  surface_.SetBounds(0, 0, options.width, options.height);
+  surface_.SetColor(clWhite);
+  surface_.SetFont(ViewFormFont());
+  if (background != nullptr)
+    surface_.SetOnEraseBackground([background](Canvas &canvas) {
+      canvas.Target().Fill(clWhite);
+      canvas.Draw(0, 0, *background);
+    });
+  invoice_.SetBounds(0, 0, options.width, options.height);
+  invoice_.SetuLinesPerPage(options.linesPerPage);
+  invoice_.SetuQuality(options.quality);
+  invoice_.SetuUpDist(options.upDist);
+  invoice_.SetuLeftDist(options.leftDist);
+  invoice_.SetuFontOfInfo(ViewFormFont());
+  invoice_.SetTextObserver([this](int x, int y, std::string_view text, const TFont &font) {
+    if (text.empty()) return;
+    drawn_.push_back({x, y, std::string(text), font});
+    fontsUsed_.emplace(font.Name(), font);
+  });
+  invoice_.SetProblemObserver([this](const std::string &message) {
+    ++problems_;
+    std::cerr << GbkToUtf8(message) << "\n";
+  });
+}
+
+void PageRenderer::PaintFirst() {
+  drawn_.clear();
+  surface_.Repaint();
+}
+
+bool PageRenderer::PaintNext() {
+  invoice_.NextPage();
+  if (!surface_.NeedsRepaint()) return false;
+  drawn_.clear();
+  surface_.Update();
+  return true;
+}
+
+bool PageRenderer::Emit() {
+  if (options_.trace)
+    for (const DrawnText &drawn : drawn_)
+      std::cout << FormatTraceLine(Page(), drawn.x, drawn.y, drawn.font, drawn.text) << "\n";
+  const std::string path = options_.outPrefix + "-" + std::to_string(Page()) + ".png";
+  try {
+    WritePng(surface_.Surface(), path);
+    return true;
+  } catch (const std::exception &error) {
+    std::cerr << "invoice-render: cannot write " << path << ": " << error.what() << "\n";
+    return false;
+  }
+}
+
+}  // namespace iv

@@ -1,0 +1,50 @@
+#pragma once
+// The invoice control hosted on an off-screen surface set up as the invoice view form sets it up:
+// paints pages, remembers the texts drawn and counts the problems the control logs.
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "invoice/uInvoice.h"
+#include "platform/gfx/bitmap.h"
+#include "platform/ui/win_control.h"
+#include "tools/invoice_render/render_options.h"
+
+namespace iv {
+
+struct DrawnText {
+  int x;
+  int y;
+  std::string text;
+  TFont font;
+};
+
+class PageRenderer {
+ public:
+  PageRenderer(const RenderOptions &options, const Bitmap *background);
+
+  TInvoice &Invoice() { return invoice_; }
+  int Problems() const { return problems_; }
+  // Every font drawn with on any page, by name.
+  const std::map<std::string, TFont> &FontsUsed() const { return fontsUsed_; }
+  // The page the last paint showed; the no-data screen counts as page 1.
+  int Page() const { return std::max(invoice_.CurrentPage(), 1); }
+
+  void PaintFirst();
+  // NextPage and its repaint; false when the page did not change.
+  bool PaintNext();
+
+  // Writes the page last painted and its trace; false when the picture could not be written.
+  bool Emit();
+
+ private:
+  const RenderOptions &options_;
+  WinControl surface_;
+  TInvoice invoice_;
+  std::vector<DrawnText> drawn_;
+  std::map<std::string, TFont> fontsUsed_;
+  int problems_ = 0;
+};
+
+}  // namespace iv
