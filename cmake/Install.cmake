@@ -6,6 +6,11 @@ if(NOT DEFINED CMAKE_INSTALL_LIBDIR AND CMAKE_LIBRARY_ARCHITECTURE)
 endif()
 include(GNUInstallDirs)
 
+# An installed kiosk-host finds the installed plug-in beside it, whatever the prefix.
+file(RELATIVE_PATH plugin_from_bindir ${CMAKE_INSTALL_FULL_BINDIR}
+  ${CMAKE_INSTALL_FULL_LIBDIR}/libinvoiceview.so.${PROJECT_VERSION_MAJOR})
+target_compile_definitions(kiosk-host PRIVATE IV_INSTALLED_PLUGIN="${plugin_from_bindir}")
+
 install(TARGETS invoiceview LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/include/invoiceview/host_services.h
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/invoiceview)
@@ -14,8 +19,17 @@ install(TARGETS kiosk-host invoice-render RUNTIME DESTINATION ${CMAKE_INSTALL_BI
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/kiosk/
   DESTINATION ${CMAKE_INSTALL_DATADIR}/invoiceview/examples/kiosk
   REGEX "/(Log|ErrorLog)/." EXCLUDE)
-file(GLOB docs ${PROJECT_SOURCE_DIR}/docs/*.md)
-install(FILES ${PROJECT_SOURCE_DIR}/README.md ${docs} DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The documentation keeps the repository's layout, so its links and pictures work installed.
+install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs
+  PATTERN man EXCLUDE)
+# Manual pages are installed compressed, as man and Debian expect them.
+foreach(page kiosk-host.1 invoice-render.1)
+  set(source ${PROJECT_SOURCE_DIR}/docs/man/${page})
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
+  execute_process(COMMAND gzip -9nc ${source} OUTPUT_FILE ${PROJECT_BINARY_DIR}/${page}.gz)
+  install(FILES ${PROJECT_BINARY_DIR}/${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
 
 # The prefix is only known at install time (cmake --install --prefix), so the .pc file is
 # written then, straight into the prefix; everything else is filled in now.
@@ -26,3 +40,5 @@ install(CODE "
   message(STATUS \"Installing: \${pc}\")
   configure_file(\"${PROJECT_BINARY_DIR}/invoiceview.pc.in\" \"\${pc}\" @ONLY)
   list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${pc}\")")
+
+include(${CMAKE_CURRENT_LIST_DIR}/Package.cmake)

@@ -52,8 +52,12 @@ TEST_F(InstalledPrefix, LaysOutLibraryHeaderProgramsExampleAndDocs) {
     EXPECT_TRUE(fs::is_directory(kiosk / logs)) << logs;
     EXPECT_TRUE(fs::is_empty(kiosk / logs)) << logs;
   }
-  for (const char *doc : {"README.md", "host-integration.md", "kiosk-settings.md", "template-language.md"})
-    EXPECT_TRUE(fs::exists(prefix_ / "share/doc/invoiceview" / doc)) << doc;
+  const fs::path docs = prefix_ / "share/doc/invoiceview";
+  for (const char *doc : {"README.md", "docs/host-integration.md", "docs/kiosk-settings.md",
+                          "docs/template-language.md", "docs/images/screen-water-1.png"})
+    EXPECT_TRUE(fs::exists(docs / doc)) << doc;
+  for (const char *page : {"kiosk-host.1.gz", "invoice-render.1.gz"})
+    EXPECT_TRUE(fs::exists(prefix_ / "share/man/man1" / page)) << page;
 }
 
 TEST_F(InstalledPrefix, PkgConfigGivesAHostTheHeaderAndThePluginFolder) {
