@@ -78,10 +78,13 @@ std::string TInvoice::BindField(const std::string &indexText, const std::string 
     if (const std::string *cell = CellValue(*ownTable, index)) value = Trim(*cell);
 
   const std::string upperIndex = UpperCaseGbk(indexText);
+  const bool pageField = upperIndex.find("PAGE") != std::string::npos;
   if (upperIndex.find("PAGES") != std::string::npos) {
     value = std::to_string(page_count_);
-  } else if (upperIndex.find("PAGE") != std::string::npos) {
+  } else if (pageField) {
     value = std::to_string(current_page_);
+  } else if (ownTable != nullptr) {
+    WarnBeyondData(index, *ownTable, section_ == TInvoiceSection::Head ? "head" : "tail");
   }
 
   if (section_ == TInvoiceSection::Detail && !detail_.empty()) {
@@ -95,6 +98,7 @@ std::string TInvoice::BindField(const std::string &indexText, const std::string 
         ++field_counter_;
       }
     } else if (k < detail_column_count_) {
+      if (!pageField) WarnBeyondData(index, detail_, "detail");
       if (column_table_.size() <= static_cast<std::size_t>(k)) column_table_.resize(static_cast<std::size_t>(k) + 1);
       TCellRecord &column = column_table_[static_cast<std::size_t>(k)];
       RecordColumnLayout(column, pen_x_, widthText);
@@ -105,6 +109,13 @@ std::string TInvoice::BindField(const std::string &indexText, const std::string 
   }
 
   return AlignToWidth(value, DigitsValue(widthText), widthText.front() == '-' ? "-" : " ", ' ');
+}
+
+void TInvoice::WarnBeyondData(std::int32_t index, const std::vector<TCellRecord> &table, std::string_view section) {
+  // A table that was given no data is empty on purpose: a preview without data files.
+  if (!template_problem_observer_ || table.empty() || static_cast<std::size_t>(index) < table.size()) return;
+  Warn(element_start_, "field index " + std::to_string(index) + " is beyond the " + std::string(section) +
+                           " data given (cells 0 to " + std::to_string(table.size() - 1) + ")");
 }
 
 }  // namespace iv

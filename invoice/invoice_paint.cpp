@@ -34,12 +34,12 @@ void TInvoice::PaintInvoice() {
 
   const std::string path = ResolvePath(template_path_);
   if (!FileExists(path)) {
-    LogProblem(Gbk(u8"发票文件:") + template_path_ + Gbk(u8" 不存在！"));
+    LogProblem(Gbk(u8"发票文件:") + template_path_ + Gbk(u8" 不存在！"), {});
     return;
   }
   reader_ = std::make_unique<TemplateReader>(path);
   if (!reader_->Opened() || FindInvoice(invoice_name_) != 0) {
-    LogProblem(Gbk(u8"发票:") + invoice_name_ + Gbk(u8" 不存在！"));
+    LogProblem(Gbk(u8"发票:") + invoice_name_ + Gbk(u8" 不存在！"), {});
     return;
   }
   field_counter_ = 0;
@@ -49,8 +49,9 @@ void TInvoice::PaintInvoice() {
     const int result = ExecuteMarkup(element);
     if (result == kInvoiceEnd) break;
     if (result == kDetailEnd && !detail_.empty()) DrawFurtherDetailRows();
-    if (result == kFormatError) LogProblem(template_path_ + Gbk(u8",文件格式错误:") + element);
-    if (result == kUnknownCommand) LogProblem(template_path_ + Gbk(u8",不可识别的命令:") + element);
+    if (result == kFormatError) LogProblem(template_path_ + Gbk(u8",文件格式错误:") + element, element_start_);
+    if (result == kUnknownCommand)
+      LogProblem(template_path_ + Gbk(u8",不可识别的命令:") + element, element_start_);
   }
 }
 
@@ -68,9 +69,14 @@ void TInvoice::PaintNoDataScreen() {
   DrawText(x_of_info_, y_of_info_, info_);
 }
 
-void TInvoice::LogProblem(const std::string &message) {
+void TInvoice::LogProblem(const std::string &message, TemplatePosition at) {
   LogInvoiceError(message);
   if (problem_observer_) problem_observer_(message);
+  if (template_problem_observer_) template_problem_observer_({TemplateProblem::Severity::Error, at, message});
+}
+
+void TInvoice::Warn(TemplatePosition at, const std::string &message) {
+  if (template_problem_observer_) template_problem_observer_({TemplateProblem::Severity::Warning, at, message});
 }
 
 void TInvoice::LoadAndDrawPicture(const std::string &path) {

@@ -2,18 +2,14 @@
 #include <optional>
 
 #include "invoice/field_text.h"
+#include "invoice/template_tags.h"
 #include "invoice/uInvoice.h"
 #include "platform/fs/paths.h"
 #include "platform/text/dbcs.h"
+#include "platform/text/trim.h"
 
 namespace iv {
 namespace {
-
-bool ContainsGbk(std::string_view text, std::string_view needle) {
-  for (std::size_t i = 0; i < text.size(); i += GbkCharSize(text, i))
-    if (text.substr(i, needle.size()) == needle) return true;
-  return false;
-}
 
 // Text after the first occurrence of `key`, or nothing when it does not occur.
 std::optional<std::string> TextAfter(const std::string &text, std::string_view key) {
@@ -22,44 +18,18 @@ std::optional<std::string> TextAfter(const std::string &text, std::string_view k
   return text.substr(at + key.size());
 }
 
-// Moves to just after the next tag opener ('<' or "^]"); false at the end of the file. After a
-// '^' the character that follows is consumed whatever it is.
-bool SkipToTagOpener(TemplateReader &reader) {
-  char c;
-  while (reader.Read(c)) {
-    if (reader.InDoubleByte()) continue;
-    if (c == '<') return true;
-    if (c == '^') {
-      if (!reader.Read(c)) return false;
-      if (c == ']') return true;
-    }
-  }
-  return false;
-}
-
 }  // namespace
-
-std::string TInvoice::CollectMarker() {
-  std::string marker = "<";
-  char c;
-  while (reader_->Read(c)) {
-    marker += c;
-    if (!reader_->InDoubleByte() && (c == '>' || c == ']')) break;
-  }
-  if (ContainsGbk(marker, "^]")) marker.replace(marker.size() - 2, 2, ">");
-  if (ContainsGbk(marker, "]")) marker.back() = '>';
-  return marker;
-}
 
 int TInvoice::FindInvoice(const std::string &name) {
   const std::string wanted = "<NAME(" + UpperCaseGbk(name) + ")>";
   while (SkipToTagOpener(*reader_))
-    if (UpperCaseGbk(CollectMarker()) == wanted) return 0;
+    if (UpperCaseGbk(CollectTag(*reader_)) == wanted) return 0;
   return -1;
 }
 
 void TInvoice::ReadPlainText() {
   std::string pending;
+  TemplatePosition pendingStart = reader_->NextPosition();
   char c;
   while (reader_->Read(c)) {
     if (reader_->InDoubleByte()) {
@@ -84,12 +54,14 @@ void TInvoice::ReadPlainText() {
       }
       line_text_.clear();
       pending.clear();
+      pendingStart = reader_->NextPosition();
       pen_x_ = left_margin_;
       MovePen(0, LineHeight());
       continue;
     }
     if (c == '<' || c == '^' || c == '{') {
       opener_ = c;
+      element_start_ = reader_->Position();
       if (!pending.empty()) {
         AddStaticPiece(pending);
         SetFontColor(text_color_);
@@ -104,11 +76,15 @@ void TInvoice::ReadPlainText() {
     }
     pending += c;
   }
+  // The end of the file: an element is read there all the same (and found faulty).
+  element_start_ = reader_->NextPosition();
+  if (!Trim(pending).empty())
+    Warn(pendingStart, "text at the end of the file is never drawn: no line feed or markup follows it");
 }
 
 int TInvoice::ScanNullDataInfo() {
   while (SkipToTagOpener(*reader_)) {
-    const std::string tag = UpperCaseGbk(CollectMarker());
+    const std::string tag = UpperCaseGbk(CollectTag(*reader_));
     if (std::optional<std::string> arguments = TextAfter(tag, "<NULLDATAINFO(")) {
       const std::string info = CutAtSeparator(',', *arguments);
       const std::string x = CutAtSeparator(',', *arguments);

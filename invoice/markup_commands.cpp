@@ -7,6 +7,7 @@
 #include "invoice/field_text.h"
 #include "invoice/int32_range.h"
 #include "invoice/jpeg_file.h"
+#include "invoice/template_commands.h"
 #include "invoice/uInvoice.h"
 #include "platform/fs/paths.h"
 #include "platform/text/dbcs.h"
@@ -56,92 +57,117 @@ int TInvoice::ExecuteMarkup(std::string &element) {
 }
 
 int TInvoice::RunCommand(const std::string &name, std::string arguments) {
+  const std::optional<TCommand> command = FindCommand(name);
+  if (!command) return kUnknownCommand;
   const auto cut = [&arguments](char separator) { return CutAtSeparator(separator, arguments); };
   Canvas &canvas = GetCanvas();
 
-  if (name == "SETFONT") {
-    if (line_lock_) return 0;
-    const std::string fontName = cut(',');
-    const std::string red = cut(',');
-    const std::string green = cut(',');
-    const std::string blue = cut(',');
-    const std::string size = cut(')');
-    TFont &font = canvas.Font();
-    saved_font_ = {font.Name(), font.Size(), font.Color()};
-    if (!fontName.empty()) font.SetName(fontName);
-    if (!red.empty()) {
-      field_color_ = ColorFromComponents(IntegerOr(red, 0), IntegerOr(green, 0), IntegerOr(blue, 0));
-      if (!size.empty()) font.SetSize(IntegerOr(size, font.Size()));
+  switch (*command) {
+    case TCommand::SetFont: {
+      if (line_lock_) break;
+      const std::string fontName = cut(',');
+      const std::string red = cut(',');
+      const std::string green = cut(',');
+      const std::string blue = cut(',');
+      const std::string size = cut(')');
+      TFont &font = canvas.Font();
+      saved_font_ = {font.Name(), font.Size(), font.Color()};
+      if (!fontName.empty()) font.SetName(fontName);
+      if (!red.empty()) {
+        field_color_ = ColorFromComponents(IntegerOr(red, 0), IntegerOr(green, 0), IntegerOr(blue, 0));
+        if (!size.empty()) font.SetSize(IntegerOr(size, font.Size()));
+      }
+      break;
     }
-  } else if (name == "RESTOREOLDFONT") {
-    TFont &font = canvas.Font();
-    font.SetName(saved_font_.name);
-    font.SetSize(saved_font_.size);
-    font.SetColor(saved_font_.color);
-  } else if (name == "PICTURE") {
-    const std::string file = cut(')');
-    if (!file.empty()) {
-      const std::string path = KioskFile(file);
-      if (FileExists(path)) LoadAndDrawPicture(path);
+    case TCommand::RestoreOldFont: {
+      TFont &font = canvas.Font();
+      font.SetName(saved_font_.name);
+      font.SetSize(saved_font_.size);
+      font.SetColor(saved_font_.color);
+      break;
     }
-  } else if (name == "FORCEPOSITION") {
-    const std::string x = cut(',');
-    const std::string y = cut(')');
-    if (!x.empty()) pen_x_ = IntegerOr(x, pen_x_);
-    if (!y.empty()) pen_y_ = IntegerOr(y, pen_y_);
-  } else if (name == "POSITION") {
-    // An offset that is not a number does not move the pen.
-    const std::string dx = cut(',');
-    const std::string dy = cut(')');
-    MovePen(dx.empty() ? 0 : IntegerOr(dx, 0), dy.empty() ? 0 : IntegerOr(dy, 0));
-  } else if (name == "CHARCOLOR" || name == "DATACOLOR") {
-    if (line_lock_) return 0;
-    const std::string red = cut(',');
-    const std::string green = cut(',');
-    const std::string blue = cut(')');
-    if (!red.empty())
-      (name == "CHARCOLOR" ? text_color_ : field_color_) =
-          ColorFromComponents(IntegerOr(red, 255), IntegerOr(green, 0), IntegerOr(blue, 0));
-  } else if (name == "LEFTDIST") {
-    left_margin_ = DigitsValue(cut(')'));
-  } else if (name == "FPT") {
-    section_ = TInvoiceSection::Head;
-  } else if (name == "FPMX") {
-    section_ = TInvoiceSection::Detail;
-    detail_column_count_ = DigitsValue(cut(')'));
-    // A fresh table; entries beyond those already claimed in this paint are made on demand.
-    if (detail_column_count_ > 0)
-      column_table_.assign(std::min<std::size_t>(detail_column_count_, field_counter_), TCellRecord{});
-  } else if (name == "FPW") {
-    section_ = TInvoiceSection::Tail;
-  } else if (name == "FPTEND") {
-    return kHeadEnd;
-  } else if (name == "FPMXEND") {
-    return kDetailEnd;
-  } else if (name == "FPWEND") {
-    return kTailEnd;
-  } else if (name == "END") {
-    return kInvoiceEnd;
-  } else if (name == "IMAGE") {
-    ShowImage(std::move(arguments));
-  } else if (name == "LINESPERPAGE") {
-    lines_per_page_ = DigitsValue(cut(')'));
-  } else if (name == "NULLDATAINFO") {
-    // Read only by the no-data screen.
-  } else if (name == "PAGELEFT") {
-    page_left_ = DigitsValue(cut(')'));
-  } else if (name == "LOCKEND") {
-    line_lock_ = false;
-  } else if (name == "LOCK") {
-    line_lock_ = true;
-  } else if (name == "QUALITY") {
-    static constexpr std::array<std::pair<std::string_view, TTextQuality>, 4> kLevels{
-        {{"NONE", tqNone}, {"NORMAL", tqNormal}, {"LOW", tqLow}, {"HIGH", tqHigh}}};
-    const std::string level = UpperCaseGbk(cut(')'));
-    for (const auto &[levelName, quality] : kLevels)
-      if (level == levelName) SetuQuality(quality);
-  } else {
-    return kUnknownCommand;
+    case TCommand::Picture: {
+      const std::string file = cut(')');
+      if (!file.empty()) {
+        const std::string path = KioskFile(file);
+        if (FileExists(path)) LoadAndDrawPicture(path);
+      }
+      break;
+    }
+    case TCommand::ForcePosition: {
+      const std::string x = cut(',');
+      const std::string y = cut(')');
+      if (!x.empty()) pen_x_ = IntegerOr(x, pen_x_);
+      if (!y.empty()) pen_y_ = IntegerOr(y, pen_y_);
+      break;
+    }
+    case TCommand::Position: {
+      // An offset that is not a number does not move the pen.
+      const std::string dx = cut(',');
+      const std::string dy = cut(')');
+      MovePen(dx.empty() ? 0 : IntegerOr(dx, 0), dy.empty() ? 0 : IntegerOr(dy, 0));
+      break;
+    }
+    case TCommand::CharColor:
+    case TCommand::DataColor: {
+      if (line_lock_) break;
+      const std::string red = cut(',');
+      const std::string green = cut(',');
+      const std::string blue = cut(')');
+      if (!red.empty())
+        (*command == TCommand::CharColor ? text_color_ : field_color_) =
+            ColorFromComponents(IntegerOr(red, 255), IntegerOr(green, 0), IntegerOr(blue, 0));
+      break;
+    }
+    case TCommand::LeftDist:
+      left_margin_ = DigitsValue(cut(')'));
+      break;
+    case TCommand::Fpt:
+      section_ = TInvoiceSection::Head;
+      break;
+    case TCommand::Fpmx:
+      section_ = TInvoiceSection::Detail;
+      detail_column_count_ = DigitsValue(cut(')'));
+      // A fresh table; entries beyond those already claimed in this paint are made on demand.
+      if (detail_column_count_ > 0)
+        column_table_.assign(std::min<std::size_t>(detail_column_count_, field_counter_), TCellRecord{});
+      break;
+    case TCommand::Fpw:
+      section_ = TInvoiceSection::Tail;
+      break;
+    case TCommand::FptEnd:
+      return kHeadEnd;
+    case TCommand::FpmxEnd:
+      return kDetailEnd;
+    case TCommand::FpwEnd:
+      return kTailEnd;
+    case TCommand::End:
+      return kInvoiceEnd;
+    case TCommand::Image:
+      ShowImage(std::move(arguments));
+      break;
+    case TCommand::LinesPerPage:
+      lines_per_page_ = DigitsValue(cut(')'));
+      break;
+    case TCommand::NullDataInfo:
+      break;  // read only by the no-data screen
+    case TCommand::PageLeft:
+      page_left_ = DigitsValue(cut(')'));
+      break;
+    case TCommand::LockEnd:
+      line_lock_ = false;
+      break;
+    case TCommand::Lock:
+      line_lock_ = true;
+      break;
+    case TCommand::Quality: {
+      static constexpr std::array<std::pair<std::string_view, TTextQuality>, 4> kLevels{
+          {{"NONE", tqNone}, {"NORMAL", tqNormal}, {"LOW", tqLow}, {"HIGH", tqHigh}}};
+      const std::string level = UpperCaseGbk(cut(')'));
+      for (const auto &[levelName, quality] : kLevels)
+        if (level == levelName) SetuQuality(quality);
+      break;
+    }
   }
   return kMarkupDone;
 }

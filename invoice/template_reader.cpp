@@ -5,7 +5,7 @@
 
 namespace iv {
 
-TemplateReader::TemplateReader(const std::string &path) : file_(std::fopen(path.c_str(), "rb")) {}
+TemplateReader::TemplateReader(const std::string &path) : file_(OpenFile(path, "rb")) {}
 
 bool TemplateReader::Fill() {
   if (!file_) return false;
@@ -22,6 +22,12 @@ bool TemplateReader::Read(char &c) {
   const char pair[2] = {previous_, c};
   in_double_byte_ = after_lead_byte_ && GbkCharSize(std::string_view(pair, 2), 0) == 2;
   after_lead_byte_ = !in_double_byte_ && IsGbkLeadByte(static_cast<unsigned char>(c));
+  if (previous_ == '\n') {
+    ++line_;
+    column_ = 1;
+  } else if (!in_double_byte_) {
+    ++column_;
+  }
   previous_ = c;
   return true;
 }

@@ -12,6 +12,7 @@
 
 #include "aatext/SmoothFont.h"
 #include "invoice/invoice_tables.h"
+#include "invoice/template_problem.h"
 #include "invoice/template_reader.h"
 #include "platform/gfx/bitmap.h"
 #include "platform/gfx/font.h"
@@ -25,6 +26,10 @@ class TInvoice : public Label {
   using TextObserver = std::function<void(int x, int y, std::string_view text, const TFont &font)>;
   // Called with every message the control writes to its error log.
   using ProblemObserver = std::function<void(const std::string &message)>;
+  // Called with every error the control logs, with its place in the template, and with warnings
+  // about what the control draws without complaint but is almost always a mistake in a template.
+  // Warnings are never logged.
+  using TemplateProblemObserver = std::function<void(const TemplateProblem &problem)>;
 
   explicit TInvoice(WinControl &parent);
   ~TInvoice() override;
@@ -66,13 +71,14 @@ class TInvoice : public Label {
 
   void SetTextObserver(TextObserver observer) { text_observer_ = std::move(observer); }
   void SetProblemObserver(ProblemObserver observer) { problem_observer_ = std::move(observer); }
+  void SetTemplateProblemObserver(TemplateProblemObserver observer) {
+    template_problem_observer_ = std::move(observer);
+  }
 
  private:
   // Template reading (invoice_reader.cpp)
   int FindInvoice(const std::string &name);
   void ReadPlainText();
-  // Collects a marker or tag after its opener up to its closer, normalised to '<' ... '>'.
-  std::string CollectMarker();
   int ScanNullDataInfo();
 
   // Commands (markup_commands.cpp)
@@ -83,6 +89,8 @@ class TInvoice : public Label {
   // Data fields (data_field.cpp)
   int ExecuteDataField(std::string &element);
   std::string BindField(const std::string &indexText, const std::string &widthText);
+  // A field naming a cell that the data given for its section does not hold.
+  void WarnBeyondData(std::int32_t index, const std::vector<TCellRecord> &table, std::string_view section);
 
   // Detail rows and paging (detail_rows.cpp)
   std::int64_t EffectiveLinesPerPage() const;
@@ -106,7 +114,8 @@ class TInvoice : public Label {
   // Painting (invoice_paint.cpp)
   void PaintInvoice();
   void PaintNoDataScreen();
-  void LogProblem(const std::string &message);
+  void LogProblem(const std::string &message, TemplatePosition at);
+  void Warn(TemplatePosition at, const std::string &message);
   void LoadAndDrawPicture(const std::string &path);
 
   // Drawing primitives shared by all of the above (uInvoice.cpp)
@@ -139,10 +148,12 @@ class TInvoice : public Label {
   std::string picture_path_;
   TextObserver text_observer_;
   ProblemObserver problem_observer_;
+  TemplateProblemObserver template_problem_observer_;
 
   // Drawing state
   std::unique_ptr<TemplateReader> reader_;  // open only during a paint
   char opener_ = '<';
+  TemplatePosition element_start_;  // where the element ExecuteMarkup reads starts
   std::int32_t pen_x_ = 0;
   std::int32_t pen_y_ = 0;
   std::int32_t left_margin_ = 0;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include "platform/gfx/picture.h"
 #include "platform/text/gbk.h"
 #include "tests/support/command.h"
+#include "tests/support/program_path.h"
 
 namespace iv::test {
 namespace {
@@ -30,7 +32,8 @@ class InvoiceRender : public ::testing::Test {
 
   // Runs the tool in the kiosk folder; stdout only, stderr goes to err.txt.
   CommandResult Render(const std::string &arguments) {
-    return RunCommand("cd '" + folder_.string() + "' && '" IV_BINARY_DIR "/tools/invoice-render' " + arguments +
+    const std::string program = ProgramPath("IV_TEST_INVOICE_RENDER", IV_BINARY_DIR "/tools/invoice-render");
+    return RunCommand("cd '" + folder_.string() + "' && '" + program + "' " + arguments +
                           " 2> err.txt",
                       false);
   }
@@ -108,10 +111,10 @@ TEST_F(InvoiceRender, LoggedProblemsGoToStderrAndFailStrictRuns) {
   const CommandResult lenient = Render("INI/bad.txt BAD --head head.txt --trace");
   EXPECT_EQ(lenient.status, 0);
   EXPECT_EQ(Lines(lenient.output).front(), R"(page=1 x=0 y=0 color=#000000 font="MS Sans Serif" size=8 text="\"quoted\" \\ back")");
-  EXPECT_EQ(Stderr(), "INI/bad.txt,不可识别的命令:FOO\n");
+  EXPECT_EQ(Stderr(), "INI/bad.txt:1:12: error: INI/bad.txt,不可识别的命令:FOO\n");
   EXPECT_EQ(Render("INI/bad.txt BAD --head head.txt --strict").status, 3);
   EXPECT_EQ(Render("INI/bad.txt MISSING --head head.txt --strict").status, 3);
-  EXPECT_EQ(Stderr(), "发票:MISSING 不存在！\n");
+  EXPECT_EQ(Stderr(), "INI/bad.txt: error: 发票:MISSING 不存在！\n");
 }
 
 TEST_F(InvoiceRender, UsageErrorsAndUnwritableOutput) {
@@ -119,7 +122,9 @@ TEST_F(InvoiceRender, UsageErrorsAndUnwritableOutput) {
        {"", "INI/SaleInvoice.txt", "INI/SaleInvoice.txt SALE --quality best", "INI/SaleInvoice.txt SALE --page 0",
         "INI/SaleInvoice.txt SALE --page 2 --all-pages", "INI/SaleInvoice.txt SALE --bogus",
         "INI/SaleInvoice.txt SALE --size 808", "INI/SaleInvoice.txt SALE --head missing.txt",
-        "INI/Missing.txt SALE", "INI/SaleInvoice.txt SALE --lines-per-page"})
+        "INI/Missing.txt SALE", "INI/SaleInvoice.txt SALE --lines-per-page", "--lint",
+        "--lint INI/SaleInvoice.txt SALE OTHER", "--lint INI/Missing.txt",
+        "--lint INI/SaleInvoice.txt SALE --watch"})
     EXPECT_EQ(Render(arguments).status, 2) << arguments;
   EXPECT_NE(Stderr().find("usage: invoice-render"), std::string::npos);
   EXPECT_EQ(Render("INI/SaleInvoice.txt SALE --out no/such/folder/page").status, 1);
@@ -136,6 +141,86 @@ TEST_F(InvoiceRender, NoDataScreenOnABackgroundAtAnotherSize) {
   const Bitmap page = LoadPicture((folder_ / "invoice-1.png").string());
   EXPECT_EQ(std::make_pair(page.Width(), page.Height()), std::make_pair(900, 700));
   EXPECT_EQ(page.Pixel(850, 650), clWhite) << "outside the 808 x 606 picture the canvas stays white";
+}
+
+// Lint output is compared line by line; a format error quotes the pen position, which depends on
+// the font's metrics, so only what comes before it is compared.
+void ExpectProblemLines(const std::vector<std::string> &lines, const std::vector<std::string> &expected) {
+  ASSERT_EQ(lines.size(), expected.size()) << ::testing::PrintToString(lines);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (expected[i].ends_with("文件格式错误:("))
+      EXPECT_TRUE(lines[i].starts_with(expected[i]) && lines[i].ends_with(")")) << lines[i];
+    else
+      EXPECT_EQ(lines[i], expected[i]);
+  }
+}
+
+TEST_F(InvoiceRender, LintOfAWholeFileGivesEveryProblemOnceAtItsLineAndColumn) {
+  fs::copy(fs::path(IV_TEST_DATA) / "invoice_render" / "lint-sale.txt", folder_ / "INI");
+  // The detail data makes SALE two pages long: its problems are met twice and printed once.
+  const CommandResult result = Render("--lint INI/lint-sale.txt --head '" IV_TEST_DATA
+                                      "/invoice_render/lint-head.txt' --detail '" IV_TEST_DATA
+                                      "/invoice_render/lint-detail.txt'");
+  EXPECT_EQ(result.status, 3);
+  EXPECT_EQ(result.output, "") << "no page is written and nothing traced";
+  EXPECT_FALSE(fs::exists(folder_ / "invoice-1.png"));
+  // Columns count characters: the Chinese text before a problem counts one column a character.
+  ExpectProblemLines(
+      Lines(Stderr()),
+      {"INI/lint-sale.txt:2:5: error: INI/lint-sale.txt,不可识别的命令:FOO",
+       "INI/lint-sale.txt:3:19: warning: field index 5 is beyond the head data given (cells 0 to 1)",
+       "INI/lint-sale.txt:5:11: error: INI/lint-sale.txt,不可识别的命令:FPW ",
+       R"(INI/lint-sale.txt:5:11: warning: "FPW " is not FPW: names are not trimmed, so the blanks make it an unknown command)",
+       "INI/lint-sale.txt:7:23: error: INI/lint-sale.txt,文件格式错误:(",
+       "INI/lint-sale.txt:8:3: error: INI/lint-sale.txt,文件格式错误:(",
+       "INI/lint-sale.txt:10:1: warning: a second invoice sale: only the first, on line 1, is ever shown",
+       "INI/lint-sale.txt:11:22: warning: field index 9 is beyond the head data given (cells 0 to 1)",
+       R"(INI/lint-sale.txt:13:1: warning: " NAME" is not NAME: names are not trimmed, so the blanks make it no invoice marker)",
+       "INI/lint-sale.txt:14:1: warning: invoice TAIL has no END: its paint runs on into what follows",
+       "INI/lint-sale.txt:15:1: warning: text at the end of the file is never drawn: no line feed or markup follows it",
+       "INI/lint-sale.txt:15:15: error: INI/lint-sale.txt,文件格式错误:("});
+
+  // The error log holds the records the kiosk writes, one a paint, without positions.
+  const std::vector<std::string> log = Lines(GbkToUtf8(ReadText(folder_ / "ErrorLog" / "Error.txt")));
+  EXPECT_EQ(std::count(log.begin(), log.end(), "INI/lint-sale.txt,不可识别的命令:FOO\r"), 2);
+  for (const std::string &line : log) EXPECT_EQ(line.find("lint-sale.txt:"), std::string::npos) << line;
+}
+
+TEST_F(InvoiceRender, LintOfOneInvoiceAndItsExitCodes) {
+  for (const char *name : {"lint-sale.txt", "lint-crlf.txt"})
+    fs::copy(fs::path(IV_TEST_DATA) / "invoice_render" / name, folder_ / "INI");
+  const std::string head = " --head '" IV_TEST_DATA "/invoice_render/lint-head.txt'";
+
+  // Windows line ends: a carriage return neither starts a line nor shifts the columns. A field
+  // left open quotes the rest of the file, and its line ends are escaped to keep one line.
+  EXPECT_EQ(Render("--lint INI/lint-crlf.txt CRLF").status, 3);
+  EXPECT_EQ(Lines(Stderr()),
+            (std::vector<std::string>{"INI/lint-crlf.txt:3:5: error: INI/lint-crlf.txt,不可识别的命令:BAR",
+                                      "INI/lint-crlf.txt:4:1: error: INI/lint-crlf.txt,不可识别的命令:BAZ",
+                                      R"(INI/lint-crlf.txt:4:8: error: INI/lint-crlf.txt,文件格式错误:{未完(0,4\r\n<END()>\r\n)"}));
+  EXPECT_EQ(Render("--lint INI/lint-crlf.txt NOPE").status, 3);
+  EXPECT_EQ(Stderr(), "INI/lint-crlf.txt: error: 发票:NOPE 不存在！\n");
+
+  // Warnings alone pass, unless --strict; the other invoices of the file are not looked at.
+  EXPECT_EQ(Render("--lint INI/lint-sale.txt NOTE" + head).status, 0);
+  EXPECT_EQ(Stderr(),
+            "INI/lint-sale.txt:11:22: warning: field index 9 is beyond the head data given (cells 0 to 1)\n");
+  EXPECT_EQ(Render("--lint INI/lint-sale.txt NOTE --strict" + head).status, 3);
+  EXPECT_EQ(Render("--lint INI/lint-sale.txt NOTE").status, 0) << "without head data no index is beyond it";
+  EXPECT_EQ(Stderr(), "");
+
+  // The samples are clean, alone and with the data they are documented with.
+  for (const fs::directory_entry &sample : fs::directory_iterator(folder_ / "INI")) {
+    const std::string name = sample.path().filename().string();
+    if (sample.path().extension() != ".txt" || name.starts_with("lint-")) continue;
+    EXPECT_EQ(Render("--lint INI/" + name).status, 0) << name;
+    EXPECT_EQ(Stderr(), "") << name;
+  }
+  EXPECT_EQ(Render("--lint INI/SaleInvoice.txt SALE --head " + Data("sale-head.txt") + " --detail " +
+                   Data("sale-detail.txt") + " --tail " + Data("sale-tail.txt") + " --strict")
+                .status,
+            0)
+      << Stderr();
 }
 
 }  // namespace

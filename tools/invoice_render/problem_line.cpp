@@ -1,0 +1,24 @@
+#include "tools/invoice_render/problem_line.h"
+
+#include "platform/text/gbk.h"
+
+namespace iv {
+
+std::string FormatProblemLine(const std::string &templatePath, const TemplateProblem &problem) {
+  std::string line = templatePath;
+  if (problem.at.line > 0)
+    line += ":" + std::to_string(problem.at.line) + ":" + std::to_string(problem.at.column);
+  line += problem.severity == TemplateProblem::Severity::Error ? ": error: " : ": warning: ";
+  // A field left open quotes the rest of the file, line ends and all; the problem stays one line.
+  for (const char c : GbkToUtf8(problem.message)) {
+    if (c == '\n')
+      line += "\\n";
+    else if (c == '\r')
+      line += "\\r";
+    else
+      line += c;
+  }
+  return line;
+}
+
+}  // namespace iv
