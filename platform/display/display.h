@@ -30,6 +30,10 @@ class DisplayWindow {
   virtual ~DisplayWindow() = default;
   // Shows the whole frame at once (a frame is never shown half-painted).
   virtual void Present(const Bitmap &frame) = 0;
+  // The caption (GBK) the window system shows for the window.
+  virtual void SetCaption(const std::string &caption) = 0;
+  // A new client area of width × height; the top left stays. Present the next frame at that size.
+  virtual void Resize(int width, int height) = 0;
 };
 
 class Display {
@@ -47,9 +51,15 @@ class Display {
 };
 
 std::unique_ptr<Display> OpenHeadlessDisplay();
+#ifdef _WIN32
+// Native windows, modal to the host's window (an HWND).
+std::unique_ptr<Display> OpenWin32Display();
+#else
 // nullptr when SDL's video cannot start (no display server, no console).
 std::unique_ptr<Display> OpenSdlDisplay();
-// INVOICEVIEW_DISPLAY=sdl|headless chooses; unset, SDL when its video starts, else headless.
+#endif
+// INVOICEVIEW_DISPLAY chooses. On Windows: win32 unless it says headless. Elsewhere: sdl or
+// headless; unset, SDL when its video starts, else headless.
 std::unique_ptr<Display> OpenDisplay();
 
 }  // namespace iv

@@ -8,6 +8,8 @@ namespace {
 class HeadlessWindow : public DisplayWindow {
  public:
   void Present(const Bitmap &) override {}
+  void SetCaption(const std::string &) override {}
+  void Resize(int, int) override {}
 };
 
 class HeadlessDisplay : public Display {

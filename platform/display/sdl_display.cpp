@@ -101,6 +101,11 @@ class SdlWindow final : public DisplayWindow {
     SDL_UpdateWindowSurface(window_);
   }
 
+  void SetCaption(const std::string &caption) override { SDL_SetWindowTitle(window_, GbkToUtf8(caption).c_str()); }
+
+  // The window surface follows the new size at the next Present.
+  void Resize(int width, int height) override { SDL_SetWindowSize(window_, std::max(width, 1), std::max(height, 1)); }
+
   const InputSink &Sink() const { return sink_; }
 
  private:

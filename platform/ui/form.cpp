@@ -55,6 +55,17 @@ int IV_CALL Form::PostSnapshotOp(IvForm *handle, const char *pngPath) {
   return Application::Instance().PostSnapshot(OwnerOf(handle), pngPath) ? 1 : 0;
 }
 
+void Form::SetCaption(const std::string &caption) {
+  caption_ = caption;
+  if (window_ != nullptr) window_->SetCaption(caption);
+}
+
+void Form::SetBounds(int left, int top, int width, int height) {
+  const bool resized = width != Width() || height != Height();
+  WinControl::SetBounds(left, top, width, height);
+  if (window_ != nullptr && resized) window_->Resize(Width(), Height());
+}
+
 void Form::SetActiveControl(Control *control) {
   if (control == active_control_) return;
   active_control_ = control;

@@ -23,7 +23,9 @@ class Form : public WinControl {
   ~Form() override;
 
   const std::string &Caption() const { return caption_; }
-  void SetCaption(const std::string &caption) { caption_ = caption; }
+  // A showing form's window takes the new caption and client size at once.
+  void SetCaption(const std::string &caption);
+  void SetBounds(int left, int top, int width, int height) override;
   // With key preview on, the form's key events run before the active control sees the key.
   bool KeyPreview() const { return key_preview_; }
   void SetKeyPreview(bool preview) { key_preview_ = preview; }

@@ -1,17 +1,21 @@
 // invoice-render: hosts the invoice control on an off-screen surface set up as the invoice view
-// form sets it up, paints the wanted pages to PNG files and traces every text drawn.
+// form sets it up, paints the wanted pages to PNG files and traces every text drawn, or lints a
+// template (--lint).
 #include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/fs/paths.h"
+#include "platform/fs/standard_streams.h"
 #include "platform/gfx/picture.h"
 #include "platform/text/gbk.h"
 #include "tools/invoice_render/cell_file.h"
+#include "tools/invoice_render/lint_run.h"
 #include "tools/invoice_render/page_renderer.h"
 #include "tools/invoice_render/render_options.h"
 #include "tools/invoice_render/trace_line.h"
+#include "tools/invoice_render/watch_preview.h"
 
 namespace iv {
 namespace {
@@ -44,6 +48,8 @@ int Run(const std::vector<std::string> &arguments) {
   }
   if (!FileExists(ResolvePath(options->templatePath)))
     return UsageError("cannot read template " + options->templatePath);
+  if (options->lint)
+    return LintTemplate(*options, tables[0], tables[1], tables[2]) ? kExitSuccess : kExitProblemLogged;
   std::optional<Bitmap> background;
   if (!options->background.empty()) {
     try {
@@ -52,6 +58,8 @@ int Run(const std::vector<std::string> &arguments) {
       return UsageError("cannot read background " + options->background + ": " + error.what());
     }
   }
+
+  if (options->watch) return RunWatch(*options, background ? &*background : nullptr);
 
   PageRenderer renderer(*options, background ? &*background : nullptr);
   TInvoice &invoice = renderer.Invoice();
@@ -80,4 +88,7 @@ int Run(const std::vector<std::string> &arguments) {
 }  // namespace
 }  // namespace iv
 
-int main(int argc, char **argv) { return iv::Run(std::vector<std::string>(argv + 1, argv + argc)); }
+int main(int argc, char **argv) {
+  iv::UseBinaryStandardStreams();
+  return iv::Run(std::vector<std::string>(argv + 1, argv + argc));
+}

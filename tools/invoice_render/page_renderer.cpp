@@ -3,8 +3,8 @@
 #include <iostream>
 
 #include "platform/gfx/png_writer.h"
-#include "platform/text/gbk.h"
 #include "platform/ui/form_font.h"
+#include "tools/invoice_render/problem_line.h"
 #include "tools/invoice_render/trace_line.h"
 
 namespace iv {
@@ -36,9 +36,13 @@ PageRenderer::PageRenderer(const RenderOptions &options, const Bitmap *backgroun
     drawn_.push_back({x, y, std::string(text), font});
     fontsUsed_.emplace(font.Name(), font);
   });
-  invoice_.SetProblemObserver([this](const std::string &message) {
-    ++problems_;
-    std::cerr << GbkToUtf8(message) << "\n";
+  invoice_.SetTemplateProblemObserver([this](const TemplateProblem &problem) {
+    if (problem.severity == TemplateProblem::Severity::Error) ++problems_;
+    if (problem_handler_) {
+      problem_handler_(problem);
+    } else {
+      std::cerr << FormatProblemLine(options_.templatePath, problem) << "\n";
+    }
   });
 }
 
@@ -49,6 +53,15 @@ void PageRenderer::PaintFirst() {
 
 bool PageRenderer::PaintNext() {
   invoice_.NextPage();
+  return RepaintTurnedPage();
+}
+
+bool PageRenderer::PaintPrior() {
+  invoice_.PriorPage();
+  return RepaintTurnedPage();
+}
+
+bool PageRenderer::RepaintTurnedPage() {
   if (!surface_.NeedsRepaint()) return false;
   drawn_.clear();
   surface_.Update();

@@ -10,6 +10,8 @@ const char *const kRenderUsage =
     "                      [--page N | --all-pages] [--lines-per-page N] [--quality high|normal|low|none]\n"
     "                      [--up-dist N] [--left-dist N] [--size WxH] [--background FILE] [--out PREFIX]\n"
     "                      [--trace] [--fonts] [--strict]\n"
+    "       invoice-render TEMPLATE NAME --watch [data, page and layout options as above]\n"
+    "       invoice-render --lint TEMPLATE [NAME] [data and layout options as above]\n"
     "       invoice-render --version\n";
 
 namespace {
@@ -57,6 +59,8 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string> &
     if (argument == "--trace") { options.trace = true; continue; }
     if (argument == "--strict") { options.strict = true; continue; }
     if (argument == "--fonts") { options.fonts = true; continue; }
+    if (argument == "--watch") { options.watch = true; continue; }
+    if (argument == "--lint") { options.lint = true; continue; }
     if (argument == "--version") { options.version = true; continue; }
     if (i + 1 >= arguments.size()) {
       error = argument + " needs a value";
@@ -104,16 +108,21 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string> &
     }
   }
   if (options.version) return options;
-  if (positional.size() != 2) {
-    error = "TEMPLATE and NAME are required";
+  // A lint without NAME goes through every invoice of the file.
+  if (positional.size() != 2 && !(options.lint && positional.size() == 1)) {
+    error = options.lint ? "--lint takes TEMPLATE and an optional NAME" : "TEMPLATE and NAME are required";
     return std::nullopt;
   }
   if (pageGiven && options.allPages) {
     error = "--page and --all-pages exclude each other";
     return std::nullopt;
   }
+  if (options.lint && options.watch) {
+    error = "--lint and --watch exclude each other";
+    return std::nullopt;
+  }
   options.templatePath = positional[0];
-  options.invoiceName = positional[1];
+  if (positional.size() == 2) options.invoiceName = positional[1];
   return options;
 }
 

@@ -28,6 +28,8 @@ struct RenderOptions {
   bool trace = false;
   bool strict = false;
   bool fonts = false;
+  bool watch = false;
+  bool lint = false;
   bool version = false;
 };
 

@@ -1,0 +1,185 @@
+// invoice-render --watch used as a template author would: the preview window shows what the
+// kiosk paints, follows edits saved in place and by rename, pages, zooms and quits from the
+// keyboard. Each picture the window shows is compared with the tool's own PNG of the same files.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include "platform/gfx/picture.h"
+#include "tests/support/command.h"
+#include "tests/support/xvfb_server.h"
+#include "tests/support/xwd_image.h"
+
+namespace iv::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kTool = IV_INVOICE_RENDER;
+// The template in the work folder, the data files in a folder of their own: both are watched.
+const std::string kArguments =
+    "SaleInvoice.txt SALE --head data/sale-head.txt --detail data/sale-detail.txt --tail data/sale-tail.txt";
+
+std::string ReadBytes(const fs::path &path) {
+  std::ifstream file(path, std::ios::binary);
+  std::stringstream content;
+  content << file.rdbuf();
+  return content.str();
+}
+
+void WriteBytes(const fs::path &path, const std::string &bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+
+// The number of pixels in which `window` differs from `page` enlarged `zoom` times; every pixel
+// when the sizes do not match.
+long Difference(const Bitmap &window, const Bitmap &page, int zoom = 1) {
+  if (window.Width() != page.Width() * zoom || window.Height() != page.Height() * zoom)
+    return long(window.Width()) * window.Height() + 1;
+  long differing = 0;
+  for (int y = 0; y < window.Height(); ++y)
+    for (int x = 0; x < window.Width(); ++x) differing += window.Pixel(x, y) != page.Pixel(x / zoom, y / zoom);
+  return differing;
+}
+
+class WatchWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (RunCommand("command -v Xvfb && command -v xdotool && command -v xwd").status != 0)
+      GTEST_SKIP() << "Xvfb, xdotool or xwd is not installed";
+    ASSERT_TRUE(server_.Running()) << "Xvfb did not start";
+    folder_ = fs::temp_directory_path() / ("invoice-render-watch-" + std::to_string(::getpid()));
+    fs::remove_all(folder_);
+    fs::create_directories(folder_ / "data");
+    fs::copy(fs::path(IV_SOURCE_DIR) / "examples/kiosk/INI/SaleInvoice.txt", folder_ / "SaleInvoice.txt");
+    for (const char *name : {"sale-head.txt", "sale-detail.txt", "sale-tail.txt"})
+      fs::copy(fs::path(IV_SOURCE_DIR) / "docs/template-data" / name, folder_ / "data" / name);
+  }
+  void TearDown() override {
+    if (!folder_.empty()) fs::remove_all(folder_);
+  }
+
+  CommandResult InFolder(const std::string &command) {
+    return RunCommand("cd '" + folder_.string() + "' && " + command);
+  }
+  CommandResult OnDisplay(const std::string &command) {
+    return InFolder("export DISPLAY=" + server_.Name() + " && " + command);
+  }
+
+  // The tool's own PNG of page `page` of the files as they are now.
+  Bitmap Rendered(int page) {
+    const CommandResult result = InFolder("'" + kTool + "' " + kArguments + " --page " + std::to_string(page) + " --out ref");
+    EXPECT_EQ(result.status, 0) << result.output;
+    return LoadPicture((folder_ / ("ref-" + std::to_string(page) + ".png")).string());
+  }
+
+  Bitmap Photograph() {
+    if (OnDisplay("xwd -id " + window_ + " -silent -out shot.xwd").status != 0) return {};
+    return ReadXwd((folder_ / "shot.xwd").string()).pixels;
+  }
+  std::string Title() {
+    std::string name = OnDisplay("xdotool getwindowname " + window_).output;
+    if (name.ends_with('\n')) name.pop_back();
+    return name;
+  }
+
+  // Waits until `done` holds; the tool has 10 s, far more than it ever needs, for each step.
+  static bool Eventually(const std::function<bool()> &done) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!done()) {
+      if (std::chrono::steady_clock::now() > deadline) return false;
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return true;
+  }
+  // Waits for the window to show `page` enlarged `zoom` times; the pixels that differ last.
+  long ShowsEventually(const Bitmap &page, int zoom = 1) {
+    long differing = 0;
+    Eventually([&] { return (differing = Difference(Photograph(), page, zoom)) == 0; });
+    return differing;
+  }
+
+  XvfbServer server_{"1700x1300x24"};
+  fs::path folder_;
+  std::string window_;
+};
+
+TEST_F(WatchWindow, FollowsEditsPagesZoomsAndQuits) {
+  ASSERT_EQ(OnDisplay("(timeout 120 '" + kTool + "' " + kArguments +
+                      " --watch > out.txt 2> err.txt; echo $? > status.txt) > /dev/null 2>&1 &")
+                .status,
+            0);
+  const CommandResult search = OnDisplay("timeout 20 xdotool search --sync --name '^SALE - page 1/2 - 0 problems$'");
+  ASSERT_EQ(search.status, 0) << "no window; stderr: " << ReadBytes(folder_ / "err.txt");
+  window_ = search.output.substr(0, search.output.find('\n'));
+  const Bitmap firstPage = Rendered(1);
+  EXPECT_EQ(ShowsEventually(firstPage), 0) << "the window shows page 1 as the tool renders it";
+
+  // Saved in place: a text and an unknown command before the end of the invoice.
+  const std::string original = ReadBytes(folder_ / "SaleInvoice.txt");
+  const std::size_t end = original.find("<END()>");
+  ASSERT_NE(end, std::string::npos);
+  std::string edited = original;
+  edited.insert(end, "<FORCEPOSITION(60,560)>EDITED IN PLACE<BOGUS()>");
+  WriteBytes(folder_ / "SaleInvoice.txt", edited);
+  const Bitmap inPlace = Rendered(1);
+  EXPECT_GT(Difference(inPlace, firstPage), 0);
+  EXPECT_EQ(ShowsEventually(inPlace), 0) << "an edit saved in place shows";
+  EXPECT_EQ(Title(), "SALE - page 1/2 - 1 problem");
+  EXPECT_NE(ReadBytes(folder_ / "err.txt").find("BOGUS"), std::string::npos) << "problems go to stderr";
+
+  ASSERT_EQ(OnDisplay("xdotool windowfocus --sync " + window_ + " key Down").status, 0);
+  EXPECT_TRUE(Eventually([&] { return Title() == "SALE - page 2/2 - 1 problem"; })) << Title();
+  EXPECT_EQ(ShowsEventually(Rendered(2)), 0) << "Down shows page 2";
+
+  // Saved by rename over the template: the unknown command is gone, page 2 stays.
+  edited = original;
+  edited.insert(end, "<FORCEPOSITION(60,560)>SAVED BY RENAME");
+  WriteBytes(folder_ / "SaleInvoice.txt.new", edited);
+  fs::rename(folder_ / "SaleInvoice.txt.new", folder_ / "SaleInvoice.txt");
+  EXPECT_EQ(ShowsEventually(Rendered(2)), 0) << "an edit saved by rename shows on the same page";
+  EXPECT_EQ(Title(), "SALE - page 2/2 - 0 problems");
+
+  // A template missing while a data file changes: the tool keeps its picture and goes on.
+  const Bitmap beforeMissing = Photograph();
+  fs::rename(folder_ / "SaleInvoice.txt", folder_ / "SaleInvoice.txt.away");
+  std::string head = ReadBytes(folder_ / "data/sale-head.txt");
+  const std::size_t customer = head.find("3100228811");
+  ASSERT_NE(customer, std::string::npos);
+  WriteBytes(folder_ / "data/sale-head.txt", head.replace(customer, 10, "4200339922"));
+  EXPECT_TRUE(Eventually([&] {
+    return ReadBytes(folder_ / "err.txt").find("cannot read template SaleInvoice.txt") != std::string::npos;
+  }));
+  EXPECT_EQ(Difference(Photograph(), beforeMissing), 0) << "the last picture stays";
+  fs::rename(folder_ / "SaleInvoice.txt.away", folder_ / "SaleInvoice.txt");
+  const Bitmap newCustomer = Rendered(2);
+  EXPECT_GT(Difference(newCustomer, beforeMissing), 0);
+  EXPECT_EQ(ShowsEventually(newCustomer), 0) << "the template back and the new data file show";
+
+  ASSERT_EQ(OnDisplay("xdotool key plus").status, 0);
+  EXPECT_EQ(ShowsEventually(newCustomer, 2), 0) << "+ doubles every pixel and the window";
+  ASSERT_EQ(OnDisplay("xdotool key minus key Up").status, 0);
+  EXPECT_EQ(ShowsEventually(Rendered(1)), 0) << "- and Up: page 1 at its real size";
+
+  ASSERT_EQ(OnDisplay("xdotool key Escape").status, 0);
+  EXPECT_TRUE(Eventually([&] { return !ReadBytes(folder_ / "status.txt").empty(); }));
+  EXPECT_EQ(ReadBytes(folder_ / "status.txt"), "0\n") << ReadBytes(folder_ / "err.txt");
+}
+
+TEST_F(WatchWindow, WithoutADisplayItSaysSoAndExits2) {
+  const std::string watch = "'" + kTool + "' " + kArguments + " --watch";
+  for (const char *environment :
+       {"env -u DISPLAY -u WAYLAND_DISPLAY -u INVOICEVIEW_DISPLAY", "env INVOICEVIEW_DISPLAY=headless"}) {
+    const CommandResult result = OnDisplay(std::string(environment) + " " + watch);
+    EXPECT_EQ(result.status, 2) << environment << ": " << result.output;
+    EXPECT_NE(result.output.find("--watch needs a display"), std::string::npos) << environment;
+  }
+}
+
+}  // namespace
+}  // namespace iv::test

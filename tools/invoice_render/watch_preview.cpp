@@ -1,0 +1,187 @@
+#include "tools/invoice_render/watch_preview.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/display/virtual_keys.h"
+#include "platform/fs/paths.h"
+#include "platform/text/gbk.h"
+#include "platform/ui/application.h"
+#include "platform/ui/timer.h"
+#include "tools/invoice_render/cell_file.h"
+#include "tools/invoice_render/page_renderer.h"
+#include "tools/invoice_render/problem_line.h"
+#include "tools/invoice_render/watch_file_changes.h"
+#include "tools/invoice_render/watch_window.h"
+
+namespace iv {
+namespace {
+
+constexpr int kExitSuccess = 0;
+constexpr int kExitCannotWatch = 2;
+// How often the files are looked at: a save shows well within a fifth of a second.
+constexpr std::uint32_t kChangePollMilliseconds = 50;
+
+std::array<std::string, 3> DataFiles(const RenderOptions &options) {
+  return {options.headFile, options.detailFile, options.tailFile};
+}
+
+std::vector<std::string> WatchedFiles(const RenderOptions &options) {
+  std::vector<std::string> files{options.templatePath};
+  for (const std::string &file : DataFiles(options))
+    if (!file.empty()) files.push_back(file);
+  return files;
+}
+
+class WatchPreview {
+ public:
+  WatchPreview(const RenderOptions &options, const Bitmap *background)
+      : options_(options), background_(background), changes_(WatchedFiles(options)) {}
+
+  int Run();
+
+ private:
+  // Paints the invoice afresh, as the kiosk's screen does when it opens, and pages on to `page`
+  // or to the last page; false, keeping the last picture, when a file cannot be read (an
+  // editor may be half-way through a save).
+  bool Render(int page);
+  // One paint through `paint`; false when the page did not change.
+  template <class Paint>
+  bool PaintCounted(Paint &&paint);
+  void ShowPage();
+  void KeyDown(std::uint16_t key);
+  void KeyPress(char key);
+  void RenderChangedFiles();
+
+  const RenderOptions &options_;
+  const Bitmap *background_;
+  FileChangeWatch changes_;
+  std::unique_ptr<PageRenderer> renderer_;
+  int problemsOfLastPaint_ = 0;
+  // The problem lines printed since the files were last read: paging on to the current page
+  // paints the pages before it again, and their problems are news only once.
+  std::set<std::string> printedProblems_;
+  WatchWindow window_;
+  Timer changePoll_;
+};
+
+int WatchPreview::Run() {
+  if (Application::Instance().GetDisplay().EndsWhenIdle()) {
+    std::cerr << "invoice-render: --watch needs a display for its window; there is none (or "
+                 "INVOICEVIEW_DISPLAY=headless)\n";
+    return kExitCannotWatch;
+  }
+  if (!changes_.Watching()) {
+    std::cerr << "invoice-render: cannot watch the folders of the template and data files\n";
+    return kExitCannotWatch;
+  }
+  if (!Render(options_.page)) return kExitCannotWatch;
+  window_.OnKeyDown = [this](Control &, std::uint16_t &key, TShiftState) { KeyDown(key); };
+  window_.OnKeyPress = [this](Control &, char &key) { KeyPress(key); };
+  changePoll_.SetInterval(kChangePollMilliseconds);
+  changePoll_.OnTimer = [this](Timer &) { RenderChangedFiles(); };
+  Application::Instance().ShowModal(window_);
+  return kExitSuccess;
+}
+
+bool WatchPreview::Render(int page) {
+  const std::array<std::string, 3> files = DataFiles(options_);
+  std::array<std::vector<std::string>, 3> tables;
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    std::optional<std::vector<std::string>> cells = ReadCellFile(files[i]);
+    if (!cells) {
+      std::cerr << "invoice-render: cannot read data file " << files[i] << "\n";
+      return false;
+    }
+    tables[i] = std::move(*cells);
+  }
+  if (!FileExists(ResolvePath(options_.templatePath))) {
+    std::cerr << "invoice-render: cannot read template " << options_.templatePath << "\n";
+    return false;
+  }
+
+  renderer_ = std::make_unique<PageRenderer>(options_, background_);
+  printedProblems_.clear();
+  renderer_->SetProblemHandler([this](const TemplateProblem &problem) {
+    const std::string line = FormatProblemLine(options_.templatePath, problem);
+    if (printedProblems_.insert(line).second) std::cerr << line << "\n";
+  });
+  TInvoice &invoice = renderer_->Invoice();
+  invoice.SetInvoiceFile(options_.templatePath, Utf8ToGbk(options_.invoiceName));
+  invoice.SetInvoiceData(tables[0], tables[1], tables[2], options_.showAlways ? 1 : 0);
+  PaintCounted([this] {
+    renderer_->PaintFirst();
+    return true;
+  });
+  while (renderer_->Page() < page && PaintCounted([this] { return renderer_->PaintNext(); })) {
+  }
+  ShowPage();
+  return true;
+}
+
+template <class Paint>
+bool WatchPreview::PaintCounted(Paint &&paint) {
+  const int before = renderer_->Problems();
+  if (!paint()) return false;
+  problemsOfLastPaint_ = renderer_->Problems() - before;
+  return true;
+}
+
+void WatchPreview::ShowPage() {
+  const int pages = std::max(renderer_->Invoice().PageCount(), 1);
+  const std::string caption = options_.invoiceName + " - page " + std::to_string(renderer_->Page()) + "/" +
+                              std::to_string(pages) + " - " + std::to_string(problemsOfLastPaint_) +
+                              (problemsOfLastPaint_ == 1 ? " problem" : " problems");
+  window_.ShowPage(renderer_->Picture(), Utf8ToGbk(caption));
+}
+
+// The kiosk's screen pages with Up and Down; Page Up and Page Down do the same here.
+void WatchPreview::KeyDown(std::uint16_t key) {
+  switch (key) {
+    case VK_UP:
+    case VK_PRIOR:
+      if (PaintCounted([this] { return renderer_->PaintPrior(); })) ShowPage();
+      break;
+    case VK_DOWN:
+    case VK_NEXT:
+      if (PaintCounted([this] { return renderer_->PaintNext(); })) ShowPage();
+      break;
+    case VK_ESCAPE: window_.Close(); break;
+    default: break;
+  }
+}
+
+// By character, so the keys work on every keyboard layout and on the keypad.
+void WatchPreview::KeyPress(char key) {
+  switch (key) {
+    case '+': window_.SetZoom(window_.Zoom() + 1); break;
+    case '-': window_.SetZoom(window_.Zoom() - 1); break;
+    case 'q':
+    case 'Q': window_.Close(); break;
+    default: break;
+  }
+}
+
+void WatchPreview::RenderChangedFiles() {
+  const std::vector<std::string> changed = changes_.TakeChanges();
+  if (changed.empty()) return;
+  std::string names;
+  for (const std::string &file : changed) names += (names.empty() ? "" : ", ") + file;
+  std::cerr << "invoice-render: " << names << " changed\n";
+  Render(renderer_->Page());
+}
+
+}  // namespace
+
+int RunWatch(const RenderOptions &options, const Bitmap *background) {
+  return WatchPreview(options, background).Run();
+}
+
+}  // namespace iv
