@@ -9,6 +9,7 @@
 #include <type_traits>
 
 #include "config/UPubVar.h"
+#include "config/host_text.h"
 #include "platform/text/dbcs.h"
 #include "platform/text/integers.h"
 #include "platform/text/trim.h"
@@ -71,7 +72,7 @@ HostVariant AskHost(const std::string &text, std::int32_t kind) {
     throw ParameterValueError("no host to convert a value");
   }
   IvVariant out{};
-  HostServices->vtbl->TextToValue(HostServices, text.c_str(), kind, &out);
+  HostServices->vtbl->TextToValue(HostServices, HostText(text).c_str(), kind, &out);
   HostVariant value{out.type, out.i, out.d, ""};
   if (out.type == IV_VAR_STRING && out.s != nullptr) value.s = out.s;
   return value;

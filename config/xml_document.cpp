@@ -10,6 +10,7 @@
 #include "config/xml_error.h"
 #include "platform/fs/file_content.h"
 #include "platform/fs/paths.h"
+#include "platform/text/gbk.h"
 
 namespace iv {
 namespace {
@@ -70,13 +71,28 @@ class LibxmlMessagesDropped {
   void *genericContext_;
 };
 
+// GBK documents are decoded by the platform's converter, so a parser built without converters
+// of its own (the Windows build) reads them as well. GBK holds no U+FFFD: finding one means
+// the bytes were not GBK, which the parser would have rejected.
+std::string DecodedGbk(std::string_view bytes) {
+  std::string utf8 = GbkToUtf8(bytes);
+  if (utf8.find("\xEF\xBF\xBD") != std::string::npos) throw XmlLoadError("not a well-formed XML document");
+  return utf8;
+}
+
 }  // namespace
 
 XmlDocPtr NewXmlDocument() { return XmlDocPtr(xmlNewDoc(BAD_CAST "1.0")); }
 
 XmlDocPtr ParseXml(std::string_view bytes, std::string_view undeclared) {
   if (bytes.size() > static_cast<size_t>(INT_MAX)) throw XmlLoadError("document too large");
-  const std::string encoding = ParserEncoding(bytes, undeclared);
+  std::string encoding = ParserEncoding(bytes, undeclared);
+  std::string decoded;
+  if (encoding == "GBK") {
+    decoded = DecodedGbk(bytes);
+    bytes = decoded;
+    encoding = "UTF-8";
+  }
   int options = XML_PARSE_NONET | XML_PARSE_NOBLANKS | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
   if (!encoding.empty()) options |= XML_PARSE_IGNORE_ENC;
   XmlDocPtr doc;

@@ -1,6 +1,7 @@
 #include "forms/host_calls.h"
 
 #include "config/UPubVar.h"
+#include "config/host_text.h"
 
 namespace iv {
 
@@ -10,7 +11,7 @@ std::string HostBusinessKey() {
 
 void HostLoadSkinImage(Image &control, const char *name) {
   if (HostServices != nullptr && HostServices->vtbl->LoadSkinImage != nullptr)
-    HostServices->vtbl->LoadSkinImage(HostServices, control.Handle(), name);
+    HostServices->vtbl->LoadSkinImage(HostServices, control.Handle(), HostText(name).c_str());
 }
 
 void HostFormActivated(Form &form) {
@@ -20,12 +21,12 @@ void HostFormActivated(Form &form) {
 
 void HostPrintText(const std::string &text) {
   if (HostServices != nullptr && HostServices->vtbl->PrintText != nullptr)
-    HostServices->vtbl->PrintText(HostServices, text.c_str());
+    HostServices->vtbl->PrintText(HostServices, HostText(text).c_str());
 }
 
 void HostReportError(const std::string &text) {
   if (HostServices != nullptr && HostServices->vtbl->ReportError != nullptr)
-    HostServices->vtbl->ReportError(HostServices, text.c_str());
+    HostServices->vtbl->ReportError(HostServices, HostText(text).c_str());
 }
 
 }  // namespace iv

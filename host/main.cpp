@@ -1,37 +1,28 @@
 // kiosk-host: the reference host. Loads the plug-in, feeds it a transaction and calls
 // ShowForm, in a real window or headless, tracing every call the plug-in makes back.
-#include <dlfcn.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 
 #include "host/data_file.h"
 #include "host/options.h"
+#include "host/plugin_library.h"
 #include "host/reference_host.h"
 #include "platform/fs/paths.h"
+#include "platform/fs/standard_streams.h"
 
 namespace {
-
-std::string DefaultPlugin() {
-  std::string folder = iv::ExecutableFolder();
-  for (const char *candidate : {"libinvoiceview.so", "../plugin/libinvoiceview.so"}) {
-    std::string path = iv::JoinPath(folder, candidate);
-    if (iv::FileExists(path)) return path;
-  }
-  return "libinvoiceview.so";
-}
 
 // Relative names given on the command line mean the folder kiosk-host was started in,
 // not the kiosk folder it changes to.
 std::string Absolute(const std::string &path, const std::string &startFolder) {
-  return path.empty() || path.front() == '/' ? path : iv::JoinPath(startFolder, path);
+  return path.empty() || iv::IsAbsolutePath(path) ? path : iv::JoinPath(startFolder, path);
 }
 
 }  // namespace
 
 int main(int argc, char **argv) {
+  iv::UseBinaryStandardStreams();
   std::string error;
   auto parsed = iv::host::ParseOptions(argc, argv, error);
   if (!parsed) {
@@ -48,10 +39,14 @@ int main(int argc, char **argv) {
     return 0;
   }
   const std::string start = iv::CurrentDirectory();
-  options.plugin = options.plugin.empty() ? DefaultPlugin() : Absolute(options.plugin, start);
+  options.plugin = options.plugin.empty() ? iv::host::DefaultPluginPath(iv::ExecutableFolder())
+                                          : Absolute(options.plugin, start);
   for (std::string *path : {&options.dataFile, &options.skins, &options.printOut, &options.snapshotDir})
     *path = Absolute(*path, start);
-  if (options.headless) setenv("INVOICEVIEW_DISPLAY", "headless", 1);
+  if (options.headless) {
+    static char headless[] = "INVOICEVIEW_DISPLAY=headless";  // putenv keeps the string itself
+    putenv(headless);
+  }
 
   iv::host::TransactionData data;
   try {
@@ -60,20 +55,16 @@ int main(int argc, char **argv) {
     std::fprintf(stderr, "kiosk-host: %s\n", e.what());
     return 1;
   }
-  if (!options.kiosk.empty() && chdir(options.kiosk.c_str()) != 0) {
+  if (!options.kiosk.empty() && !iv::ChangeDirectory(options.kiosk)) {
     std::fprintf(stderr, "kiosk-host: cannot enter kiosk folder %s\n", options.kiosk.c_str());
     return 1;
   }
   if (options.skins.empty()) options.skins = iv::JoinPath(iv::CurrentDirectory(), "skins");
 
-  void *library = dlopen(options.plugin.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (library == nullptr) {
-    std::fprintf(stderr, "kiosk-host: cannot load plug-in: %s\n", dlerror());
-    return 1;
-  }
-  auto showForm = reinterpret_cast<ShowFormFn>(dlsym(library, "ShowForm"));
+  const iv::host::PluginLibrary library(options.plugin);
+  const ShowFormFn showForm = library.ShowForm();
   if (showForm == nullptr) {
-    std::fprintf(stderr, "kiosk-host: the plug-in has no ShowForm\n");
+    std::fprintf(stderr, "kiosk-host: %s\n", library.Error().c_str());
     return 1;
   }
 
@@ -90,6 +81,5 @@ int main(int argc, char **argv) {
     std::printf("ShowForm returned %d\n", result);
     std::fflush(stdout);
   }
-  dlclose(library);
   return 0;
 }

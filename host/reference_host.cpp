@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-
+#include <cstring>
+#include "platform/fs/open_file.h"
 #include "platform/fs/paths.h"
 #include "platform/text/gbk.h"
 
@@ -49,9 +49,9 @@ ReferenceHost &ReferenceHost::Of(THostServices *self) {
                                             offsetof(ReferenceHost, services_));
 }
 
-void ReferenceHost::ReportError(THostServices *, const char *text) { Trace("ReportError", text); }
+void IV_CALL ReferenceHost::ReportError(THostServices *, const char *text) { Trace("ReportError", text); }
 
-void ReferenceHost::LoadSkinImage(THostServices *self, IvControl *control, const char *name) {
+void IV_CALL ReferenceHost::LoadSkinImage(THostServices *self, IvControl *control, const char *name) {
   ReferenceHost &host = Of(self);
   Trace("LoadSkinImage", name);
   if (control == nullptr || control->ops == nullptr || name == nullptr) return;
@@ -65,7 +65,7 @@ void ReferenceHost::LoadSkinImage(THostServices *self, IvControl *control, const
   }
 }
 
-void ReferenceHost::FormActivated(THostServices *self, IvForm *form) {
+void IV_CALL ReferenceHost::FormActivated(THostServices *self, IvForm *form) {
   ReferenceHost &host = Of(self);
   Trace("FormActivated", nullptr);
   if (!host.keysPosted_ && form != nullptr && form->ops != nullptr) {
@@ -92,7 +92,7 @@ void ReferenceHost::PostKeys(IvForm *form) {
   }
 }
 
-void ReferenceHost::TextToValue(THostServices *self, const char *text, int32_t kind,
+void IV_CALL ReferenceHost::TextToValue(THostServices *self, const char *text, int32_t kind,
                                 IvVariant *out) {
   ReferenceHost &host = Of(self);
   Trace("TextToValue " + std::to_string(kind), text);
@@ -111,12 +111,12 @@ void ReferenceHost::TextToValue(THostServices *self, const char *text, int32_t k
   }
 }
 
-void ReferenceHost::PrintText(THostServices *self, const char *text) {
+void IV_CALL ReferenceHost::PrintText(THostServices *self, const char *text) {
   ReferenceHost &host = Of(self);
   Trace("PrintText", text);
   if (host.options_.printOut.empty() || text == nullptr) return;
-  std::ofstream file(host.options_.printOut, std::ios::binary | std::ios::app);
-  file << text;
+  if (const FilePtr file = OpenFile(host.options_.printOut, "ab"))
+    std::fwrite(text, 1, std::strlen(text), file.get());
 }
 
 }  // namespace iv::host

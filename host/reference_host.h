@@ -20,11 +20,11 @@ class ReferenceHost {
 
  private:
   static ReferenceHost &Of(THostServices *self);
-  static void ReportError(THostServices *self, const char *text);
-  static void LoadSkinImage(THostServices *self, IvControl *control, const char *name);
-  static void FormActivated(THostServices *self, IvForm *form);
-  static void TextToValue(THostServices *self, const char *text, int32_t kind, IvVariant *out);
-  static void PrintText(THostServices *self, const char *text);
+  static void IV_CALL ReportError(THostServices *self, const char *text);
+  static void IV_CALL LoadSkinImage(THostServices *self, IvControl *control, const char *name);
+  static void IV_CALL FormActivated(THostServices *self, IvForm *form);
+  static void IV_CALL TextToValue(THostServices *self, const char *text, int32_t kind, IvVariant *out);
+  static void IV_CALL PrintText(THostServices *self, const char *text);
 
   void PostKeys(IvForm *form);
 

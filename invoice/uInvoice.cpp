@@ -4,6 +4,7 @@
 
 #include "invoice/int32_range.h"
 #include "platform/fs/paths.h"
+#include "platform/gfx/font_smoothing.h"
 #include "platform/text/gbk.h"
 
 namespace iv {
@@ -13,8 +14,8 @@ TInvoice::TInvoice(WinControl &parent) : Label(parent) {
   SetCaption("");
   font_of_info_.SetOnChange([this] { Invalidate(); });
   SetAutoSize(false);
-  // Font smoothing needs no system switch here: every text goes through the smooth renderer.
-  // It draws on the parent's canvas, bound at each paint.
+  SwitchOnFontSmoothing();
+  // The smooth renderer draws on the parent's canvas, bound at each paint.
   smooth_font_ = std::make_unique<TSmoothFont>(nullptr);
   SetuQuality(tqNormal);
 }

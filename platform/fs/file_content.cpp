@@ -1,15 +1,17 @@
 #include "platform/fs/file_content.h"
 
-#include <fstream>
-#include <iterator>
+#include "platform/fs/open_file.h"
 
 namespace iv {
 
 std::optional<std::string> ReadFileContent(const std::string &path) {
-  std::ifstream file(path, std::ios::binary);
+  const FilePtr file = OpenFile(path, "rb");
   if (!file) return std::nullopt;
-  std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  if (file.bad()) return std::nullopt;
+  std::string bytes;
+  char buffer[65536];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, n);
+  if (std::ferror(file.get())) return std::nullopt;
   return bytes;
 }
 

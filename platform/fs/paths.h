@@ -7,12 +7,18 @@
 
 namespace iv {
 
+#ifdef _WIN32
+inline constexpr char kPathSeparator = '\\';
+#else
 inline constexpr char kPathSeparator = '/';
+#endif
 
 std::string CurrentDirectory();
+bool ChangeDirectory(const std::string &path);
 // The folder of the running executable (the host program), without a trailing separator.
 std::string ExecutableFolder();
 
+bool IsAbsolutePath(std::string_view path);
 // a + separator + b, with exactly one separator between them.
 std::string JoinPath(std::string_view a, std::string_view b);
 // Names from configuration and templates may be written with '\'.
@@ -26,6 +32,7 @@ std::optional<std::int64_t> ModificationTime(const std::string &path);
 // Kiosk folders copied from Windows may differ in letter case: when `path` does not exist,
 // each component is looked up without regard to ASCII case in its folder. Components from
 // the first one that cannot be found on are kept as given (a file about to be created).
+// Windows file names ignore case already: there the path is returned as it is.
 std::string ResolvePath(const std::string &path);
 
 }  // namespace iv

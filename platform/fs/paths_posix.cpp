@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <vector>
 
@@ -30,19 +29,9 @@ std::string ExecutableFolder() {
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-std::string JoinPath(std::string_view a, std::string_view b) {
-  std::string out(a);
-  while (!b.empty() && (b.front() == '/' || b.front() == '\\')) b.remove_prefix(1);
-  if (!out.empty() && out.back() != kPathSeparator) out += kPathSeparator;
-  out += b;
-  return out;
-}
+bool ChangeDirectory(const std::string &path) { return chdir(path.c_str()) == 0; }
 
-std::string ToNativeSeparators(std::string_view name) {
-  std::string out(name);
-  std::replace(out.begin(), out.end(), '\\', kPathSeparator);
-  return out;
-}
+bool IsAbsolutePath(std::string_view path) { return path.starts_with('/'); }
 
 bool FileExists(const std::string &path) {
   struct stat st {};

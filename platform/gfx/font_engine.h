@@ -1,7 +1,8 @@
 #pragma once
-// Text rasterising on FreeType with fonts found through fontconfig. Faces are chosen from a
-// logical font record; the kiosk's Windows family names are mapped to installed free fonts,
-// and characters a face lacks come from the best Simplified Chinese face.
+// Text rasterising from a logical font record: on FreeType with fonts found through fontconfig
+// (font_engine_posix.cpp), where the kiosk's Windows family names are mapped to installed free
+// fonts, or on GDI (font_engine_win32.cpp). Either way characters a face lacks come from a
+// Simplified Chinese face.
 #include <memory>
 #include <string>
 #include <string_view>
@@ -36,12 +37,13 @@ class FontEngine {
   // escapement around that point. Pixels outside the image are skipped.
   void DrawText(Bitmap &gray, int x, int y, const TLogFont &font, std::string_view gbk);
 
-  // File of the face chosen for the font's name, and whether it (or its Chinese fallback)
-  // has a glyph for the code point.
+  // The face chosen for the font's name (its file on FreeType, its name as GDI reports it),
+  // and whether it (or its Chinese fallback) has a glyph for the code point.
   std::string FaceFile(const TLogFont &font);
   bool HasGlyph(const TLogFont &font, char32_t codePoint);
 
-  // How many glyphs have been rasterised so far; a cached glyph is never rasterised again.
+  // How many glyphs the engine has rasterised so far; a cached glyph is never rasterised
+  // again. Always 0 on GDI, which rasterises and caches glyphs itself.
   std::size_t RasterisedGlyphs() const;
 
  private:

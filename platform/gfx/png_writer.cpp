@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "platform/fs/open_file.h"
+
 namespace iv {
 
 void WritePng(const Bitmap &bitmap, const std::string &path) {
@@ -24,7 +26,9 @@ void WritePng(const Bitmap &bitmap, const std::string &path) {
       *out++ = GetGValue(color);
       *out++ = GetBValue(color);
     }
-  if (!png_image_write_to_file(&image, path.c_str(), 0, packed.data(), 0, nullptr))
+  const FilePtr file = OpenFile(path, "wb");
+  if (!file) throw std::runtime_error("cannot write " + path);
+  if (!png_image_write_to_stdio(&image, file.get(), 0, packed.data(), 0, nullptr))
     throw std::runtime_error("cannot write " + path + ": " + image.message);
 }
 

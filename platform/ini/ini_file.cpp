@@ -1,8 +1,6 @@
 #include "platform/ini/ini_file.h"
 
-#include <fstream>
-#include <iterator>
-
+#include "platform/fs/file_content.h"
 #include "platform/fs/paths.h"
 #include "platform/text/dbcs.h"
 #include "platform/text/integers.h"
@@ -40,15 +38,9 @@ std::string_view CutToLength(std::string_view value, std::size_t limit) {
   return value.substr(0, end);
 }
 
-std::string ReadWholeFile(const std::string &path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return {};
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 }  // namespace
 
-IniFile::IniFile(const std::string &path) { Parse(ReadWholeFile(ResolvePath(path))); }
+IniFile::IniFile(const std::string &path) { Parse(ReadFileContent(ResolvePath(path)).value_or("")); }
 
 void IniFile::Parse(std::string_view content) {
   Section *current = nullptr;  // null before the first section and inside a repeated one

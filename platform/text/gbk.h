@@ -14,6 +14,12 @@ std::u32string GbkToCodePoints(std::string_view gbk);
 // Characters GBK cannot hold become '?'; invalid UTF-8 bytes are dropped.
 std::string Utf8ToGbk(std::string_view utf8);
 
+#ifdef _WIN32
+// Windows' wide-character calls (file names, window texts) take UTF-16.
+std::wstring GbkToWide(std::string_view gbk);
+std::string WideToGbk(std::wstring_view wide);
+#endif
+
 // Text files handed to the tools are GBK, or UTF-8 when they start with a byte-order mark;
 // either way the text comes back in GBK.
 std::string GbkFromTextFile(std::string_view bytes);

@@ -92,10 +92,4 @@ std::string Utf8ToGbk(std::string_view utf8) {
   return converter.Run(utf8);
 }
 
-std::string GbkFromTextFile(std::string_view bytes) {
-  static constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-  if (!bytes.starts_with(kByteOrderMark)) return std::string(bytes);
-  return Utf8ToGbk(bytes.substr(kByteOrderMark.size()));
-}
-
 }  // namespace iv

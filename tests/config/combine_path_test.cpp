@@ -6,6 +6,9 @@ namespace iv {
 namespace {
 
 TEST(CombinePathTest, JoinsConfiguredNamesUnderTheBase) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the cases are written with POSIX separators";
+#endif
   const std::string base = "/srv/kiosk";
   const struct {
     const char *relative;

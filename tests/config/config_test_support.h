@@ -2,22 +2,29 @@
 // What the configuration tests share: a throw-away kiosk folder that is the current directory
 // while it lives, and a host whose TextToValue parses kind 1 as a double and kind 2 as a
 // 64-bit integer unless a test sets the variant to hand back.
-#include <unistd.h>
-
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "invoiceview/host_services.h"
+#include "platform/fs/paths.h"
 #include "platform/text/gbk.h"
 
 namespace iv::test {
 
 inline std::string G(const char8_t *utf8) { return Gbk(utf8); }
+
+// A path below `folder` as the library composes it: '/' in `relative` is the system's separator.
+inline std::string Below(const std::string &folder, std::string relative) {
+  std::replace(relative.begin(), relative.end(), '/', kPathSeparator);
+  return folder + relative;
+}
 
 inline std::string DataPath(const std::string &name) {
   return (std::filesystem::path(IV_TEST_DATA) / "config" / name).string();
@@ -31,8 +38,10 @@ inline std::string ReadFileBytes(const std::filesystem::path &path) {
 class KioskFolder {
  public:
   KioskFolder() : previous_(std::filesystem::current_path()) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "iv-kiosk-XXXXXX").string();
-    root_ = mkdtemp(pattern.data());
+    std::random_device random;
+    do {
+      root_ = std::filesystem::temp_directory_path() / ("iv-kiosk-" + std::to_string(random()));
+    } while (!std::filesystem::create_directory(root_));
     std::filesystem::create_directory(Ini());
     std::filesystem::create_directory(root_ / "Log");
     std::filesystem::current_path(root_);
@@ -47,8 +56,9 @@ class KioskFolder {
   const std::filesystem::path &Root() const { return root_; }
   std::filesystem::path Ini() const { return root_ / "INI"; }
   void AddIniFile(const std::string &dataFile, const std::string &name) const {
-    std::filesystem::copy_file(DataPath(dataFile), Ini() / name,
-                               std::filesystem::copy_options::overwrite_existing);
+    // Removed first: MinGW's copy_file does not overwrite.
+    std::filesystem::remove(Ini() / name);
+    std::filesystem::copy_file(DataPath(dataFile), Ini() / name);
   }
   // The library's error log; "" while nothing was written.
   std::string ErrorLog() const { return ReadFileBytes(root_ / "Log" / "ErrorLog.txt"); }
@@ -80,7 +90,7 @@ class TestHost {
     TestHost *owner;
   };
 
-  static void TextToValue(THostServices *self, const char *text, std::int32_t kind,
+  static void IV_CALL TextToValue(THostServices *self, const char *text, std::int32_t kind,
                           IvVariant *out) {
     TestHost &host = *reinterpret_cast<Binding *>(self)->owner;
     host.calls.emplace_back(kind, text);

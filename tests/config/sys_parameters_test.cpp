@@ -14,6 +14,7 @@
 namespace iv {
 namespace {
 
+using test::Below;
 using test::G;
 
 class SysParametersTest : public ::testing::Test {
@@ -50,7 +51,7 @@ TEST_F(SysParametersTest, TheSampleKioskLoadsCompletely) {
   }
   const TSysCs cs;
   EXPECT_EQ(cs.LoadStatus, -1);
-  EXPECT_EQ(cs.IniDir, workDir + "/INI");
+  EXPECT_EQ(cs.IniDir, Below(workDir, "/INI"));
   // The first and last key of every section.
   EXPECT_EQ(cs.EquipMent, "ZZJF-0371-0086");
   EXPECT_EQ(cs.BankName, G(u8"中国工商银行郑州金水支行"));
@@ -63,10 +64,10 @@ TEST_F(SysParametersTest, TheSampleKioskLoadsCompletely) {
   EXPECT_EQ(RemotIP, "192.168.10.30");
   EXPECT_EQ(UsePass, "zz0371");
   EXPECT_EQ(cs.BZLX, G(u8"人民币"));
-  EXPECT_EQ(cs.LogFilePath, workDir + "/Log");
-  EXPECT_EQ(cs.WAV, workDir + "/wav");
-  EXPECT_EQ(cs.TradeXML, workDir + "/INI/Trade.xml");
-  EXPECT_EQ(cs.InitTrade, workDir + "/INI/InitTrade.xml");
+  EXPECT_EQ(cs.LogFilePath, Below(workDir, "/Log"));
+  EXPECT_EQ(cs.WAV, Below(workDir, "/wav"));
+  EXPECT_EQ(cs.TradeXML, Below(workDir, "/INI/Trade.xml"));
+  EXPECT_EQ(cs.InitTrade, Below(workDir, "/INI/InitTrade.xml"));
   // Both host conversions, each asked once.
   EXPECT_EQ(SharedDebugInfo.ICCardSN, 3054612345u);
   EXPECT_EQ(SharedDebugInfo.ICCardYe, 128.5);
@@ -106,9 +107,9 @@ TEST_F(SysParametersTest, ValuesAreConvertedByTheirKey) {
   // An empty ComParm and no CardFormVar; FilePath is read as usual.
   EXPECT_EQ(RemotIP, "");
   EXPECT_EQ(cs->BZLX, "");
-  EXPECT_EQ(cs->LogFilePath, workDir + "/Log");
+  EXPECT_EQ(cs->LogFilePath, Below(workDir, "/Log"));
   EXPECT_EQ(cs->ImagePath, "");
-  EXPECT_EQ(cs->TradeXML, workDir + "/");
+  EXPECT_EQ(cs->TradeXML, Below(workDir, "/"));
 }
 
 TEST_F(SysParametersTest, ABadBooleanEndsTheLoading) {
@@ -135,12 +136,12 @@ TEST_F(SysParametersTest, MissingSectionsKeepTheirDefaults) {
   EXPECT_EQ(UseName, G(u8"操作员"));
   EXPECT_EQ(cs->BankName, G(u8"交通银行"));
   EXPECT_EQ(cs->LogFilePath, "");
-  EXPECT_EQ(cs->InitTrade, workDir + "/");
+  EXPECT_EQ(cs->InitTrade, Below(workDir, "/"));
 
   // Without the System root nothing is read, but the trade paths are still settled.
   cs = Load("lowercase_root.xml");
   EXPECT_EQ(cs->BankName, "");
-  EXPECT_EQ(cs->TradeXML, workDir + "/");
+  EXPECT_EQ(cs->TradeXML, Below(workDir, "/"));
   EXPECT_EQ(kiosk.ErrorLog(), "");
 }
 
@@ -149,7 +150,7 @@ TEST_F(SysParametersTest, AMalformedFileIsLoggedAndReadsNothing) {
   EXPECT_EQ(cs->BankName, "");
   EXPECT_EQ(cs->TradeXML, "");
   EXPECT_NE(
-      kiosk.ErrorLog().find(G(u8"配置文件 ") + workDir + "/INI/Sys.xml" + G(u8" ,格式有错,请检查")),
+      kiosk.ErrorLog().find(G(u8"配置文件 ") + Below(workDir, "/INI/Sys.xml") + G(u8" ,格式有错,请检查")),
       std::string::npos);
   ASSERT_NE(cs->ServiceConfig, nullptr);
   EXPECT_NE(cs->ServiceConfig->Root(), nullptr);
@@ -159,7 +160,7 @@ TEST_F(SysParametersTest, AMalformedFileIsLoggedAndReadsNothing) {
 // them may be printed on the host's stderr or handed to a handler the host installed for its
 // own use of libxml2, and that handler must be in place again afterwards.
 TEST_F(SysParametersTest, LibxmlMessagesReachNeitherStderrNorTheHostsHandler) {
-  const std::string record = G(u8"配置文件 ") + workDir + "/INI/Sys.xml" + G(u8" ,格式有错,请检查");
+  const std::string record = G(u8"配置文件 ") + Below(workDir, "/INI/Sys.xml") + G(u8" ,格式有错,请检查");
   const std::string misEncoded =
       "<?xml version=\"1.0\" encoding=\"GB2312\"?>\n<System><A>\x81\x20</A></System>";
   const std::string unclosed = "<System><Computer></System>";
@@ -192,7 +193,7 @@ TEST_F(SysParametersTest, AMissingFileIsReportedInTheObjectOnly) {
   const TSysCs cs;
   EXPECT_EQ(cs.LoadStatus, 1);
   EXPECT_EQ(cs.LoadMessage, G(u8"配置文件(Sys.xml)丢失"));
-  EXPECT_EQ(cs.IniDir, workDir + "/INI");
+  EXPECT_EQ(cs.IniDir, Below(workDir, "/INI"));
   EXPECT_EQ(cs.ServiceConfig, nullptr);
   EXPECT_EQ(cs.TradeXML, "");
   EXPECT_TRUE(host.calls.empty());

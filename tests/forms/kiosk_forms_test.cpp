@@ -20,11 +20,11 @@ std::vector<std::string> calls;
 class RecordingHost {
  public:
   RecordingHost() {
-    vtbl_.LoadSkinImage = [](THostServices *, IvControl *, const char *name) {
+    vtbl_.LoadSkinImage = [](THostServices *, IvControl *, const char *name) IV_CALL {
       calls.push_back(std::string("skin ") + name);
     };
-    vtbl_.FormActivated = [](THostServices *, IvForm *) { calls.push_back("activated"); };
-    vtbl_.PrintText = [](THostServices *, const char *text) { calls.push_back(std::string("print ") + text); };
+    vtbl_.FormActivated = [](THostServices *, IvForm *) IV_CALL { calls.push_back("activated"); };
+    vtbl_.PrintText = [](THostServices *, const char *text) IV_CALL { calls.push_back(std::string("print ") + text); };
     services_.vtbl = &vtbl_;
     services_.BusinessKey = "PAY";
     HostServices = &services_;

@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <limits>
@@ -52,7 +53,7 @@ namespace {
 class PrintTextTest : public ::testing::Test {
  protected:
   PrintTextTest() {
-    vtbl_.ReportError = [](THostServices *, const char *text) { reports.push_back(text); };
+    vtbl_.ReportError = [](THostServices *, const char *text) IV_CALL { reports.push_back(text); };
     HostServices = &host_;
     reports.clear();
   }
@@ -103,8 +104,9 @@ TEST_F(PrintTextTest, TitleIsTheBankAndDatesFollowTheirPattern) {
   const auto [offered, text] = Build(
       "IsPrint=1\n"
       "0=[tItLe<ignored>\n1=[ Title<>\n2=[Date<yyyy-mm-dd>\n3=At [ TIME <hh:nn:ss>\n");
-  EXPECT_THAT(text, ::testing::MatchesRegex("Bank of Kiosks\r\n[0-9]{4}-[0-9]{2}-[0-9]{2}\r\n"
-                                            "At [0-9]{2}:[0-9]{2}:[0-9]{2}\r\n"));
+  std::string shape = text;  // the clock's digits zeroed
+  std::replace_if(shape.begin(), shape.end(), [](char c) { return c >= '0' && c <= '9'; }, '0');
+  EXPECT_EQ(shape, "Bank of Kiosks\r\n0000-00-00\r\nAt 00:00:00\r\n");
 }
 
 TEST_F(PrintTextTest, AFailureLeavesNoTextAndTellsTheHost) {

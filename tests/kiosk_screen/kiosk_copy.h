@@ -8,6 +8,7 @@
 #include <string>
 
 #include "tests/support/command.h"
+#include "tests/support/program_path.h"
 
 namespace iv::test {
 
@@ -39,7 +40,8 @@ class KioskCopy {
   // snapshots in snaps/ and the receipt in printed.txt. stderr is kept apart in stderr.txt.
   std::string HostCommand(const std::string &businessKey, const std::string &arguments) const {
     std::string lower = businessKey == "BALANCE" ? "balance" : "water";
-    return std::string(IV_KIOSK_HOST) + " --plugin " + IV_PLUGIN_PATH + " --kiosk " + root_.string() +
+    return ProgramPath("IV_TEST_KIOSK_HOST", IV_KIOSK_HOST) + " --plugin " +
+           ProgramPath("IV_TEST_PLUGIN", IV_PLUGIN_PATH) + " --kiosk " + root_.string() +
            " --business-key " + businessKey + " --data " + (root_ / ("transaction-" + lower + ".txt")).string() +
            " --snapshot-dir " + (root_ / "snaps").string() + " --print-out " + (root_ / "printed.txt").string() +
            " " + arguments + " 2>" + (root_ / "stderr.txt").string();

@@ -1,9 +1,8 @@
 #pragma once
-// A fresh folder under /tmp for one test, removed with everything in it afterwards.
-#include <stdlib.h>
-
+// A fresh folder in the temporary folder for one test, removed with everything in it afterwards.
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <string_view>
 
@@ -12,8 +11,12 @@ namespace iv::testing {
 class TempFolder {
  public:
   TempFolder() {
-    char pattern[] = "/tmp/iv-test-XXXXXX";
-    path_ = mkdtemp(pattern);
+    std::random_device random;
+    std::filesystem::path folder;
+    do {
+      folder = std::filesystem::temp_directory_path() / ("iv-test-" + std::to_string(random()));
+    } while (!std::filesystem::create_directory(folder));
+    path_ = folder.string();
   }
   ~TempFolder() { std::filesystem::remove_all(path_); }
   TempFolder(const TempFolder &) = delete;

@@ -17,6 +17,14 @@ TEST(GbkConversionTest, RoundTripAndBadInput) {
 
   EXPECT_EQ(GbkToUtf8("ab\xCA"), "ab\xEF\xBF\xBD");  // cut off after the lead byte
   EXPECT_EQ(GbkToCodePoints("\xFFz"), (std::u32string{U'\uFFFD', U'z'}));
+  // A lead byte without a valid trail is one bad character; the byte after it is kept (a
+  // converter that takes it as the trail would lose the space, the DEL or the digit).
+  EXPECT_EQ(GbkToCodePoints("\x81 A\x81\x7F\x81" "0"),
+            (std::u32string{U'\uFFFD', U' ', U'A', U'\uFFFD', U'\x7F', U'\uFFFD', U'0'}));
+  // The user-defined rows are no characters either; 0x80 is the euro sign.
+  EXPECT_EQ(GbkToCodePoints("\xA1\x40\xFE\xFE\x80"),
+            (std::u32string{U'\uFFFD', U'@', U'\uFFFD', U'\uFFFD', U'\u20AC'}));
+  EXPECT_EQ(Utf8ToGbk("\xE2\x82\xAC\xC0\x80x\xE0\x80\x80y"), "\x80x?y");  // overlong: dropped or '?'
   EXPECT_EQ(Utf8ToGbk("a\xF0\x9F\x98\x80"
                       "b\xFF"
                       "c"),

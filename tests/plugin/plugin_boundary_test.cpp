@@ -8,12 +8,14 @@
 #include <string>
 
 #include "tests/support/command.h"
+#include "tests/support/program_path.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using iv::test::CommandResult;
 using iv::test::CountLines;
+using iv::test::ProgramPath;
 using iv::test::RunCommand;
 
 class KioskFolder : public ::testing::Test {
@@ -28,7 +30,8 @@ class KioskFolder : public ::testing::Test {
   void TearDown() override { fs::remove_all(root_); }
 
   std::string Host(const std::string &arguments) const {
-    return std::string(IV_KIOSK_HOST) + " --plugin " + IV_PLUGIN_PATH + " --kiosk " + root_.string() +
+    return ProgramPath("IV_TEST_KIOSK_HOST", IV_KIOSK_HOST) + " --plugin " +
+           ProgramPath("IV_TEST_PLUGIN", IV_PLUGIN_PATH) + " --kiosk " + root_.string() +
            " --headless " + arguments;
   }
 
@@ -82,7 +85,7 @@ TEST_F(KioskFolder, UsageErrorsAndMissingPluginAreReported) {
   EXPECT_EQ(RunCommand(Host("--calls two")).status, 2);
   EXPECT_EQ(RunCommand(Host("--keys Up,Sideways")).status, 2);
   EXPECT_EQ(RunCommand(Host("--frobnicate 1")).status, 2);
-  CommandResult missing = RunCommand(std::string(IV_KIOSK_HOST) + " --plugin /nonexistent/lib.so --headless");
+  CommandResult missing = RunCommand(ProgramPath("IV_TEST_KIOSK_HOST", IV_KIOSK_HOST) + " --plugin /nonexistent/lib.so --headless");
   EXPECT_EQ(missing.status, 1);
   EXPECT_THAT(missing.output, ::testing::HasSubstr("cannot load plug-in"));
   CommandResult noData = RunCommand(Host("--data /nonexistent/data.txt"));

@@ -1,20 +1,30 @@
 /* A host written in plain C against the public header: calls ShowForm with NULL arrays,
- * NULL entries and a services object whose operations it counts. Prints the results. */
+ * NULL entries and a services object whose operations it counts. Prints the results; exits
+ * with 1 when a text it was handed is not a read-only counted string. */
 #include <stdio.h>
 #include <string.h>
 
 #include "invoiceview/host_services.h"
 
 static int g_calls;
+static int g_bad_texts;
+
+/* The 8 bytes before the characters: reference count -1, then the length. */
+static void CheckCounted(const char *text) {
+  const int32_t *header = (const int32_t *)(const void *)text - 2;
+  if (header[0] != -1 || header[1] != (int32_t)strlen(text)) ++g_bad_texts;
+}
 
 static void ReportError(THostServices *self, const char *text) {
   (void)self;
+  CheckCounted(text);
   printf("ReportError %s\n", text);
   ++g_calls;
 }
 static void LoadSkinImage(THostServices *self, IvControl *control, const char *name) {
   (void)self;
   (void)control;
+  CheckCounted(name);
   printf("LoadSkinImage %s\n", name);
   ++g_calls;
 }
@@ -25,14 +35,14 @@ static void FormActivated(THostServices *self, IvForm *form) {
 }
 static void TextToValue(THostServices *self, const char *text, int32_t kind, IvVariant *out) {
   (void)self;
-  (void)text;
+  CheckCounted(text);
   memset(out, 0, sizeof *out);
   out->type = kind == 1 ? IV_VAR_DOUBLE : IV_VAR_INT;
   ++g_calls;
 }
 static void PrintText(THostServices *self, const char *text) {
   (void)self;
-  (void)text;
+  CheckCounted(text);
   ++g_calls;
 }
 
@@ -55,5 +65,6 @@ int main(void) {
   dataO[64] = "last";
   printf("ShowForm returned %d\n", (int)ShowForm(&host, dataI, dataO, 0));
   printf("ShowForm returned %d\n", (int)ShowForm(&host, NULL, NULL, -1));
-  return 0;
+  if (g_bad_texts != 0) printf("%d texts were not counted strings\n", g_bad_texts);
+  return g_bad_texts == 0 ? 0 : 1;
 }

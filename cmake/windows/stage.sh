@@ -1,0 +1,100 @@
+# The Windows stage of ./run: bash functions, sourced by ./run, which calls them from the
+# source folder. windows_install sets the machine up, windows_build cross-builds the
+# dependencies and the `windows` preset, windows_test runs its tests under wine and Xvfb.
+
+WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix libz-mingw-w64-dev wine wine32:i386 locales dpkg-dev xvfb)
+
+# i386 packages for wine32, Debian's source packages for the cross-built libraries, the
+# compiler and wine, and the zh_CN.UTF-8 locale (code page 936 under wine).
+windows_install() {
+  local sudo="" missing=() package
+  [ "$(id -u)" -eq 0 ] || sudo=sudo
+  local update=0
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $sudo dpkg --add-architecture i386
+    update=1
+  fi
+  if ! grep -rqs -e '^Types:.*deb-src' -e '^deb-src ' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+    # Source entries beside the binary ones, in whichever format the machine uses.
+    [ -f /etc/apt/sources.list.d/debian.sources ] &&
+      $sudo sed -i 's/^Types: deb$/Types: deb deb-src/' /etc/apt/sources.list.d/debian.sources
+    [ -f /etc/apt/sources.list ] &&
+      $sudo sed -i -n 'p; s/^deb \(.*\)/deb-src \1/p' /etc/apt/sources.list
+    update=1
+  fi
+  for package in "${WINDOWS_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+  done
+  if [ ${#missing[@]} -gt 0 ] || [ $update -eq 1 ]; then
+    $sudo apt-get update -qq
+  fi
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "run: installing ${missing[*]}"
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  fi
+  if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
+    $sudo sed -i 's/^# *\(zh_CN.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+    $sudo locale-gen >/dev/null
+  fi
+}
+
+windows_build() {
+  IV_JOBS=${JOBS:-2} cmake/windows/deps.sh
+  cmake --preset windows >/dev/null
+  cmake --build --preset windows -j "${JOBS:-2}"
+}
+
+# Runs ctest in build/windows under wine: a wine prefix of the build's own, its wineserver kept
+# up for the whole run (-p) and ended afterwards, the kiosk's Windows font names replaced by
+# the free CJK fonts, code page 936, and a private X server for wine's windows. A subshell, so
+# none of this reaches the caller's environment.
+windows_test() (
+  build=$PWD/build/windows
+  export WINEPREFIX=$build/wineprefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  export LC_ALL=zh_CN.UTF-8
+  # The server picks a free display number and writes it to the pipe.
+  display_file=$build/xvfb-display
+  rm -f "$display_file"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+  xvfb=$!
+  while [ ! -s "$display_file" ] && kill -0 "$xvfb" 2>/dev/null; do sleep 0.1; done
+  export DISPLAY=:$(cat "$display_file")
+  wineserver -p
+  [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1
+  status=0
+  (
+    set -e
+    replacements='HKCU\Software\Wine\Fonts\Replacements'
+    wine reg add "$replacements" /v 宋体 /t REG_SZ /d "AR PL UMing CN" /f >/dev/null
+    wine reg add "$replacements" /v 黑体 /t REG_SZ /d "WenQuanYi Zen Hei" /f >/dev/null
+    wine reg add "$replacements" /v 楷体_GB2312 /t REG_SZ /d "AR PL UKai CN" /f >/dev/null
+    # Xvfb runs no window manager: wine then manages focus itself, at once, instead of waiting
+    # for a manager that never answers (keys would be lost and every close would take seconds).
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null
+    cd "$build" && ctest --output-on-failure -j "${JOBS:-2}" "$@"
+  ) || status=$?
+  wineserver -k || true
+  kill "$xvfb" 2>/dev/null || true
+  wait "$xvfb" 2>/dev/null || true
+  exit $status
+)
+
+# build/invoiceview-<version>-win32.zip: what a Windows kiosk integrator needs, in one folder.
+windows_package() (
+  build=$PWD/build/windows
+  version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+  name=invoiceview-$version-win32
+  stage=$build/package/$name
+  rm -rf "$build/package" && mkdir -p "$stage/include/invoiceview" "$stage/docs" "$stage/examples"
+  cp "$build/plugin/invoiceview.dll" "$build/host/kiosk-host.exe" "$build/tools/invoice-render.exe" "$stage/"
+  cp include/invoiceview/host_services.h "$stage/include/invoiceview/"
+  cp README.md "$stage/"
+  cp -r docs/*.md docs/images "$stage/docs/"
+  cp -r examples/kiosk "$stage/examples/"
+  rm -f "$stage"/examples/kiosk/Log/* "$stage"/examples/kiosk/ErrorLog/*
+  find "$stage" -name .gitignore -delete
+  i686-w64-mingw32-strip "$stage"/*.dll "$stage"/*.exe
+  (cd "$build/package" && cmake -E tar cf "$PWD/../../$name.zip" --format=zip "$name")
+  echo "run: built build/$name.zip"
+)

@@ -1,0 +1,75 @@
+#include <windows.h>
+
+#include "platform/fs/paths.h"
+#include "platform/text/gbk.h"
+
+namespace iv {
+namespace {
+
+// Names are GBK; the wide-character calls read them whatever the system's own code page is.
+bool Attributes(const std::string &path, WIN32_FILE_ATTRIBUTE_DATA &data) {
+  return GetFileAttributesExW(GbkToWide(path).c_str(), GetFileExInfoStandard, &data) != 0;
+}
+
+bool IsFile(const WIN32_FILE_ATTRIBUTE_DATA &data) {
+  return (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+}  // namespace
+
+std::string CurrentDirectory() {
+  std::wstring buffer(GetCurrentDirectoryW(0, nullptr), L'\0');
+  const DWORD length = GetCurrentDirectoryW(static_cast<DWORD>(buffer.size()), buffer.data());
+  if (length == 0 || length >= buffer.size()) return ".";
+  buffer.resize(length);
+  return WideToGbk(buffer);
+}
+
+bool ChangeDirectory(const std::string &path) {
+  return SetCurrentDirectoryW(GbkToWide(path).c_str()) != 0;
+}
+
+// The host program's folder: the plug-in's own module is not what the kiosk means.
+std::string ExecutableFolder() {
+  std::wstring buffer(MAX_PATH, L'\0');
+  DWORD length;
+  while ((length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()))) ==
+         buffer.size()) {
+    buffer.resize(buffer.size() * 2);
+  }
+  if (length == 0) return CurrentDirectory();
+  buffer.resize(length);
+  const size_t separator = buffer.find_last_of(L"\\/");
+  return WideToGbk(separator == std::wstring::npos ? buffer : buffer.substr(0, separator));
+}
+
+// With a drive, or rooted on the current drive (which is how wine sees a Unix path).
+bool IsAbsolutePath(std::string_view path) {
+  const bool drive = path.size() >= 3 && path[1] == ':' && (path[2] == '\\' || path[2] == '/');
+  return drive || path.starts_with('\\') || path.starts_with('/');
+}
+
+bool FileExists(const std::string &path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  return Attributes(path, data) && IsFile(data);
+}
+
+std::optional<std::int64_t> FileSize(const std::string &path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!Attributes(path, data) || !IsFile(data)) return std::nullopt;
+  return (std::int64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+}
+
+std::optional<std::int64_t> ModificationTime(const std::string &path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!Attributes(path, data)) return std::nullopt;
+  // FILETIME counts 100 ns steps since 1601-01-01.
+  constexpr std::int64_t kUnixEpoch = 116444736000000000;
+  const std::int64_t ticks =
+      (std::int64_t{data.ftLastWriteTime.dwHighDateTime} << 32) | data.ftLastWriteTime.dwLowDateTime;
+  return (ticks - kUnixEpoch) * 100;
+}
+
+std::string ResolvePath(const std::string &path) { return path; }
+
+}  // namespace iv

@@ -1,0 +1,180 @@
+/* A 32-bit Windows host in plain C, as a kiosk host would be written against the public header:
+ * loads the DLL by name, calls ShowForm through GetProcAddress on a kiosk folder with a
+ * transaction's data, and checks the calling convention from the outside: the stack is the
+ * same after the call (the callee removed its four arguments), the services object is the one
+ * it passed, every text it receives is a read-only counted string, and ShowForm returns 1.
+ * usage: win32_c_host DLL KIOSK-FOLDER TRANSACTION-FILE; exit status 0 when every check holds. */
+#include <windows.h>
+
+#include <stddef.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include "invoiceview/host_services.h"
+
+_Static_assert(offsetof(THostServices, WindowHandle) == 12, "WindowHandle at offset 12");
+_Static_assert(offsetof(THostServices, BusinessKey) == 16, "BusinessKey at offset 16");
+_Static_assert(offsetof(THostServicesVtbl, ReportError) == 3 * sizeof(void *), "ReportError in slot 3");
+_Static_assert(offsetof(THostServicesVtbl, PrintText) == 35 * sizeof(void *), "PrintText in slot 35");
+
+static THostServices g_host;
+static int g_failures;
+static int g_texts;
+static int g_printed;
+
+static void Fail(const char *what, const char *detail) {
+  printf("FAIL %s %s\n", what, detail != NULL ? detail : "");
+  ++g_failures;
+}
+
+/* The 8 bytes before the characters: reference count -1, then the length. */
+static void CheckText(const char *operation, THostServices *self, const char *text) {
+  if (self != &g_host) Fail(operation, "called with another services object");
+  if (text == NULL) {
+    Fail(operation, "NULL text");
+    return;
+  }
+  const int32_t *header = (const int32_t *)(const void *)text - 2;
+  if (header[0] != -1) Fail(operation, "reference count is not -1");
+  if (header[1] != (int32_t)strlen(text)) Fail(operation, "length does not match the characters");
+  ++g_texts;
+  printf("%s %s\n", operation, text);
+}
+
+static void IV_CALL ReportError(THostServices *self, const char *text) { CheckText("ReportError", self, text); }
+
+static void IV_CALL LoadSkinImage(THostServices *self, IvControl *control, const char *name) {
+  CheckText("LoadSkinImage", self, name);
+  if (control == NULL || control->ops == NULL) Fail("LoadSkinImage", "no control");
+}
+
+static void IV_CALL FormActivated(THostServices *self, IvForm *form) {
+  static int posted;
+  if (self != &g_host) Fail("FormActivated", "called with another services object");
+  if (form == NULL || form->ops == NULL) {
+    Fail("FormActivated", "no form");
+    return;
+  }
+  /* The form's operations are stdcall too: print twice, then leave. */
+  if (!posted) {
+    posted = 1;
+    form->ops->PostKey(form, VK_RETURN);
+    form->ops->PostKey(form, VK_RETURN);
+    form->ops->PostKey(form, VK_ESCAPE);
+  }
+}
+
+static void IV_CALL TextToValue(THostServices *self, const char *text, int32_t kind, IvVariant *out) {
+  CheckText("TextToValue", self, text);
+  memset(out, 0, sizeof *out);
+  if (kind == 1) {
+    out->type = IV_VAR_DOUBLE;
+    out->d = atof(text);
+  } else if (kind == 2) {
+    out->type = IV_VAR_INT;
+    out->i = _atoi64(text);
+  } else {
+    out->type = IV_VAR_STRING;
+    out->s = text;
+  }
+}
+
+static void IV_CALL PrintText(THostServices *self, const char *text) {
+  CheckText("PrintText", self, text);
+  ++g_printed;
+}
+
+/* Calls ShowForm with the four arguments pushed by hand and reports the stack pointer before
+ * the pushes and after the call: equal when the callee removed its arguments. */
+static int32_t CallShowForm(ShowFormFn showForm, const void *const arguments[4], uintptr_t *before,
+                            uintptr_t *after) {
+  int32_t result;
+  uintptr_t function = (uintptr_t)showForm, scratch;
+  __asm__ volatile(
+      "movl %%esp, %%esi\n\t"
+      "pushl 12(%%ebx)\n\t"
+      "pushl 8(%%ebx)\n\t"
+      "pushl 4(%%ebx)\n\t"
+      "pushl (%%ebx)\n\t"
+      "call *%%ecx\n\t"
+      "movl %%esp, %%edi\n\t"
+      "movl %%esi, %%esp\n\t"
+      : "=a"(result), "=S"(*before), "=D"(*after), "+c"(function), "=d"(scratch)
+      : "b"(arguments)
+      : "memory", "cc");
+  (void)scratch;
+  return result;
+}
+
+/* I<n>= and O<n>= lines of a transaction file; values are kept as they are. */
+static void ReadTransaction(const char *path, char *dataI[65], char *dataO[65]) {
+  FILE *file = fopen(path, "rb");
+  char line[4096];
+  if (file == NULL) {
+    Fail("transaction", path);
+    return;
+  }
+  while (fgets(line, sizeof line, file) != NULL) {
+    char *text = strncmp(line, "\xEF\xBB\xBF", 3) == 0 ? line + 3 : line;
+    char *end = text + strcspn(text, "\r\n");
+    char *equals = strchr(text, '=');
+    int index;
+    *end = '\0';
+    if ((text[0] != 'I' && text[0] != 'O') || equals == NULL) continue;
+    index = atoi(text + 1);
+    if (index < 0 || index > 64) continue;
+    (text[0] == 'I' ? dataI : dataO)[index] = _strdup(equals + 1);
+  }
+  fclose(file);
+}
+
+int main(int argc, char **argv) {
+  THostServicesVtbl vtbl;
+  char *dataI[65] = {0};
+  char *dataO[65] = {0};
+  HMODULE library;
+  ShowFormFn showForm;
+  uintptr_t before = 0, after = 0;
+  int32_t result;
+  if (argc != 4) {
+    fprintf(stderr, "usage: win32_c_host DLL KIOSK-FOLDER TRANSACTION-FILE\n");
+    return 2;
+  }
+  library = LoadLibraryA(argv[1]);
+  if (library == NULL) {
+    printf("FAIL cannot load %s\n", argv[1]);
+    return 1;
+  }
+  showForm = (ShowFormFn)(void (*)(void))GetProcAddress(library, "ShowForm");
+  if (showForm == NULL) {
+    printf("FAIL no export named ShowForm\n");
+    return 1;
+  }
+  ReadTransaction(argv[3], dataI, dataO);
+  if (!SetCurrentDirectoryA(argv[2])) Fail("kiosk folder", argv[2]);
+  _putenv("INVOICEVIEW_DISPLAY=headless");
+
+  memset(&vtbl, 0, sizeof vtbl);
+  vtbl.ReportError = ReportError;
+  vtbl.LoadSkinImage = LoadSkinImage;
+  vtbl.FormActivated = FormActivated;
+  vtbl.TextToValue = TextToValue;
+  vtbl.PrintText = PrintText;
+  g_host.vtbl = &vtbl;
+  g_host.WindowHandle = 0;
+  g_host.BusinessKey = "WATER";
+
+  {
+    const void *const arguments[4] = {&g_host, dataI, dataO, (const void *)(uintptr_t)0x12345678};
+    result = CallShowForm(showForm, arguments, &before, &after);
+  }
+  printf("ShowForm returned %d, stack %s\n", (int)result, before == after ? "balanced" : "unbalanced");
+  if (result != 1) Fail("ShowForm", "did not return 1");
+  if (before != after) Fail("ShowForm", "left the stack unbalanced");
+  if (g_printed != 2) Fail("PrintText", "not called once for each Enter");
+  if (g_texts == 0) Fail("texts", "none received");
+  printf("%d texts checked, %d failures\n", g_texts, g_failures);
+  FreeLibrary(library);
+  return g_failures == 0 ? 0 : 1;
+}
