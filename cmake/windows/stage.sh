@@ -60,6 +60,7 @@ windows_test() (
   xvfb=$!
   while [ ! -s "$display_file" ] && kill -0 "$xvfb" 2>/dev/null; do sleep 0.1; done
   export DISPLAY=:$(cat "$display_file")
+  mkdir -p "$WINEPREFIX"  # wineserver starts in the prefix, which a fresh build has not got yet
   wineserver -p
   [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1
   status=0
