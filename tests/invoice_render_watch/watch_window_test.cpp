@@ -14,6 +14,7 @@
 
 #include "platform/gfx/picture.h"
 #include "tests/support/command.h"
+#include "tests/support/eventually.h"
 #include "tests/support/xvfb_server.h"
 #include "tests/support/xwd_image.h"
 
@@ -89,14 +90,6 @@ class WatchWindow : public ::testing::Test {
   }
 
   // Waits until `done` holds; the tool has 10 s, far more than it ever needs, for each step.
-  static bool Eventually(const std::function<bool()> &done) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!done()) {
-      if (std::chrono::steady_clock::now() > deadline) return false;
-      std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return true;
-  }
   // Waits for the window to show `page` enlarged `zoom` times; the pixels that differ last.
   long ShowsEventually(const Bitmap &page, int zoom = 1) {
     long differing = 0;
