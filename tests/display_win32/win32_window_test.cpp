@@ -14,6 +14,7 @@
 #include "platform/ui/form.h"
 #include "platform/ui/keyboard.h"
 #include "platform/ui/timer.h"
+#include "tests/support/window_test.h"
 
 // Last: windows.h makes macros of names the project's headers declare (VK_ESCAPE, TextOut, ...).
 #include <windows.h>
@@ -67,15 +68,11 @@ void Stroke(std::uint8_t vk) {
 }
 
 std::string Describe(const InputEvent &event) {
-  using Kind = InputEvent::Kind;
   const std::string at = " at " + std::to_string(event.x) + "," + std::to_string(event.y);
   switch (event.kind) {
-    case Kind::KeyDown: return "KeyDown " + std::to_string(event.vk) + " scan " + std::to_string(event.scan);
-    case Kind::KeyUp: return "KeyUp " + std::to_string(event.vk) + " scan " + std::to_string(event.scan);
-    case Kind::Char: return "Char " + std::to_string(int(static_cast<unsigned char>(event.ch)));
-    case Kind::MouseDown: return "MouseDown" + at + " shift " + std::to_string(event.shift);
-    case Kind::MouseUp: return "MouseUp" + at + " shift " + std::to_string(event.shift);
-    default: return {};
+    case InputEvent::Kind::MouseDown: return "MouseDown" + at + " shift " + std::to_string(event.shift);
+    case InputEvent::Kind::MouseUp: return "MouseUp" + at + " shift " + std::to_string(event.shift);
+    default: return test::DescribeKeyEvent(event);
   }
 }
 
@@ -127,18 +124,12 @@ TEST(Win32WindowTest, ShowsTheFrameOverItsDisabledOwnerAndReportsInputAsPressed)
   application.OnMessage = [&](Form &, const InputEvent &event, bool &) {
     if (std::string text = Describe(event); !text.empty()) messages.push_back(text);
   };
-  bool timedOut = false;
-  Timer guard;
-  guard.SetInterval(20000);
-  guard.OnTimer = [&](Timer &) {
-    timedOut = true;
-    form.Close();
-  };
+  const test::CloseWhenStillOpen guard(form, 20000);
 
   application.ShowModal(form);
   application.OnMessage = nullptr;
 
-  EXPECT_FALSE(timedOut) << "the form was still open after 20 s";
+  EXPECT_FALSE(guard.Fired()) << "the form was still open after 20 s";
   EXPECT_THAT(messages, ElementsAre("KeyDown 40 scan 80", "KeyUp 40 scan 80", "Char 214", "Char 208",
                                     "MouseDown at 30,40 shift 9", "MouseUp at 30,40 shift 1", "KeyDown 27 scan 1",
                                     "Char 27"));
@@ -179,9 +170,7 @@ TEST(Win32WindowTest, AQuitPostedWhileAFormIsUpClosesItAndStaysForTheHost) {
   form.OnActivate = [](Control &) { PostQuitMessage(7); };
   bool closeAsked = false;
   form.OnClose = [&](Control &, TCloseAction &) { closeAsked = true; };
-  Timer guard;
-  guard.SetInterval(5000);
-  guard.OnTimer = [&](Timer &) { form.Close(); };
+  const test::CloseWhenStillOpen guard(form, 5000);
 
   application.ShowModal(form);
   EXPECT_TRUE(closeAsked);

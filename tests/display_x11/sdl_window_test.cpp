@@ -18,6 +18,7 @@
 #include "platform/ui/graphic_control.h"
 #include "platform/ui/timer.h"
 #include "tests/support/xvfb_server.h"
+#include "tests/support/window_test.h"
 #include "tests/support/xwd_image.h"
 #include "tests/platform/temp_folder.h"
 #include "tests/support/command.h"
@@ -77,16 +78,6 @@ int FinishScript(pid_t pid, bool kill) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-std::string Describe(const InputEvent &event) {
-  using Kind = InputEvent::Kind;
-  switch (event.kind) {
-    case Kind::KeyDown: return "KeyDown " + std::to_string(event.vk) + " scan " + std::to_string(event.scan);
-    case Kind::KeyUp: return "KeyUp " + std::to_string(event.vk) + " scan " + std::to_string(event.scan);
-    case Kind::Char: return "Char " + std::to_string(int(event.ch));
-    default: return {};
-  }
-}
-
 TEST(SdlWindowTest, ShowsTheFrameExactlyAndReportsKeysAndClicksInOrder) {
   if (test::RunCommand("command -v Xvfb && command -v xdotool && command -v xwd").status != 0)
     GTEST_SKIP() << "Xvfb, xdotool or xwd is not installed";
@@ -126,15 +117,9 @@ TEST(SdlWindowTest, ShowsTheFrameExactlyAndReportsKeysAndClicksInOrder) {
   };
   swatch.OnClick = [&](Control &) { handled.push_back("Click"); };
   application.OnMessage = [&](Form &, const InputEvent &event, bool &) {
-    if (std::string text = Describe(event); !text.empty()) messages.push_back(text);
+    if (std::string text = test::DescribeKeyEvent(event); !text.empty()) messages.push_back(text);
   };
-  bool timedOut = false;
-  Timer guard;
-  guard.SetInterval(20000);
-  guard.OnTimer = [&](Timer &) {
-    timedOut = true;
-    form.Close();
-  };
+  const test::CloseWhenStillOpen guard(form, 20000);
 
   setenv("CAPTION", kCaption, 1);
   setenv("SHOWN", shown.c_str(), 1);
@@ -145,9 +130,9 @@ TEST(SdlWindowTest, ShowsTheFrameExactlyAndReportsKeysAndClicksInOrder) {
   ASSERT_GT(script, 0);
   application.ShowModal(form);
   application.OnMessage = nullptr;
-  const int scriptStatus = FinishScript(script, timedOut);
+  const int scriptStatus = FinishScript(script, guard.Fired());
 
-  EXPECT_FALSE(timedOut) << "the form was still open after 20 s";
+  EXPECT_FALSE(guard.Fired()) << "the form was still open after 20 s";
   EXPECT_EQ(scriptStatus, 0) << folder.Read("script.log");
   EXPECT_THAT(handled, ElementsAre("KeyDown 40", "KeyDown 65", "KeyPress 97",
                                    "MouseDown 0 shift 8 at 10,12", "Click", "KeyDown 27", "KeyPress 27"));
