@@ -27,17 +27,13 @@ using ProblemSet = std::set<TemplateProblem, InFileOrder>;
 
 class Linter {
  public:
-  Linter(const RenderOptions &options, const std::vector<std::string> &head, const std::vector<std::string> &detail,
-         const std::vector<std::string> &tail)
-      : options_(options), head_(head), detail_(detail), tail_(tail) {}
+  Linter(const RenderOptions &options, const SectionTables &tables) : options_(options), tables_(tables) {}
 
   void PaintEveryPage(const std::string &name) {
     PageRenderer renderer(options_, nullptr);
     renderer.SetProblemHandler([this](const TemplateProblem &problem) { problems_.insert(problem); });
-    TInvoice &invoice = renderer.Invoice();
-    invoice.SetInvoiceFile(options_.templatePath, name);
     // Drawn even without data: the no-data screen reads nothing of the invoice but its markers.
-    invoice.SetInvoiceData(head_, detail_, tail_, 1);
+    renderer.SetInvoice(name, tables_, true);
     renderer.PaintFirst();
     while (renderer.PaintNext()) {
     }
@@ -57,18 +53,15 @@ class Linter {
 
  private:
   const RenderOptions &options_;
-  const std::vector<std::string> &head_;
-  const std::vector<std::string> &detail_;
-  const std::vector<std::string> &tail_;
+  const SectionTables &tables_;
   ProblemSet problems_;
 };
 
 }  // namespace
 
-bool LintTemplate(const RenderOptions &options, const std::vector<std::string> &head,
-                  const std::vector<std::string> &detail, const std::vector<std::string> &tail) {
+bool LintTemplate(const RenderOptions &options, const SectionTables &tables) {
   const TemplateScan scan = ScanTemplate(ResolvePath(options.templatePath));
-  Linter linter(options, head, detail, tail);
+  Linter linter(options, tables);
   if (!options.invoiceName.empty()) {
     const std::string name = Utf8ToGbk(options.invoiceName);
     linter.PaintEveryPage(name);

@@ -10,7 +10,7 @@
 #include "platform/fs/standard_streams.h"
 #include "platform/gfx/picture.h"
 #include "platform/text/gbk.h"
-#include "tools/invoice_render/cell_file.h"
+#include "tools/invoice_render/invoice_inputs.h"
 #include "tools/invoice_render/lint_run.h"
 #include "tools/invoice_render/page_renderer.h"
 #include "tools/invoice_render/render_options.h"
@@ -39,17 +39,10 @@ int Run(const std::vector<std::string> &arguments) {
     return kExitSuccess;
   }
 
-  std::vector<std::string> tables[3];
-  const std::string *files[3] = {&options->headFile, &options->detailFile, &options->tailFile};
-  for (int i = 0; i < 3; ++i) {
-    std::optional<std::vector<std::string>> cells = ReadCellFile(*files[i]);
-    if (!cells) return UsageError("cannot read data file " + *files[i]);
-    tables[i] = std::move(*cells);
-  }
-  if (!FileExists(ResolvePath(options->templatePath)))
-    return UsageError("cannot read template " + options->templatePath);
+  const std::optional<SectionTables> tables = ReadInvoiceInputs(*options, reason);
+  if (!tables) return UsageError(reason);
   if (options->lint)
-    return LintTemplate(*options, tables[0], tables[1], tables[2]) ? kExitSuccess : kExitProblemLogged;
+    return LintTemplate(*options, *tables) ? kExitSuccess : kExitProblemLogged;
   std::optional<Bitmap> background;
   if (!options->background.empty()) {
     try {
@@ -62,9 +55,7 @@ int Run(const std::vector<std::string> &arguments) {
   if (options->watch) return RunWatch(*options, background ? &*background : nullptr);
 
   PageRenderer renderer(*options, background ? &*background : nullptr);
-  TInvoice &invoice = renderer.Invoice();
-  invoice.SetInvoiceFile(options->templatePath, Utf8ToGbk(options->invoiceName));
-  invoice.SetInvoiceData(tables[0], tables[1], tables[2], options->showAlways ? 1 : 0);
+  renderer.SetInvoice(Utf8ToGbk(options->invoiceName), *tables, options->showAlways);
 
   renderer.PaintFirst();
   if (options->allPages) {
@@ -76,10 +67,10 @@ int Run(const std::vector<std::string> &arguments) {
     }
     if (renderer.Page() != options->page)
       return UsageError("page " + std::to_string(options->page) + " does not exist; the invoice has " +
-                        std::to_string(invoice.PageCount()) + " page(s)");
+                        std::to_string(renderer.Invoice().PageCount()) + " page(s)");
     if (!renderer.Emit()) return kExitOutputFailed;
   }
-  if (options->trace) std::cout << "pages=" << invoice.PageCount() << "\n";
+  if (options->trace) std::cout << "pages=" << renderer.Invoice().PageCount() << "\n";
   if (options->fonts)
     for (const auto &[name, font] : renderer.FontsUsed()) std::cout << FormatFontFileLine(font) << "\n";
   return options->strict && renderer.Problems() > 0 ? kExitProblemLogged : kExitSuccess;

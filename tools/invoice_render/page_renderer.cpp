@@ -46,6 +46,11 @@ PageRenderer::PageRenderer(const RenderOptions &options, const Bitmap *backgroun
   });
 }
 
+void PageRenderer::SetInvoice(const std::string &name, const SectionTables &tables, bool showAlways) {
+  invoice_.SetInvoiceFile(options_.templatePath, name);
+  invoice_.SetInvoiceData(tables.head, tables.detail, tables.tail, showAlways ? 1 : 0);
+}
+
 void PageRenderer::PaintFirst() {
   drawn_.clear();
   surface_.Repaint();

@@ -10,6 +10,7 @@
 #include "invoice/uInvoice.h"
 #include "platform/gfx/bitmap.h"
 #include "platform/ui/win_control.h"
+#include "tools/invoice_render/invoice_inputs.h"
 #include "tools/invoice_render/render_options.h"
 
 namespace iv {
@@ -26,6 +27,8 @@ class PageRenderer {
   PageRenderer(const RenderOptions &options, const Bitmap *background);
 
   TInvoice &Invoice() { return invoice_; }
+  // The invoice of the options' template to paint (its GBK name) and its cells.
+  void SetInvoice(const std::string &name, const SectionTables &tables, bool showAlways);
   // The errors the control has logged.
   int Problems() const { return problems_; }
   // Takes every problem the control meets instead of the printing of each to stderr as

@@ -1,7 +1,6 @@
 #include "tools/invoice_render/watch_preview.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <iostream>
 #include <memory>
@@ -11,11 +10,10 @@
 #include <vector>
 
 #include "platform/display/virtual_keys.h"
-#include "platform/fs/paths.h"
 #include "platform/text/gbk.h"
 #include "platform/ui/application.h"
 #include "platform/ui/timer.h"
-#include "tools/invoice_render/cell_file.h"
+#include "tools/invoice_render/invoice_inputs.h"
 #include "tools/invoice_render/page_renderer.h"
 #include "tools/invoice_render/problem_line.h"
 #include "tools/invoice_render/watch_file_changes.h"
@@ -29,13 +27,9 @@ constexpr int kExitCannotWatch = 2;
 // How often the files are looked at: a save shows well within a fifth of a second.
 constexpr std::uint32_t kChangePollMilliseconds = 50;
 
-std::array<std::string, 3> DataFiles(const RenderOptions &options) {
-  return {options.headFile, options.detailFile, options.tailFile};
-}
-
 std::vector<std::string> WatchedFiles(const RenderOptions &options) {
   std::vector<std::string> files{options.templatePath};
-  for (const std::string &file : DataFiles(options))
+  for (const std::string &file : {options.headFile, options.detailFile, options.tailFile})
     if (!file.empty()) files.push_back(file);
   return files;
 }
@@ -92,18 +86,10 @@ int WatchPreview::Run() {
 }
 
 bool WatchPreview::Render(int page) {
-  const std::array<std::string, 3> files = DataFiles(options_);
-  std::array<std::vector<std::string>, 3> tables;
-  for (std::size_t i = 0; i < files.size(); ++i) {
-    std::optional<std::vector<std::string>> cells = ReadCellFile(files[i]);
-    if (!cells) {
-      std::cerr << "invoice-render: cannot read data file " << files[i] << "\n";
-      return false;
-    }
-    tables[i] = std::move(*cells);
-  }
-  if (!FileExists(ResolvePath(options_.templatePath))) {
-    std::cerr << "invoice-render: cannot read template " << options_.templatePath << "\n";
+  std::string error;
+  const std::optional<SectionTables> tables = ReadInvoiceInputs(options_, error);
+  if (!tables) {
+    std::cerr << "invoice-render: " << error << "\n";
     return false;
   }
 
@@ -113,9 +99,7 @@ bool WatchPreview::Render(int page) {
     const std::string line = FormatProblemLine(options_.templatePath, problem);
     if (printedProblems_.insert(line).second) std::cerr << line << "\n";
   });
-  TInvoice &invoice = renderer_->Invoice();
-  invoice.SetInvoiceFile(options_.templatePath, Utf8ToGbk(options_.invoiceName));
-  invoice.SetInvoiceData(tables[0], tables[1], tables[2], options_.showAlways ? 1 : 0);
+  renderer_->SetInvoice(Utf8ToGbk(options_.invoiceName), *tables, options_.showAlways);
   PaintCounted([this] {
     renderer_->PaintFirst();
     return true;

@@ -1,0 +1,27 @@
+#include "tools/invoice_render/invoice_inputs.h"
+
+#include "platform/fs/paths.h"
+#include "tools/invoice_render/cell_file.h"
+
+namespace iv {
+
+std::optional<SectionTables> ReadInvoiceInputs(const RenderOptions &options, std::string &error) {
+  SectionTables tables;
+  const std::pair<const std::string *, std::vector<std::string> *> sections[] = {
+      {&options.headFile, &tables.head}, {&options.detailFile, &tables.detail}, {&options.tailFile, &tables.tail}};
+  for (const auto &[file, cells] : sections) {
+    std::optional<std::vector<std::string>> read = ReadCellFile(*file);
+    if (!read) {
+      error = "cannot read data file " + *file;
+      return std::nullopt;
+    }
+    *cells = std::move(*read);
+  }
+  if (!FileExists(ResolvePath(options.templatePath))) {
+    error = "cannot read template " + options.templatePath;
+    return std::nullopt;
+  }
+  return tables;
+}
+
+}  // namespace iv

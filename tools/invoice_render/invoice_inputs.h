@@ -1,0 +1,22 @@
+#pragma once
+// What a paint of invoice-render reads: the cells of the three sections, and the template,
+// which must exist.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tools/invoice_render/render_options.h"
+
+namespace iv {
+
+struct SectionTables {
+  std::vector<std::string> head;
+  std::vector<std::string> detail;
+  std::vector<std::string> tail;
+};
+
+// The cells of the data files the options name; nothing, with the reason in `error`, when a data
+// file or the template cannot be read.
+std::optional<SectionTables> ReadInvoiceInputs(const RenderOptions &options, std::string &error);
+
+}  // namespace iv
