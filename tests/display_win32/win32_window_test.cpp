@@ -147,13 +147,8 @@ TEST(Win32WindowTest, ShowsTheFrameOverItsDisabledOwnerAndReportsInputAsPressed)
   const Bitmap &frame = form.Surface();
   ASSERT_EQ(screen.Width(), frame.Width());
   ASSERT_EQ(screen.Height(), frame.Height());
-  int differing = 0;
-  std::string first;
-  for (int y = 0; y < frame.Height(); ++y)
-    for (int x = 0; x < frame.Width(); ++x)
-      if (screen.Pixel(x, y) != frame.Pixel(x, y) && differing++ == 0)
-        first = std::to_string(x) + "," + std::to_string(y);
-  EXPECT_EQ(differing, 0) << "first difference at " << first;
+  const test::PixelDifference difference = test::ComparePixels(screen, frame);
+  EXPECT_EQ(difference.count, 0) << "first difference at " << difference.first;
 
   DestroyWindow(host);
   application.SetHandle(0);
