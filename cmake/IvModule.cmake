@@ -21,10 +21,11 @@ function(iv_module target)
   target_link_libraries(${target} PUBLIC ${M_DEPS})
 endfunction()
 
-# iv_test(<name> [LIBS <libs>...]): one GoogleTest program from every .cpp in the calling
-# folder, registered with CTest. Tests run with the calling folder's data under tests/data.
+# iv_test(<name> [LIBS <libs>...] [PROPERTIES <ctest properties>...]): one GoogleTest program
+# from every .cpp in the calling folder, registered with CTest with the given properties. Tests
+# run with the calling folder's data under tests/data.
 function(iv_test name)
-  cmake_parse_arguments(T "" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(T "" "" "LIBS;PROPERTIES" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   iv_keep_platform_sources(sources)
   add_executable(${name} ${sources})
@@ -34,5 +35,5 @@ function(iv_test name)
     IV_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     IV_BINARY_DIR="${PROJECT_BINARY_DIR}")
   include(GoogleTest)
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300 ${T_PROPERTIES})
 endfunction()
