@@ -113,7 +113,7 @@ std::string TInvoice::BindField(const std::string &indexText, const std::string 
 
 void TInvoice::WarnBeyondData(std::int32_t index, const std::vector<TCellRecord> &table, std::string_view section) {
   // A table that was given no data is empty on purpose: a preview without data files.
-  if (!template_problem_observer_ || table.empty() || static_cast<std::size_t>(index) < table.size()) return;
+  if (!problem_observer_ || table.empty() || static_cast<std::size_t>(index) < table.size()) return;
   Warn(element_start_, "field index " + std::to_string(index) + " is beyond the " + std::string(section) +
                            " data given (cells 0 to " + std::to_string(table.size() - 1) + ")");
 }

@@ -24,12 +24,10 @@ class TInvoice : public Label {
  public:
   // Called for every text drawn, with the canvas font (name, size, colour) it is drawn in.
   using TextObserver = std::function<void(int x, int y, std::string_view text, const TFont &font)>;
-  // Called with every message the control writes to its error log.
-  using ProblemObserver = std::function<void(const std::string &message)>;
-  // Called with every error the control logs, with its place in the template, and with warnings
-  // about what the control draws without complaint but is almost always a mistake in a template.
-  // Warnings are never logged.
-  using TemplateProblemObserver = std::function<void(const TemplateProblem &problem)>;
+  // Called with every error the control writes to its error log (the logged text, and its place
+  // in the template), and with warnings about what the control draws without complaint but is
+  // almost always a mistake in a template. Warnings are never logged.
+  using ProblemObserver = std::function<void(const TemplateProblem &problem)>;
 
   explicit TInvoice(WinControl &parent);
   ~TInvoice() override;
@@ -71,9 +69,6 @@ class TInvoice : public Label {
 
   void SetTextObserver(TextObserver observer) { text_observer_ = std::move(observer); }
   void SetProblemObserver(ProblemObserver observer) { problem_observer_ = std::move(observer); }
-  void SetTemplateProblemObserver(TemplateProblemObserver observer) {
-    template_problem_observer_ = std::move(observer);
-  }
 
  private:
   // Template reading (invoice_reader.cpp)
@@ -148,7 +143,6 @@ class TInvoice : public Label {
   std::string picture_path_;
   TextObserver text_observer_;
   ProblemObserver problem_observer_;
-  TemplateProblemObserver template_problem_observer_;
 
   // Drawing state
   std::unique_ptr<TemplateReader> reader_;  // open only during a paint

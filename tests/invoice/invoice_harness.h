@@ -63,7 +63,9 @@ class InvoiceTest : public ::testing::Test {
       if (!text.empty())
         drawn_.push_back({GbkToUtf8(text), x, y, ColorToRGB(font.Color()), GbkToUtf8(font.Name()), font.Size()});
     });
-    invoice_->SetProblemObserver([this](const std::string &message) { problems_.push_back(GbkToUtf8(message)); });
+    invoice_->SetProblemObserver([this](const TemplateProblem &problem) {
+      if (problem.severity == TemplateProblem::Severity::Error) problems_.push_back(GbkToUtf8(problem.message));
+    });
   }
 
   void TearDown() override {

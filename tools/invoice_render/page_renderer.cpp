@@ -36,7 +36,7 @@ PageRenderer::PageRenderer(const RenderOptions &options, const Bitmap *backgroun
     drawn_.push_back({x, y, std::string(text), font});
     fontsUsed_.emplace(font.Name(), font);
   });
-  invoice_.SetTemplateProblemObserver([this](const TemplateProblem &problem) {
+  invoice_.SetProblemObserver([this](const TemplateProblem &problem) {
     if (problem.severity == TemplateProblem::Severity::Error) ++problems_;
     if (problem_handler_) {
       problem_handler_(problem);
