@@ -18,6 +18,8 @@
 #include <windows.h>
 #include <windowsx.h>
 
+#include "platform/gfx/dib_win32.h"
+
 namespace iv {
 namespace {
 
@@ -169,14 +171,8 @@ class Win32Window final : public DisplayWindow {
 
   void Paint(HDC dc) const {
     if (shown_.Empty()) return;
-    // The bitmap's rows are top-down and padded to 4 bytes, as a DIB's rows are.
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = shown_.Width();
-    info.bmiHeader.biHeight = -shown_.Height();
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
+    // The bitmap's rows are padded to 4 bytes, as a DIB's rows are.
+    const BITMAPINFO info = TopDownDibInfo(shown_.Width(), shown_.Height(), 24);
     StretchDIBits(dc, 0, 0, shown_.Width(), shown_.Height(), 0, 0, shown_.Width(), shown_.Height(),
                   shown_.Row(0), &info, DIB_RGB_COLORS, SRCCOPY);
   }

@@ -20,6 +20,8 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+
+#include "platform/gfx/dib_win32.h"
 #undef DrawText  // DrawTextA to windows.h; here it is the engine's own
 
 namespace iv {
@@ -192,13 +194,7 @@ struct FontEngine::Impl {
     int grownWidth = std::max(width, dibWidth), grownHeight = std::max(height, dibHeight);
     if (std::int64_t{grownWidth} * grownHeight > 4 * std::int64_t{width} * height)
       grownWidth = width, grownHeight = height;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = grownWidth;
-    info.bmiHeader.biHeight = -grownHeight;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDownDibInfo(grownWidth, grownHeight, 32);
     void *bits = nullptr;
     HBITMAP grown = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (grown == nullptr) throw std::runtime_error("GDI cannot create an image for the text");
@@ -206,8 +202,8 @@ struct FontEngine::Impl {
     if (dib != nullptr) DeleteObject(dib);
     dib = grown;
     dibBits = static_cast<std::uint8_t *>(bits);
-    dibWidth = int(info.bmiHeader.biWidth);
-    dibHeight = int(-info.bmiHeader.biHeight);
+    dibWidth = grownWidth;
+    dibHeight = grownHeight;
   }
 };
 

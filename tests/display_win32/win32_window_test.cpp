@@ -19,6 +19,8 @@
 // Last: windows.h makes macros of names the project's headers declare (VK_ESCAPE, TextOut, ...).
 #include <windows.h>
 
+#include "platform/gfx/dib_win32.h"
+
 namespace iv {
 namespace {
 
@@ -39,13 +41,7 @@ Bitmap ReadBack(HWND window, int width, int height) {
   Bitmap pixels(width, height);
   HDC screen = GetDC(window);
   HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = TopDownDibInfo(width, height, 24);
   void *bits = nullptr;
   HBITMAP image = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ previous = SelectObject(memory, image);
