@@ -7,6 +7,7 @@ set -euo pipefail
 kiosk=$5 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "same_as_linux: FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/../support/mask_clock.sh"
 
 show() {  # show NAME HOST PLUGIN
   cp -r "$kiosk" "$work/$1"
@@ -16,7 +17,6 @@ show() {  # show NAME HOST PLUGIN
 show linux "$1" "$2"
 show windows "$3" "$4"
 
-mask_clock() { LC_ALL=C sed -E 's/[0-9]{4}-[0-9]{2}-[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2}/<time>/g' "$1"; }
 grep -c "^ShowForm returned 1" "$work/windows.trace" | grep -qx 2 || fail "kiosk-host.exe did not return twice"
 grep -q "^PrintText " "$work/windows.trace" || fail "nothing printed under wine"
 cmp <(mask_clock "$work/linux.trace") <(mask_clock "$work/windows.trace") || fail "the traces differ"
