@@ -8,6 +8,7 @@
 
 #include "aatext/SmoothFont.h"
 #include "platform/gfx/font_engine.h"
+#include "platform/text/dbcs.h"
 
 namespace iv {
 
@@ -88,12 +89,35 @@ void TSmoothMask::MeasureWithOffset(std::string_view text, TPoint &offset, TSize
   if (owner_ == nullptr || owner_->GetCanvas() == nullptr) return;
   long double angle = 0;
   const TLogFont font = ScaledFont(angle);
-  const TSize scaled = FontEngine::Instance().TextExtent(font, text);
+  ExtentFromScaled(FontEngine::Instance().TextExtent(font, text), font, text.size(), angle, offset, size);
+}
+
+TSize TSmoothMask::MeasureGrowing(std::string_view text, MeasuredPart &known) const {
+  TPoint offset;
+  TSize size;
+  if (owner_ == nullptr || owner_->GetCanvas() == nullptr) return size;
+  long double angle = 0;
+  const TLogFont font = ScaledFont(angle);
+  if (!(known.font == font) || known.length > text.size()) known = {font, 0, 0};
+  FontEngine &engine = FontEngine::Instance();
+  // Advances add up character by character, so the settled part is kept and only the rest
+  // measured; the unsettled end is measured afresh each time.
+  const std::size_t settled = SettledGbkLength(text, known.length);
+  known.advance += engine.TextExtent(font, text.substr(known.length, settled - known.length)).cx;
+  known.length = settled;
+  TSize scaled = engine.TextExtent(font, text.substr(settled));
+  scaled.cx = std::int32_t(known.advance + scaled.cx);
+  ExtentFromScaled(scaled, font, text.size(), angle, offset, size);
+  return size;
+}
+
+void TSmoothMask::ExtentFromScaled(TSize scaled, const TLogFont &font, std::size_t length, long double angle,
+                                   TPoint &offset, TSize &size) const {
   // Whole destination pixels, rounded up.
   TSize box{(scaled.cx + scale_ - 1) / scale_, (scaled.cy + scale_ - 1) / scale_};
   // Slanted glyphs reach beyond their advances: add 30 % of the average character width.
-  if (font.lfItalic && !text.empty())
-    box.cx += std::int32_t(RoundHalfEven((long double)box.cx / text.size() * 0.3L));
+  if (font.lfItalic && length != 0)
+    box.cx += std::int32_t(RoundHalfEven((long double)box.cx / length * 0.3L));
   if (angle != 0)
     RotatedExtent(box, angle, size, offset);
   else

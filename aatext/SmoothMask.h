@@ -43,6 +43,18 @@ class TSmoothMask {
 
   TSize Measure(std::string_view text) const;
   void MeasureWithOffset(std::string_view text, TPoint &offset, TSize &size) const;
+
+  // What MeasureGrowing knows of a text it measured before: the advance of its first `length`
+  // bytes in the scaled font `font`.
+  struct MeasuredPart {
+    TLogFont font;
+    std::size_t length = 0;
+    std::int64_t advance = 0;
+  };
+  // Measure(text) for a text that has only grown at its end since `known` was taken from it
+  // (a fresh MeasuredPart for a new text): only what was added is measured, so a line measured
+  // after every piece appended costs its length once, not once per piece.
+  TSize MeasureGrowing(std::string_view text, MeasuredPart &known) const;
   // Bounding box of a w x h box turned by angle (radians), and where the turned box's origin
   // (its first corner) lies inside it.
   static void RotatedExtent(TSize box, long double angle, TSize &size, TPoint &offset);
@@ -58,6 +70,9 @@ class TSmoothMask {
 
  private:
   TLogFont ScaledFont(long double &angle) const;
+  // The extent in destination pixels of a text of `length` bytes whose scaled extent is `scaled`.
+  void ExtentFromScaled(TSize scaled, const TLogFont &font, std::size_t length, long double angle, TPoint &offset,
+                        TSize &size) const;
 
   TSmoothFont *owner_;
   TTextQuality quality_ = tqNormal;

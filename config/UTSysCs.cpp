@@ -12,14 +12,9 @@ namespace {
 
 void ReadSectionItems(TXMLControl &reader, const ParameterSection &section, TSysCs &cs) {
   // Items are read by the numbers 1..n only, so an Index of "01" or above n is never read.
-  const std::int32_t count = reader.CountItems("Item", "Index");
-  for (std::int32_t index = 1; index <= count; ++index) {
-    if (!reader.EnterItem("Item", "Index", std::to_string(index), false)) continue;
-    if (const ParameterKey *key = section.Find(reader.ReadText("Name"))) {
-      key->store(cs, reader.ReadText("Value"));
-    }
-    reader.Leave();
-  }
+  reader.ForEachNumberedItem("Item", "Index", [&] {
+    if (const ParameterKey *key = section.Find(reader.ReadText("Name"))) key->store(cs, reader.ReadText("Value"));
+  });
 }
 
 }  // namespace

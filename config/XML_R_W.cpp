@@ -1,6 +1,8 @@
 #include "config/XML_R_W.h"
 
 #include <new>
+#include <optional>
+#include <unordered_map>
 
 #include "config/error_log.h"
 #include "config/xml_node.h"
@@ -69,6 +71,28 @@ bool TXMLControl::EnterItem(const std::string &name, const std::string &attribut
   if (!create) return false;
   AppendItem(name, attributeName, attributeValue);
   return EnterItem(name, attributeName, attributeValue, false);
+}
+
+void TXMLControl::ForEachNumberedItem(const std::string &name, const std::string &attributeName,
+                                      const std::function<void()> &visit) {
+  const std::string wanted = GbkToUtf8(name);
+  const std::string attribute = GbkToUtf8(attributeName);
+  std::unordered_map<std::string, xmlNode *> firstWithValue;
+  std::int32_t count = 0;
+  for (xmlNode *node = CurrentLevel()->children; node != nullptr; node = node->next) {
+    if (!IsElementNamed(node, wanted)) continue;
+    if (std::optional<std::string> value = AttributeValue(node, attribute)) {
+      ++count;
+      firstWithValue.try_emplace(std::move(*value), node);
+    }
+  }
+  for (std::int32_t number = 1; number <= count; ++number) {
+    const auto found = firstWithValue.find(std::to_string(number));
+    if (found == firstWithValue.end()) continue;
+    levels_.push_back(found->second);
+    visit();
+    Leave();
+  }
 }
 
 bool TXMLControl::Leave() {

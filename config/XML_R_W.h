@@ -3,6 +3,7 @@
 #include <libxml/tree.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,12 @@ class TXMLControl {
   // Enters the first element of that name whose attribute equals `attributeValue`.
   bool EnterItem(const std::string &name, const std::string &attributeName,
                  const std::string &attributeValue, bool create);
+  // Enters, one after the other, the elements of that name whose attribute reads 1, 2, ... n,
+  // n being CountItems(name, attributeName), calls `visit` inside each and leaves it again. Each
+  // number enters the first element that carries it; a number no element carries is skipped.
+  // One walk of the level serves every number.
+  void ForEachNumberedItem(const std::string &name, const std::string &attributeName,
+                           const std::function<void()> &visit);
   // Goes back one level; true when the level now current holds any node.
   bool Leave();
 

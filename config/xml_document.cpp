@@ -7,9 +7,8 @@
 #include <climits>
 
 #include "config/xml_encoding.h"
+#include "config/settings_file.h"
 #include "config/xml_error.h"
-#include "platform/fs/file_content.h"
-#include "platform/fs/paths.h"
 #include "platform/text/gbk.h"
 
 namespace iv {
@@ -107,7 +106,7 @@ XmlDocPtr ParseXml(std::string_view bytes, std::string_view undeclared) {
 }
 
 XmlDocPtr ParseXmlFile(const std::string &path) {
-  const std::optional<std::string> bytes = ReadFileContent(ResolvePath(path));
+  const std::optional<std::string> bytes = ReadSettingsFile(path);
   if (!bytes) throw XmlLoadError("cannot read " + path);
   return ParseXml(*bytes, "");
 }

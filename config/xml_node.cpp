@@ -1,5 +1,7 @@
 #include "config/xml_node.h"
 
+#include <string_view>
+
 namespace iv {
 namespace {
 
@@ -22,8 +24,15 @@ std::optional<std::string> ElementName(const xmlNode *node) {
 }
 
 bool IsElementNamed(const xmlNode *node, const std::string &name) {
-  const auto actual = ElementName(node);
-  return actual && *actual == name;
+  // Compared in place: levels of a large document are walked element by element.
+  if (node == nullptr || node->type != XML_ELEMENT_NODE || node->name == nullptr) return false;
+  std::string_view rest = name;
+  if (node->ns != nullptr && node->ns->prefix != nullptr) {
+    const std::string_view prefix = Chars(node->ns->prefix);
+    if (!rest.starts_with(prefix) || rest.substr(prefix.size(), 1) != ":") return false;
+    rest.remove_prefix(prefix.size() + 1);
+  }
+  return rest == Chars(node->name);
 }
 
 std::optional<std::string> AttributeValue(const xmlNode *element, const std::string &name) {

@@ -71,7 +71,7 @@ void TFrmView::FormCreate(Control &sender) {
   }
   // An error from here on ends the preparation: it reaches the framework's creation-error
   // message and printing stays disabled.
-  const IniFile settings(SettingsFile("FormatShow.ini"));
+  const IniFile settings = ReadSettingsIni("FormatShow.ini");
   const std::string name = settings.ReadString(businessKey, "DisPlayName", "");
   const std::string file = settings.ReadString(businessKey, "DisPlayIniFile", "");
   Invoice.SetInvoiceFile(SettingsFile(file), name);

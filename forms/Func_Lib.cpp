@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "config/UTSysCs.h"
+#include "config/settings_file.h"
 #include "platform/fs/paths.h"
 #include "platform/text/dbcs.h"
 #include "platform/text/integers.h"
@@ -57,6 +58,8 @@ std::string SettingsFolder() {
 std::string SettingsFile(std::string_view name) {
   return ResolvePath(JoinPath(SettingsFolder(), ToNativeSeparators(name)));
 }
+
+IniFile ReadSettingsIni(std::string_view name) { return IniFile(ReadSettingsFile(SettingsFile(name)).value_or("")); }
 
 std::int32_t ToNumber(std::string_view text, std::string_view what) {
   if (const auto value = TryStrToInt(text)) return *value;

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "config/UPubVar.h"
+#include "platform/ini/ini_file.h"
 
 namespace iv {
 
@@ -22,6 +23,8 @@ std::string SettingsFolder();
 // A file in the settings folder, its name matched without regard to case when a kiosk folder
 // copied from Windows spells it otherwise; names written with '\' work too.
 std::string SettingsFile(std::string_view name);
+// The settings in such a file; a missing, special or oversized one reads as empty.
+IniFile ReadSettingsIni(std::string_view name);
 
 // A whole number as settings are read; throws ConversionError naming `what` otherwise.
 std::int32_t ToNumber(std::string_view text, std::string_view what);

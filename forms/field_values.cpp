@@ -39,7 +39,7 @@ void ApplyFieldLines(const std::vector<std::string> &lines, dystring &headValues
 }
 
 void LoadFieldValues(std::string_view businessKey, dystring &headValues, dystring &detailValues) {
-  const IniFile settings(SettingsFile("FormatShow.ini"));
+  const IniFile settings = ReadSettingsIni("FormatShow.ini");
   switch (settings.ReadInteger(businessKey, "IsDetail", 0)) {
     case 1:
       headValues.clear();

@@ -54,7 +54,7 @@ std::string ComposePrintText(const std::vector<std::string> &lines, const dystri
 }
 
 bool BuildPrintText(std::string_view businessKey, const dystring &headValues, std::string &printData) {
-  const IniFile settings(SettingsFile("print.ini"));
+  const IniFile settings = ReadSettingsIni("print.ini");
   if (settings.ReadInteger(businessKey, "IsPrint", 0) == 0) return false;
   try {
     printData = ComposePrintText(settings.ReadNumberedList(businessKey), headValues);

@@ -11,12 +11,8 @@
 #include "platform/ini/ini_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
-  static const std::string path = iv::fuzz::ScratchFolder() + "/fuzz.ini";
   const std::string_view bytes(reinterpret_cast<const char *>(data), size);
-  std::ofstream(path, std::ios::binary | std::ios::trunc)
-      .write(bytes.data(), static_cast<std::streamsize>(size));
-
-  const iv::IniFile ini(path);
+  const iv::IniFile ini(bytes);
   // Names from the input itself reach sections and keys that exist in it.
   const std::string_view name = bytes.substr(0, std::min<std::size_t>(size, 12));
   for (std::string_view section : {std::string_view("s"), name}) {

@@ -58,7 +58,7 @@ int TInvoice::ExecuteDataField(std::string &element) {
   if (indexText.empty() || widthText.empty()) return kFormatError;
 
   const std::string value = BindField(indexText, widthText);
-  line_text_ += value;
+  line_text_.Append(value);
   if (!line_lock_) {
     DrawText(pen_x_, pen_y_, value);
     PlaceAfterLineText();

@@ -46,7 +46,7 @@ std::string TInvoice::ColumnText(std::size_t column, std::int64_t cell) const {
 void TInvoice::DrawFurtherDetailRows() {
   if (line_lock_) {
     SetFontColor(text_color_);
-    DrawText(left_margin_, pen_y_, line_text_);
+    DrawText(left_margin_, pen_y_, line_text_.Text());
   }
   const std::int64_t cols = ColumnsPerRow();
   const std::int64_t lines = EffectiveLinesPerPage();
@@ -133,13 +133,13 @@ void TInvoice::DrawRow(const std::vector<RowCell> &cells) {
     return;
   }
   // Under line lock static piece j stands before column j and the last piece closes the row.
-  line_text_.clear();
+  line_text_.Clear();
   SetFontColor(text_color_);
   for (const RowCell &cell : cells) {
-    if (cell.column < static_pieces_.size()) line_text_ += static_pieces_[cell.column].text;
-    line_text_ += ColumnText(cell.column, cell.cell);
+    if (cell.column < static_pieces_.size()) line_text_.Append(static_pieces_[cell.column].text);
+    line_text_.Append(ColumnText(cell.column, cell.cell));
   }
-  DrawText(left_margin_, pen_y_, static_pieces_.empty() ? line_text_ : line_text_ + static_pieces_.back().text);
+  DrawText(left_margin_, pen_y_, static_pieces_.empty() ? line_text_.Text() : line_text_.Text() + static_pieces_.back().text);
 }
 
 }  // namespace iv

@@ -30,7 +30,7 @@ void TInvoice::PaintInvoice() {
   text_color_ = field_color_ = canvas.Font().Color();
   canvas.Brush().Style = bsClear;
   // Every paint starts on an empty line, whatever the previous one left unfinished.
-  line_text_.clear();
+  line_text_.Clear();
 
   const std::string path = ResolvePath(template_path_);
   if (!FileExists(path)) {

@@ -42,17 +42,17 @@ void TInvoice::ReadPlainText() {
         AddStaticPiece(pending);
         SetFontColor(text_color_);
         if (line_lock_) {
-          line_text_ += pending;
-          DrawText(left_margin_, pen_y_, line_text_);
+          line_text_.Append(pending);
+          DrawText(left_margin_, pen_y_, line_text_.Text());
         } else {
           DrawText(pen_x_, pen_y_, pending);
         }
         SetFontColor(field_color_);
       } else if (line_lock_) {
         SetFontColor(text_color_);
-        DrawText(left_margin_, pen_y_, line_text_);
+        DrawText(left_margin_, pen_y_, line_text_.Text());
       }
-      line_text_.clear();
+      line_text_.Clear();
       pending.clear();
       pendingStart = reader_->NextPosition();
       pen_x_ = left_margin_;
@@ -65,7 +65,7 @@ void TInvoice::ReadPlainText() {
       if (!pending.empty()) {
         AddStaticPiece(pending);
         SetFontColor(text_color_);
-        line_text_ += pending;
+        line_text_.Append(pending);
         if (!line_lock_) {
           DrawText(pen_x_, pen_y_, pending);
           SetFontColor(field_color_);

@@ -69,8 +69,6 @@ void TInvoice::DrawText(std::int64_t x, std::int64_t y, std::string_view text) {
   if (text_observer_) text_observer_(left, top, text, GetCanvas().Font());
 }
 
-int TInvoice::RenderedWidth(std::string_view text) { return smooth_font_->TextWidth(text); }
-
 int TInvoice::LineHeight() {
   static const std::string kProbe = Gbk(u8"┼");
   return GetCanvas().TextHeight(kProbe);
@@ -85,7 +83,7 @@ void TInvoice::AddStaticPiece(const std::string &text) {
 }
 
 void TInvoice::PlaceAfterLineText() {
-  pen_x_ = ClampToInt32(std::int64_t{left_margin_} + RenderedWidth(line_text_));
+  pen_x_ = ClampToInt32(std::int64_t{left_margin_} + line_text_.Width(smooth_font_->Mask()));
 }
 
 void TInvoice::MovePen(std::int64_t dx, std::int64_t dy) {

@@ -12,6 +12,7 @@
 
 #include "aatext/SmoothFont.h"
 #include "invoice/invoice_tables.h"
+#include "invoice/line_text.h"
 #include "invoice/template_problem.h"
 #include "invoice/template_reader.h"
 #include "platform/gfx/bitmap.h"
@@ -115,7 +116,6 @@ class TInvoice : public Label {
 
   // Drawing primitives shared by all of the above (uInvoice.cpp)
   void DrawText(std::int64_t x, std::int64_t y, std::string_view text);
-  int RenderedWidth(std::string_view text);
   int LineHeight();
   void SetFontColor(TColor color);
   void AddStaticPiece(const std::string &text);
@@ -151,7 +151,7 @@ class TInvoice : public Label {
   std::int32_t pen_x_ = 0;
   std::int32_t pen_y_ = 0;
   std::int32_t left_margin_ = 0;
-  std::string line_text_;
+  LineText line_text_;
   TColor text_color_ = clBlack;
   TColor field_color_ = clBlack;
   TSavedFont saved_font_;

@@ -1,5 +1,8 @@
 #include "platform/fs/open_file.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <string_view>
 
 #include "platform/text/gbk.h"
@@ -9,7 +12,15 @@ namespace iv {
 // The narrow fopen reads names in the system's code page, which need not be 936.
 FilePtr OpenFile(const std::string &path, const char *mode) {
   const std::string_view modeText(mode);
-  return FilePtr(_wfopen(GbkToWide(path).c_str(), std::wstring(modeText.begin(), modeText.end()).c_str()));
+  FilePtr file(_wfopen(GbkToWide(path).c_str(), std::wstring(modeText.begin(), modeText.end()).c_str()));
+  if (!file || (!modeText.starts_with('r') && !modeText.starts_with('a'))) return file;
+  // Device names (CON, NUL, COM1, ...) open as character devices.
+  struct _stat64 st {};
+  if (_fstat64(_fileno(file.get()), &st) != 0 || (st.st_mode & _S_IFMT) != _S_IFREG) {
+    errno = (st.st_mode & _S_IFMT) == _S_IFDIR ? EISDIR : ENODEV;
+    return nullptr;
+  }
+  return file;
 }
 
 }  // namespace iv

@@ -1,7 +1,5 @@
 #include "platform/ini/ini_file.h"
 
-#include "platform/fs/file_content.h"
-#include "platform/fs/paths.h"
 #include "platform/text/dbcs.h"
 #include "platform/text/integers.h"
 
@@ -40,9 +38,7 @@ std::string_view CutToLength(std::string_view value, std::size_t limit) {
 
 }  // namespace
 
-IniFile::IniFile(const std::string &path) { Parse(ReadFileContent(ResolvePath(path)).value_or("")); }
-
-void IniFile::Parse(std::string_view content) {
+IniFile::IniFile(std::string_view content) {
   Section *current = nullptr;  // null before the first section and inside a repeated one
   std::size_t pos = 0;
   while (pos < content.size()) {

@@ -1,7 +1,7 @@
 #pragma once
 // Settings files in the private-profile format: "[section]" lines, "key=value" lines, ';'
 // comment lines. Names match without regard to ASCII case; the first of duplicate sections and
-// of duplicate keys wins. The file is read once, when the object is made.
+// of duplicate keys wins.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -12,8 +12,9 @@ namespace iv {
 
 class IniFile {
  public:
-  // A missing or unreadable file reads as an empty one: every read gives its default.
-  explicit IniFile(const std::string &path);
+  // The settings in a file's text; a missing or unreadable file is read as an empty text,
+  // where every read gives its default.
+  explicit IniFile(std::string_view content);
 
   // The value with blanks and one pair of matching surrounding quotes removed, at most
   // kMaxValueLength bytes; `fallback` when the section or key is missing.
@@ -28,7 +29,6 @@ class IniFile {
  private:
   using Section = std::unordered_map<std::string, std::string>;  // folded key -> value
 
-  void Parse(std::string_view content);
   const std::string *Find(std::string_view section, std::string_view key) const;
 
   std::unordered_map<std::string, Section> sections_;  // by folded name

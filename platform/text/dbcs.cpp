@@ -18,6 +18,22 @@ std::size_t GbkCharSize(std::string_view text, std::size_t pos) {
              : 1;
 }
 
+std::size_t SettledGbkLength(std::string_view text, std::size_t from) {
+  const std::string_view rest = text.substr(from);
+  // A lead byte at the very end may still pair with the next byte appended.
+  std::size_t last = 0;
+  for (std::size_t i = 0; i < rest.size(); i += GbkCharSize(rest, i)) last = i;
+  const bool openLead = !rest.empty() && last == rest.size() - 1 && IsGbkLeadByte(static_cast<unsigned char>(rest.back()));
+  const std::string_view body = rest.substr(0, rest.size() - (openLead ? 1 : 0));
+  // When all of it decoded, its characters are those GbkCharSize walks.
+  if (GbkToCodePoints(body).find(U'\uFFFD') == std::u32string::npos) return from + body.size();
+  // A byte that did not decode may have been read alone or with its neighbour; only after an
+  // ASCII byte, which never leads a pair, is the reading certain to be at a character's end.
+  for (std::size_t i = body.size(); i > 0; --i)
+    if (static_cast<unsigned char>(body[i - 1]) < 0x80) return from + i;
+  return from;
+}
+
 std::size_t FindCharGbk(std::string_view text, char c, std::size_t from) {
   for (std::size_t i = from; i < text.size(); i += GbkCharSize(text, i))
     if (text[i] == c) return i;

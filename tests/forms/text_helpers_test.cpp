@@ -1,11 +1,22 @@
 // The byte-counted cutting helpers and the host's detail layout.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "forms/Func_Lib.h"
 #include "kiosk_settings.h"
 
 namespace iv {
 namespace {
+
+TEST(SettingsFilesTest, AreReadOnceAndFoundInAnyLetterCase) {
+  test::KioskSettings kiosk;
+  kiosk.Write("Print.INI", "[s]\nk=v\n");
+  const IniFile ini = ReadSettingsIni("print.ini");
+  std::filesystem::remove(kiosk.Root() + "/INI/Print.INI");
+  EXPECT_EQ(ini.ReadString("s", "k", "-"), "v");
+  EXPECT_EQ(ReadSettingsIni("print.ini").ReadString("s", "k", "-"), "-") << "a missing file reads as empty";
+}
 
 TEST(FixedWidthTest, PiecesByCountOrUntilTheTextIsUsedUp) {
   std::int32_t count = 4;
