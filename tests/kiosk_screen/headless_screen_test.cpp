@@ -3,7 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cctype>
+#include <filesystem>
 #include <string>
 
 #include "platform/text/gbk.h"
@@ -123,6 +126,29 @@ TEST_F(KioskScreen, KiosksWithPartsMissingStillShowAndReturn) {
     run = kiosk.Run("WATER", "--keys Enter,Escape");
     EXPECT_EQ(CountLines(run.output, "ShowForm returned 1"), 1) << file << run.output;
     EXPECT_THAT(run.output, Not(HasSubstr("PrintText"))) << file;
+  }
+}
+
+// A FIFO where a settings, template or log file belongs would hold the call up for good, and a
+// device would never end: either is taken for a missing file, the screen, the host calls and the
+// receipt being what they are without the file.
+TEST(SpecialFiles, StandInForMissingFilesAndNeverHoldTheCallUp) {
+  for (const std::string file : {"INI/Sys.xml", "INI/SCConf.xml", "INI/FormatShow.ini", "INI/print.ini",
+                                 "INI/WaterBill.txt", "ErrorLog/Error.txt", "Log/ErrorLog.txt"}) {
+    test::KioskCopy missing("missing"), fifo("fifo"), device("device");
+    for (const test::KioskCopy *kiosk : {&missing, &fifo, &device}) kiosk->Remove(file);
+    ASSERT_EQ(::mkfifo(fifo.Path(file).c_str(), 0644), 0) << file;
+    std::filesystem::create_symlink("/dev/zero", device.Path(file));
+    const std::string keys = "--headless --keys Snap,Enter,Escape";
+    const auto expected = test::RunCommand(missing.HostCommand("WATER", keys), false);
+    const std::string receipt = WithDigitsZeroed(GbkToUtf8(missing.Read("printed.txt")), "缴费时间: ");
+    for (const test::KioskCopy *kiosk : {&fifo, &device}) {
+      const auto run = test::RunCommand("timeout 60 " + kiosk->HostCommand("WATER", keys), false);
+      EXPECT_EQ(run.status, 0) << file << ": " << kiosk->Read("stderr.txt");
+      EXPECT_EQ(WithDigitsZeroed(run.output, "缴费时间: "), WithDigitsZeroed(expected.output, "缴费时间: ")) << file;
+      EXPECT_EQ(WithDigitsZeroed(GbkToUtf8(kiosk->Read("printed.txt")), "缴费时间: "), receipt) << file;
+      EXPECT_EQ(kiosk->Read("snaps/001.png"), missing.Read("snaps/001.png")) << file;
+    }
   }
 }
 
