@@ -5,8 +5,10 @@
 #include <exception>
 
 #include "config/UTSysCs.h"
+#include "config/error_log.h"
 #include "config/settings_file.h"
 #include "platform/fs/paths.h"
+#include "platform/text/gbk.h"
 #include "platform/text/dbcs.h"
 #include "platform/text/integers.h"
 #include "platform/text/trim.h"
@@ -148,19 +150,30 @@ int ParseDetailData(dystring &target) {
 
   const dystring detailWidths = LayoutWidths(detailLayout);
   const std::string rowsText = HeadWidthCut(data, headWidths, WidthCut::Drop);
+  std::vector<std::int32_t> widths;
   std::int64_t rowWidth = 0;
-  for (const std::string &width : detailWidths) rowWidth += ToNumber(width, "detail width");
+  for (const std::string &width : detailWidths) rowWidth += widths.emplace_back(ToNumber(width, "detail width"));
   // Widths that sum to 0 or less cut no rows: they could never use the text up.
-  std::int32_t rowCount = 0;
-  const dystring rows =
-      CutFixed(rowsText, rowCount, static_cast<std::int32_t>(std::min<std::int64_t>(rowWidth, INT32_MAX)));
+  const std::int64_t cut = std::min<std::int64_t>(rowWidth, INT32_MAX);
+  const std::size_t columns = widths.size();
+  const std::size_t rows = cut <= 0 ? 0 : (rowsText.size() + static_cast<std::size_t>(cut) - 1) / static_cast<std::size_t>(cut);
+  const std::size_t kept = std::min(rows, kMaxDetailCells / std::max<std::size_t>(columns, 1));
+  if (kept < rows) {
+    WriteErrorLog(Gbk(u8"明细数据有 ") + std::to_string(rows) + Gbk(u8" 行,超过上限 ") + std::to_string(kept) +
+                  Gbk(u8" 行(") + std::to_string(kMaxDetailCells) + Gbk(u8" 格),只显示前 ") + std::to_string(kept) +
+                  Gbk(u8" 行"));
+  }
 
-  const std::size_t columns = detailWidths.size();
+  // Each row cut into its cells in place: one round of the widths (CutByWidths on the row).
   StoreGuarded([&] {
-    target.assign(columns * rows.size(), std::string());
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-      const dystring cells = CutByWidths(rows[r], detailWidths);
-      for (std::size_t j = 0; j < columns; ++j) target[j + r * columns] = Trim(cells[j]);
+    target.assign(columns * kept, std::string());
+    for (std::size_t r = 0; r < kept; ++r) {
+      const std::string_view row = std::string_view(rowsText).substr(r * static_cast<std::size_t>(cut), static_cast<std::size_t>(cut));
+      std::int64_t position = 1;
+      for (std::size_t j = 0; j < columns; ++j) {
+        target[j + r * columns] = Trim(Substring(row, position, widths[j]));
+        position += widths[j];
+      }
     }
   });
   return 1;

@@ -1,6 +1,7 @@
 #pragma once
 // The kiosk screens' text helpers and the detail layout parser. The helpers work on 8-bit
 // text byte by byte: positions count from 1 and a Chinese character counts 2.
+#include <cstddef>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -61,9 +62,14 @@ dystring CutByWidths(std::string_view text, const dystring &widths);
 // found: the whole text is field 1.
 std::string NthField(std::string_view text, std::int32_t k, std::string_view separator);
 
+// No customer pages through more detail cells than this; rows beyond it are left out, and the
+// library's log says how many.
+inline constexpr std::size_t kMaxDetailCells = 1'000'000;
+
 // Replaces `target` by the cells that the layout in DataI[43] cuts from the fixed-width data
 // in DataI[44]: the head cells, or with a detail layout the detail cells row after row. Cells
-// are trimmed. Detail widths that sum to 0 or less cut no rows. Throws ConversionError when
+// are trimmed. Detail widths that sum to 0 or less cut no rows; rows beyond kMaxDetailCells cells
+// are left out with a record in the library's log. Throws ConversionError when
 // a detail width is not a number, the head cells already stored. Returns 1.
 int ParseDetailData(dystring &target);
 
