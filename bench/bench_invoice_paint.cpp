@@ -1,5 +1,6 @@
-// Paint of the invoice control: the sample invoice at each quality, and the same paint against
-// the size of the detail table (a page must cost the page, not the table).
+// Paint of the invoice control: the sample invoice at each quality, the same paint against the
+// size of the detail table (a page must cost the page, not the table), and fields all on one
+// line against the same fields one a line (a line must cost its pieces, not their square).
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -23,17 +24,25 @@ constexpr char8_t kSaleTemplate[] =
     u8"<FPW()>合计:{合计(0,10)}  第{页(PAGE,3)}页 共{页(PAGES,3)}页<FPWEND()>\n"
     u8"<END()>\n";
 
-// The template as a file for the run of the program, removed at its end.
-struct TemplateFile {
-  TemplateFile() { std::ofstream(path, std::ios::binary) << iv::Gbk(kSaleTemplate); }
-  ~TemplateFile() { std::filesystem::remove(path); }
-  const std::filesystem::path path =
-      std::filesystem::temp_directory_path() / ("bench-invoice-" + std::to_string(::getpid()) + ".txt");
+// A template as a file for as long as the object lives.
+class TemplateFile {
+ public:
+  explicit TemplateFile(const std::string &gbk) {
+    static int made = 0;
+    path_ = std::filesystem::temp_directory_path() /
+            ("bench-invoice-" + std::to_string(::getpid()) + "-" + std::to_string(++made) + ".txt");
+    std::ofstream(path_, std::ios::binary) << gbk;
+  }
+  ~TemplateFile() { std::filesystem::remove(path_); }
+  std::string Path() const { return path_.string(); }
+
+ private:
+  std::filesystem::path path_;
 };
 
-std::string TemplatePath() {
-  static const TemplateFile file;
-  return file.path.string();
+std::string SaleTemplatePath() {
+  static const TemplateFile file(iv::Gbk(kSaleTemplate));
+  return file.Path();
 }
 
 std::vector<std::string> DetailCells(std::int64_t count) {
@@ -46,7 +55,9 @@ std::vector<std::string> DetailCells(std::int64_t count) {
 
 // An off-screen form of the kiosk's size holding the control as the invoice view form does.
 struct ViewSurface {
-  explicit ViewSurface(iv::TTextQuality quality, std::int64_t detailCells) : invoice(surface) {
+  ViewSurface(iv::TTextQuality quality, std::int64_t detailCells, const std::string &templatePath = SaleTemplatePath(),
+              const std::string &name = "SALE")
+      : invoice(surface) {
     surface.SetBounds(0, 0, 808, 606);
     surface.SetColor(iv::clWhite);
     iv::TFont font;
@@ -57,7 +68,7 @@ struct ViewSurface {
     invoice.SetBounds(0, 0, 808, 606);
     invoice.SetuLinesPerPage(8);
     invoice.SetuQuality(quality);
-    invoice.SetInvoiceFile(TemplatePath(), "SALE");
+    invoice.SetInvoiceFile(templatePath, name);
     invoice.SetInvoiceData({"1001", iv::Gbk(u8"张三")}, DetailCells(detailCells), {"19.50"}, 0);
   }
   iv::WinControl surface;
@@ -97,6 +108,24 @@ BENCHMARK(BM_PaintAgainstDetailCells)
     ->Arg(10'000)
     ->Arg(1'000'000)
     ->Unit(benchmark::kMillisecond);
+
+// `fields` one-cell fields, all on one line or one a line.
+void PaintFields(benchmark::State &state, const char *separator) {
+  std::string text = "<NAME(X)><FPT()>\n";
+  for (std::int64_t i = 0; i < state.range(0); ++i) (text += "{a(0,1)}") += separator;
+  text += "\n<FPTEND()><END()>\n";
+  const TemplateFile file(text);
+  ViewSurface view(iv::tqNormal, 0, file.Path(), "X");
+  view.invoice.SetInvoiceData({"x"}, {}, {}, 1);
+  for (auto _ : state) view.surface.Repaint();
+  CountTexts(state, view);
+  state.SetComplexityN(state.range(0));
+}
+
+void BM_PaintFieldsOnOneLine(benchmark::State &state) { PaintFields(state, ""); }
+void BM_PaintFieldsOneALine(benchmark::State &state) { PaintFields(state, "\n"); }
+BENCHMARK(BM_PaintFieldsOnOneLine)->ArgName("fields")->Arg(8'000)->Arg(125'000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintFieldsOneALine)->ArgName("fields")->Arg(8'000)->Arg(125'000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -47,6 +47,13 @@ void TInvoice::PriorPage() {
   Invalidate();
 }
 
+void TInvoice::TurnToPage(int page) {
+  const int target = std::clamp(page, 1, std::max(page_count_, 1));
+  if (target == current_page_) return;
+  current_page_ = target;
+  Invalidate();
+}
+
 void TInvoice::SetuPageWidth(int value) { page_width_ = std::max(value, 0); }
 void TInvoice::SetuPageLeft(int value) { page_left_ = std::max(value, 0); }
 void TInvoice::SetuLinesPerPage(int value) { lines_per_page_ = std::max(value, 0); }

@@ -43,6 +43,9 @@ class TInvoice : public Label {
   void Paint() override;
   void NextPage();
   void PriorPage();
+  // Turns straight to `page`, kept within 1 and the page count the last paint found, and
+  // repaints when that changes the page: a far page costs one paint, not one per page before it.
+  void TurnToPage(int page);
 
   int uPageWidth() const { return page_width_; }
   void SetuPageWidth(int value);
