@@ -7,28 +7,37 @@
 #include "platform/text/integers.h"
 
 namespace iv {
+
+std::variant<FieldLine, std::string> ReadFieldLine(std::string_view line, std::size_t headCount) {
+  const std::size_t bracket = FindCharGbk(line, '[');
+  if (bracket == std::string_view::npos) return std::string("it has no \"[\" (a field line is KIND[TARGET<ARGUMENTS>)");
+  const std::string kind = UpperCaseGbk(line.substr(0, bracket));
+  if (kind != "O" && kind != "I" && kind != "S") return "its kind \"" + kind + "\" is none of O, I and S";
+
+  FieldLine field{kind.front(), ToNumber(TextBetween(line, '[', '<'), "field line target"), 0, TextBetween(line, '<', '>')};
+  if (field.target < 0 || static_cast<std::size_t>(field.target) >= headCount)
+    return "its target " + std::to_string(field.target) + " is outside the head values 0 to " + std::to_string(headCount - 1);
+  field.entry = LeadingDigits(CutAtSeparator(',', field.arguments));
+  if (field.entry >= kDataEntries)
+    return "its data entry " + std::to_string(field.entry) + " is beyond " + std::to_string(kDataEntries - 1);
+  return field;
+}
+
 namespace {
 
 void ApplyFieldLine(std::string_view line, dystring &headValues) {
-  const std::size_t bracket = FindCharGbk(line, '[');
-  if (bracket == std::string_view::npos) return;
-  const std::string kind = UpperCaseGbk(line.substr(0, bracket));
-  if (kind != "O" && kind != "I" && kind != "S") return;
-
-  const std::int32_t target = ToNumber(TextBetween(line, '[', '<'), "field line target");
-  if (target < 0 || static_cast<std::size_t>(target) >= headValues.size()) return;
-  std::string arguments = TextBetween(line, '<', '>');
-  const std::int32_t n = LeadingDigits(CutAtSeparator(',', arguments));
-  if (n >= kDataEntries) return;
-
-  if (kind == "O") {
-    headValues[target] = DataO[n];
-  } else if (kind == "I") {
-    const std::int32_t from = LeadingDigits(CutAtSeparator(',', arguments));
-    headValues[target] = Substring(DataI[n], from, LeadingDigits(arguments));
+  std::variant<FieldLine, std::string> read = ReadFieldLine(line, headValues.size());
+  FieldLine *field = std::get_if<FieldLine>(&read);
+  if (field == nullptr) return;
+  std::string &target = headValues[static_cast<std::size_t>(field->target)];
+  if (field->kind == 'O') {
+    target = DataO[field->entry];
+  } else if (field->kind == 'I') {
+    const std::int32_t from = LeadingDigits(CutAtSeparator(',', field->arguments));
+    target = Substring(DataI[field->entry], from, LeadingDigits(field->arguments));
   } else {
-    const std::int32_t k = LeadingDigits(CutAtSeparator(',', arguments));
-    headValues[target] = NthField(DataI[n], k, arguments);
+    const std::int32_t k = LeadingDigits(CutAtSeparator(',', field->arguments));
+    target = NthField(DataI[field->entry], k, field->arguments);
   }
 }
 

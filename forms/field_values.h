@@ -1,14 +1,29 @@
 #pragma once
 // The invoice screen's field values, prepared from the host's data as FormatShow.ini says for
 // the business key.
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "config/UPubVar.h"
 #include "forms/Func_Lib.h"
 
 namespace iv {
+
+// A field line cut into its parts: the kind letter (upper case), the target entry of the head
+// values, the data entry n, and the arguments after n's comma.
+struct FieldLine {
+  char kind;
+  std::int32_t target;
+  std::int32_t entry;
+  std::string arguments;
+};
+
+// The parts of a field line, or why the kiosk skips it (the reasons below, in words). A target
+// that is not a number throws ConversionError.
+std::variant<FieldLine, std::string> ReadFieldLine(std::string_view line, std::size_t headCount);
 
 // Applies field lines "<kind>[<t><<arguments>>" in order, each storing a value, untrimmed, in
 // headValues entry t (kind letters match without regard to case):

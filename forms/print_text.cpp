@@ -19,36 +19,47 @@ namespace {
 
 std::string_view BeforeNul(std::string_view value) { return value.substr(0, value.find('\0')); }
 
-// What an item other than Title shows after its label; nullopt when it shows no line.
-std::optional<std::string> ItemValue(std::string_view item, std::string_view argument,
-                                     const dystring &headValues) {
+// What an item other than Title shows after its label; nullopt, and why in `why`, when it shows
+// no line.
+std::optional<std::string> ItemValue(std::string_view item, std::string_view argument, const dystring &headValues,
+                                     std::string &why) {
   if (SameTextGbk(item, "Date") || SameTextGbk(item, "Time")) return FormatDateTime(argument, Now());
   const std::size_t n = static_cast<std::size_t>(LeadingDigits(argument));
-  if (SameTextGbk(item, "O") && n < DataO.size()) return DataO[n];
-  if (SameTextGbk(item, "I") && n < DataI.size()) return DataI[n];
-  if (SameTextGbk(item, "H") && n < headValues.size()) return headValues[n];
+  const auto entry = [&](const auto &values) -> std::optional<std::string> {
+    if (n < values.size()) return std::string(values[n]);
+    why = "its index " + std::to_string(n) + " is beyond " + std::to_string(values.size() - 1);
+    return std::nullopt;
+  };
+  if (SameTextGbk(item, "O")) return entry(DataO);
+  if (SameTextGbk(item, "I")) return entry(DataI);
+  if (SameTextGbk(item, "H")) return entry(headValues);
+  why = "its item \"" + std::string(item) + "\" is none of Title, Date, Time, O, I and H";
   return std::nullopt;
 }
 
-std::optional<std::string> PrintedLine(std::string_view line, const dystring &headValues) {
+}  // namespace
+
+std::optional<std::string> ComposePrintLine(std::string_view line, const dystring &headValues, std::string *why) {
   if (const std::size_t tilde = FindCharGbk(line, '~'); tilde != std::string_view::npos) {
     return std::string(line.substr(0, tilde));
   }
   const std::string item = TextBetween(line, '[', '<');
   // Blanks around Title make it no item at all: the one name that is matched as written.
   if (SameTextGbk(item, "Title")) return std::string(BeforeNul(SysCs != nullptr ? SysCs->BankName : ""));
-  const std::optional<std::string> value = ItemValue(Trim(item), TextBetween(line, '<', '>'), headValues);
-  if (!value) return std::nullopt;
+  std::string reason;
+  const std::optional<std::string> value = ItemValue(Trim(item), TextBetween(line, '<', '>'), headValues, reason);
+  if (!value) {
+    if (why != nullptr) *why = reason;
+    return std::nullopt;
+  }
   const std::string_view label = line.substr(0, FindCharGbk(line, '['));
   return std::string(label) + std::string(BeforeNul(*value));
 }
 
-}  // namespace
-
 std::string ComposePrintText(const std::vector<std::string> &lines, const dystring &headValues) {
   std::string text;
   for (const std::string &line : lines) {
-    if (const auto printed = PrintedLine(line, headValues)) text += *printed + "\r\n";
+    if (const auto printed = ComposePrintLine(line, headValues)) text += *printed + "\r\n";
   }
   return text;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The receipt text that the invoice screen hands to the host's printing, composed from the
 // print lines of print.ini for the business key.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,10 @@ namespace iv {
 // Other names match without regard to case and blanks around them; n is the argument's
 // leading digits. Values end at a NUL. Other items, and n out of range, print no line.
 std::string ComposePrintText(const std::vector<std::string> &lines, const dystring &headValues);
+// The line one print line prints, without its CR LF; nullopt when it prints none, with the
+// reason in words in `why` when given.
+std::optional<std::string> ComposePrintLine(std::string_view line, const dystring &headValues,
+                                            std::string *why = nullptr);
 
 // Reads the section `businessKey` of print.ini in the settings folder. False, with printData
 // untouched, when IsPrint is 0 or missing. Otherwise true, printData being the composed text;

@@ -39,34 +39,60 @@ std::string_view CutToLength(std::string_view value, std::size_t limit) {
 }  // namespace
 
 IniFile::IniFile(std::string_view content) {
-  Section *current = nullptr;  // null before the first section and inside a repeated one
+  std::size_t current = 0;
+  bool inSection = false;  // false before the first section and inside a repeated one
   std::size_t pos = 0;
+  int lineNumber = 1;
   while (pos < content.size()) {
     std::size_t end = content.find_first_of("\r\n", pos);
     if (end == std::string_view::npos) end = content.size();
     const std::string_view line = TrimBlanks(content.substr(pos, end - pos));
+    const int number = lineNumber;
+    // CR LF, a lone CR and a lone LF each end one line.
+    if (end < content.size() && !(content[end] == '\r' && end + 1 < content.size() && content[end + 1] == '\n'))
+      ++lineNumber;
     pos = end + 1;
 
     if (line.empty() || line.front() == ';') continue;
     // A '[' line without its ']' is no section header; it may still be a key.
     const std::size_t close = line.front() == '[' ? FindCharGbk(line, ']', 1) : std::string_view::npos;
     if (close != std::string_view::npos) {
-      auto [it, added] = sections_.try_emplace(NameKey(line.substr(1, close - 1)));
-      current = added ? &it->second : nullptr;
+      const std::string_view name = line.substr(1, close - 1);
+      const auto [it, added] = sectionIndex_.try_emplace(NameKey(name), sections_.size());
+      inSection = added;
+      if (added) {
+        current = sections_.size();
+        sections_.push_back({std::string(TrimBlanks(name)), number, {}});
+        keyIndex_.emplace_back();
+      }
       continue;
     }
     const std::size_t equals = line.find('=');
-    if (current == nullptr || equals == std::string_view::npos) continue;
-    const std::string_view value = StripQuotes(TrimBlanks(line.substr(equals + 1)));
-    current->try_emplace(NameKey(line.substr(0, equals)), CutToLength(value, kMaxValueLength));
+    if (!inSection || equals == std::string_view::npos) continue;
+    const std::string_view key = line.substr(0, equals);
+    std::vector<Entry> &entries = sections_[current].entries;
+    if (keyIndex_[current].try_emplace(NameKey(key), entries.size()).second) {
+      const std::string_view value = StripQuotes(TrimBlanks(line.substr(equals + 1)));
+      entries.push_back({std::string(TrimBlanks(key)), std::string(CutToLength(value, kMaxValueLength)), number});
+    }
   }
 }
 
+const IniFile::Section *IniFile::FindSection(std::string_view name) const {
+  const auto s = sectionIndex_.find(NameKey(name));
+  return s == sectionIndex_.end() ? nullptr : &sections_[s->second];
+}
+
+const IniFile::Entry *IniFile::FindEntry(std::string_view section, std::string_view key) const {
+  const auto s = sectionIndex_.find(NameKey(section));
+  if (s == sectionIndex_.end()) return nullptr;
+  const auto k = keyIndex_[s->second].find(NameKey(key));
+  return k == keyIndex_[s->second].end() ? nullptr : &sections_[s->second].entries[k->second];
+}
+
 const std::string *IniFile::Find(std::string_view section, std::string_view key) const {
-  const auto s = sections_.find(NameKey(section));
-  if (s == sections_.end()) return nullptr;
-  const auto k = s->second.find(NameKey(key));
-  return k == s->second.end() ? nullptr : &k->second;
+  const Entry *entry = FindEntry(section, key);
+  return entry != nullptr ? &entry->value : nullptr;
 }
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key,

@@ -26,12 +26,28 @@ class IniFile {
 
   static constexpr std::size_t kMaxValueLength = 2047;
 
- private:
-  using Section = std::unordered_map<std::string, std::string>;  // folded key -> value
+  // What the file holds, for tools that check it: sections and keys as written, in file order,
+  // with their line numbers (from 1); of duplicates only the first, which is the one read.
+  struct Entry {
+    std::string key;
+    std::string value;
+    int line = 0;
+  };
+  struct Section {
+    std::string name;
+    int line = 0;
+    std::vector<Entry> entries;
+  };
+  const std::vector<Section> &Sections() const { return sections_; }
+  const Section *FindSection(std::string_view name) const;
+  const Entry *FindEntry(std::string_view section, std::string_view key) const;
 
+ private:
   const std::string *Find(std::string_view section, std::string_view key) const;
 
-  std::unordered_map<std::string, Section> sections_;  // by folded name
+  std::vector<Section> sections_;
+  std::unordered_map<std::string, std::size_t> sectionIndex_;            // folded name -> section
+  std::vector<std::unordered_map<std::string, std::size_t>> keyIndex_;  // per section: folded key -> entry
 };
 
 }  // namespace iv

@@ -106,5 +106,21 @@ TEST_F(IniFileTest, NumberedListsEndAtTheFirstMissingOrEmptyKey) {
   EXPECT_TRUE(ini.ReadNumberedList("none").empty());
 }
 
+TEST_F(IniFileTest, SectionsAndKeysAreListedAsWrittenWithTheirLines) {
+  // Lines end in CR LF, a lone LF or a lone CR; a repeated section and key are left out.
+  IniFile ini = Open("; comment\r\n[ Water ]\r\n0 = a\n1=b\r[water]\nx=y\n[Print]\r\nIsPrint=1\n0=c\n0=d\n");
+  ASSERT_EQ(ini.Sections().size(), 2u);
+  EXPECT_EQ(ini.Sections()[0].name, "Water");
+  EXPECT_EQ(ini.Sections()[0].line, 2);
+  ASSERT_EQ(ini.Sections()[0].entries.size(), 2u);
+  EXPECT_EQ(ini.Sections()[0].entries[0].key, "0");
+  EXPECT_EQ(ini.Sections()[0].entries[0].value, "a");
+  EXPECT_EQ(ini.Sections()[0].entries[1].line, 4);
+  EXPECT_EQ(ini.FindSection("PRINT")->line, 7);
+  EXPECT_EQ(ini.FindEntry("print", "0")->line, 9);
+  EXPECT_EQ(ini.FindEntry("print", "0")->value, "c");
+  EXPECT_EQ(ini.FindEntry("water", "x"), nullptr);
+}
+
 }  // namespace
 }  // namespace iv
