@@ -30,12 +30,15 @@ class InvoiceRender : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(folder_); }
 
-  // Runs the tool in the kiosk folder; stdout only, stderr goes to err.txt.
-  CommandResult Render(const std::string &arguments) {
-    const std::string program = ProgramPath("IV_TEST_INVOICE_RENDER", IV_BINARY_DIR "/tools/invoice-render");
-    return RunCommand("cd '" + folder_.string() + "' && '" + program + "' " + arguments +
+  // Runs the tool in the kiosk folder, after the shell commands `setup` (such as a ulimit);
+  // stdout only, stderr goes to err.txt.
+  CommandResult Render(const std::string &arguments, const std::string &setup = "true") {
+    return RunCommand("cd '" + folder_.string() + "' && " + setup + " && '" + Program() + "' " + arguments +
                           " 2> err.txt",
                       false);
+  }
+  static std::string Program() {
+    return ProgramPath("IV_TEST_INVOICE_RENDER", IV_BINARY_DIR "/tools/invoice-render");
   }
   std::string Stderr() const { return ReadText(folder_ / "err.txt"); }
   static std::string ReadText(const fs::path &path) {
@@ -128,6 +131,20 @@ TEST_F(InvoiceRender, UsageErrorsAndUnwritableOutput) {
     EXPECT_EQ(Render(arguments).status, 2) << arguments;
   EXPECT_NE(Stderr().find("usage: invoice-render"), std::string::npos);
   EXPECT_EQ(Render("INI/SaleInvoice.txt SALE --out no/such/folder/page").status, 1);
+}
+
+TEST_F(InvoiceRender, PageSizesBeyondTheBitmapOrTheMemoryEndWithAMessage) {
+  for (const char *size : {"100000x100000", "65536x65536", "2147483647x2147483647", "26755x1"}) {
+    EXPECT_EQ(Render(std::string("INI/SaleInvoice.txt SALE --size ") + size).status, 2) << size;
+    EXPECT_TRUE(Stderr().starts_with("invoice-render: --size: at most 26754×26754 pixels\n")) << Stderr();
+  }
+  // The address space limit also starves a sanitizer's shadow memory and wine.
+#if !defined(__SANITIZE_ADDRESS__)
+  if (Program() != IV_BINARY_DIR "/tools/invoice-render") GTEST_SKIP() << "not the build's own program";
+  EXPECT_EQ(Render("INI/SaleInvoice.txt SALE --size 20000x20000", "ulimit -v 1048576").status, 1);
+  EXPECT_EQ(Stderr(), "invoice-render: not enough memory for a 20000×20000 page\n");
+  EXPECT_FALSE(fs::exists(folder_ / "invoice-1.png"));
+#endif
 }
 
 TEST_F(InvoiceRender, NoDataScreenOnABackgroundAtAnotherSize) {

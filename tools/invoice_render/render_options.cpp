@@ -3,6 +3,8 @@
 #include <charconv>
 #include <map>
 
+#include "platform/gfx/bitmap.h"
+
 namespace iv {
 
 const char *const kRenderUsage =
@@ -13,6 +15,10 @@ const char *const kRenderUsage =
     "       invoice-render TEMPLATE NAME --watch [data, page and layout options as above]\n"
     "       invoice-render --lint TEMPLATE [NAME] [data and layout options as above]\n"
     "       invoice-render --version\n";
+
+std::string SizeText(int width, int height) {
+  return std::to_string(width) + "\u00D7" + std::to_string(height);
+}
 
 namespace {
 
@@ -98,6 +104,11 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string> &
       options.quality = quality.value_or(tqNormal);
     } else if (argument == "--size") {
       valid = ParseSize(value, options.width, options.height);
+      const int side = Bitmap::MaxSquareSide(PixelFormat::Bgr24);
+      if (valid && (options.width > side || options.height > side)) {
+        error = "--size: at most " + SizeText(side, side) + " pixels";
+        return std::nullopt;
+      }
     } else {
       error = "unknown option " + argument;
       return std::nullopt;

@@ -38,4 +38,7 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string> &
 
 extern const char *const kRenderUsage;
 
+// A page size as messages write it: 808×606.
+std::string SizeText(int width, int height);
+
 }  // namespace iv
