@@ -116,21 +116,66 @@ TEST_F(InvoiceRender, LoggedProblemsGoToStderrAndFailStrictRuns) {
   EXPECT_EQ(Lines(lenient.output).front(), R"(page=1 x=0 y=0 color=#000000 font="MS Sans Serif" size=8 text="\"quoted\" \\ back")");
   EXPECT_EQ(Stderr(), "INI/bad.txt:1:12: error: INI/bad.txt,不可识别的命令:FOO\n");
   EXPECT_EQ(Render("INI/bad.txt BAD --head head.txt --strict").status, 3);
-  EXPECT_EQ(Render("INI/bad.txt MISSING --head head.txt --strict").status, 3);
-  EXPECT_EQ(Stderr(), "INI/bad.txt: error: 发票:MISSING 不存在！\n");
+  const std::string logged = GbkToUtf8(ReadText(folder_ / "ErrorLog" / "Error.txt"));
+  EXPECT_EQ(CountLines(logged, "INI/bad.txt,不可识别的命令:FOO\r"), 2) << "a render logs as the kiosk does";
+  EXPECT_EQ(Render("INI/bad.txt MISSING --head head.txt --strict").status, 1);
+  EXPECT_EQ(Stderr(), "INI/bad.txt: error: 发票:MISSING 不存在！\n"
+                      "invoice-render: INI/bad.txt has no invoice MISSING; the invoices it holds: BAD\n");
 }
 
-TEST_F(InvoiceRender, UsageErrorsAndUnwritableOutput) {
+TEST_F(InvoiceRender, CommandLineConventions) {
+  for (const char *help : {"--help", "-h", "INI/SaleInvoice.txt --help --bogus"}) {
+    const CommandResult result = Render(help);
+    EXPECT_EQ(result.status, 0) << help;
+    EXPECT_TRUE(result.output.starts_with("usage: invoice-render")) << help;
+    EXPECT_EQ(Stderr(), "") << help;
+  }
+
+  // Usage errors: the reason, then the usage.
   for (const std::string arguments :
        {"", "INI/SaleInvoice.txt", "INI/SaleInvoice.txt SALE --quality best", "INI/SaleInvoice.txt SALE --page 0",
-        "INI/SaleInvoice.txt SALE --page 2 --all-pages", "INI/SaleInvoice.txt SALE --bogus",
-        "INI/SaleInvoice.txt SALE --size 808", "INI/SaleInvoice.txt SALE --head missing.txt",
-        "INI/Missing.txt SALE", "INI/SaleInvoice.txt SALE --lines-per-page", "--lint",
-        "--lint INI/SaleInvoice.txt SALE OTHER", "--lint INI/Missing.txt",
-        "--lint INI/SaleInvoice.txt SALE --watch"})
+        "INI/SaleInvoice.txt SALE --page 2 --all-pages", "INI/SaleInvoice.txt SALE --size 808",
+        "INI/SaleInvoice.txt SALE --lines-per-page", "--lint", "--lint INI/SaleInvoice.txt SALE OTHER",
+        "--lint INI/SaleInvoice.txt SALE --watch"}) {
     EXPECT_EQ(Render(arguments).status, 2) << arguments;
-  EXPECT_NE(Stderr().find("usage: invoice-render"), std::string::npos);
-  EXPECT_EQ(Render("INI/SaleInvoice.txt SALE --out no/such/folder/page").status, 1);
+    EXPECT_NE(Stderr().find("\nusage: invoice-render"), std::string::npos) << arguments;
+  }
+  for (const char *option : {"--bogus", "-x"}) {
+    for (const std::string &arguments : {"INI/SaleInvoice.txt SALE " + std::string(option),
+                                         std::string(option) + " 1 INI/SaleInvoice.txt SALE"}) {
+      EXPECT_EQ(Render(arguments).status, 2) << arguments;
+      EXPECT_TRUE(Stderr().starts_with("invoice-render: unknown option " + std::string(option) + "\n")) << Stderr();
+    }
+  }
+  EXPECT_TRUE(Render("INI/SaleInvoice.txt SALE --out").status == 2 &&
+              Stderr().starts_with("invoice-render: --out needs a value\n"))
+      << Stderr();
+
+  // Runtime failures: the path and the system's reason on one line, no usage.
+  const std::pair<std::string, std::string> failures[] = {
+      {"INI/Missing.txt SALE", "cannot read template INI/Missing.txt: "},
+      {"--lint INI/Missing.txt", "cannot read template INI/Missing.txt: "},
+      {"INI/SaleInvoice.txt SALE --head missing.txt", "cannot read data file missing.txt: "},
+      {"INI/SaleInvoice.txt SALE --detail INI", "cannot read data file INI: "},
+      {"INI/SaleInvoice.txt SALE --background missing.png", "cannot read background missing.png: "},
+      {"INI/SaleInvoice.txt SALE --out no/such/folder/page", "cannot write no/such/folder/page-1.png: "}};
+  for (const auto &[arguments, message] : failures) {
+    EXPECT_EQ(Render(arguments).status, 1) << arguments;
+    const std::vector<std::string> lines = Lines(Stderr());
+    ASSERT_EQ(lines.size(), 1u) << Stderr();
+    EXPECT_TRUE(lines[0].starts_with("invoice-render: " + message)) << lines[0];
+    EXPECT_GT(lines[0].size(), ("invoice-render: " + message).size()) << "the reason follows the path";
+  }
+  EXPECT_EQ(Render("INI/SaleInvoice.txt SALE --detail INI").status, 1);
+  EXPECT_EQ(Stderr(), "invoice-render: cannot read data file INI: not a regular file\n");
+
+  // An invoice the file does not hold: its names, with or without --strict; no page written.
+  for (const char *strict : {"", " --strict"}) {
+    EXPECT_EQ(Render(std::string("INI/WaterInvoice.txt water-bill") + strict).status, 1) << strict;
+    EXPECT_EQ(Lines(Stderr()).back(),
+              "invoice-render: INI/WaterInvoice.txt has no invoice water-bill; the invoices it holds: WATER");
+  }
+  EXPECT_FALSE(fs::exists(folder_ / "invoice-1.png"));
 }
 
 TEST_F(InvoiceRender, PageSizesBeyondTheBitmapOrTheMemoryEndWithAMessage) {

@@ -10,9 +10,12 @@
 #include "platform/fs/paths.h"
 #include "platform/fs/standard_streams.h"
 #include "platform/gfx/picture.h"
+#include "platform/text/dbcs.h"
 #include "platform/text/gbk.h"
+#include "tools/invoice_render/input_file.h"
 #include "tools/invoice_render/invoice_inputs.h"
 #include "tools/invoice_render/lint_run.h"
+#include "tools/invoice_render/lint_scan.h"
 #include "tools/invoice_render/page_renderer.h"
 #include "tools/invoice_render/render_options.h"
 #include "tools/invoice_render/trace_line.h"
@@ -36,18 +39,33 @@ int RuntimeError(const std::string &reason) {
   return kExitRuntimeError;
 }
 
+// Nothing when the template holds the invoice; otherwise why not, with the names it does hold.
+std::optional<std::string> MissingInvoice(const RenderOptions &options) {
+  const TemplateScan scan = ScanTemplate(ResolvePath(options.templatePath));
+  const std::string wanted = Utf8ToGbk(options.invoiceName);
+  std::string names;
+  for (const ScannedInvoice &invoice : scan.invoices) {
+    if (SameTextGbk(invoice.name, wanted)) return std::nullopt;
+    names += (names.empty() ? "" : ", ") + GbkToUtf8(invoice.name);
+  }
+  return options.templatePath + " has no invoice " + options.invoiceName +
+         (names.empty() ? "; it holds no NAME marker at all" : "; the invoices it holds: " + names);
+}
+
 int Render(const RenderOptions &options) {
   std::string reason;
   const std::optional<SectionTables> tables = ReadInvoiceInputs(options, reason);
-  if (!tables) return UsageError(reason);
+  if (!tables) return RuntimeError(reason);
   if (options.lint)
     return LintTemplate(options, *tables) ? kExitSuccess : kExitProblemLogged;
   std::optional<Bitmap> background;
   if (!options.background.empty()) {
+    const std::string path = ResolvePath(options.background);
+    if (!ReadInputFile(path, reason)) return RuntimeError("cannot read background " + options.background + ": " + reason);
     try {
-      background = LoadPicture(ResolvePath(options.background));
-    } catch (const std::exception &error) {
-      return UsageError("cannot read background " + options.background + ": " + error.what());
+      background = LoadPicture(path);
+    } catch (const EInvalidGraphic &error) {
+      return RuntimeError("cannot read background " + options.background + ": " + error.what());
     }
   }
 
@@ -56,7 +74,9 @@ int Render(const RenderOptions &options) {
   PageRenderer renderer(options, background ? &*background : nullptr);
   renderer.SetInvoice(Utf8ToGbk(options.invoiceName), *tables, options.showAlways);
 
+  // Painted all the same: the kiosk's error log gets its record as on the kiosk.
   renderer.PaintFirst();
+  if (const std::optional<std::string> missing = MissingInvoice(options)) return RuntimeError(*missing);
   if (options.allPages) {
     do {
       if (!renderer.Emit()) return kExitRuntimeError;
@@ -79,6 +99,10 @@ int Run(const std::vector<std::string> &arguments) {
   std::string reason;
   const std::optional<RenderOptions> options = ParseRenderOptions(arguments, reason);
   if (!options) return UsageError(reason);
+  if (options->help) {
+    std::cout << kRenderUsage;
+    return kExitSuccess;
+  }
   if (options->version) {
     std::cout << "invoice-render " IV_VERSION "\n";
     return kExitSuccess;

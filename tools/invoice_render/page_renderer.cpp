@@ -83,7 +83,7 @@ bool PageRenderer::Emit() {
     WritePng(surface_.Surface(), path);
     return true;
   } catch (const std::runtime_error &error) {
-    std::cerr << "invoice-render: cannot write " << path << ": " << error.what() << "\n";
+    std::cerr << "invoice-render: " << error.what() << "\n";
     return false;
   }
 }
