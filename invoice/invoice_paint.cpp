@@ -70,7 +70,7 @@ void TInvoice::PaintNoDataScreen() {
 }
 
 void TInvoice::LogProblem(const std::string &message, TemplatePosition at) {
-  LogInvoiceError(message);
+  if (writes_error_log_) LogInvoiceError(message);
   if (problem_observer_) problem_observer_({TemplateProblem::Severity::Error, at, message});
 }
 
