@@ -1,8 +1,6 @@
 #include "tools/invoice_render/command_arguments.h"
 
 #include <algorithm>
-#include <array>
-#include <initializer_list>
 #include <map>
 
 #include "invoice/field_text.h"
@@ -104,8 +102,8 @@ class ArgumentChecker {
                 KeepDigits(value) + "; write digits only, without a sign");
         break;
       case Accepts::Quality:
-        if (UpperCaseGbk(value) != "HIGH" && UpperCaseGbk(value) != "NORMAL" && UpperCaseGbk(value) != "LOW" &&
-            UpperCaseGbk(value) != "NONE")
+        if (const std::string level = UpperCaseGbk(value);
+            level != "HIGH" && level != "NORMAL" && level != "LOW" && level != "NONE")
           Error(what + " is no quality, so the command changes nothing: write HIGH, NORMAL, LOW or NONE");
         break;
       case Accepts::Picture: {

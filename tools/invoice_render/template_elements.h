@@ -2,6 +2,7 @@
 // The markup elements of an invoice in the order the invoice control reads them when it paints:
 // from just after the invoice's marker up to its END (or the end of the file), each tag and data
 // field where it starts, as written. The lint judges and explains them without painting.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>

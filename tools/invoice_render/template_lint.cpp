@@ -5,7 +5,6 @@
 #include "invoice/template_tags.h"
 #include "platform/fs/file_content.h"
 #include "platform/text/dbcs.h"
-#include "platform/text/gbk.h"
 #include "tools/invoice_render/element_problems.h"
 #include "tools/invoice_render/logged_error_explanation.h"
 #include "tools/invoice_render/template_encoding.h"
@@ -29,8 +28,12 @@ TemplateLint::TemplateLint(const std::string &path) : scan_(ScanTemplate(path)) 
   // One pass through the file, unless an invoice without END ran past the next one's marker.
   std::unique_ptr<TemplateReader> reader;
   for (const ScannedInvoice &invoice : scan_.invoices) {
-    if (!reader || reader->Position() >= invoice.marker) reader = std::make_unique<TemplateReader>(path);
-    if (!SkipToMarker(*reader, invoice.marker)) continue;
+    // Read on from the previous invoice's END; a tag scan begun there may see other tags than one
+    // from the start, so the start is the fallback.
+    if (!reader || reader->Position() >= invoice.marker || !SkipToMarker(*reader, invoice.marker)) {
+      reader = std::make_unique<TemplateReader>(path);
+      if (!SkipToMarker(*reader, invoice.marker)) continue;
+    }
     const std::vector<TemplateElement> elements = ReadInvoiceElements(*reader);
     InvoiceFindings findings{invoice.name, invoice.warnings};
     for (TemplateProblem &problem : CheckInvoiceElements(elements)) findings.problems.push_back(std::move(problem));
