@@ -21,7 +21,7 @@ std::string Absolute(const std::string &path, const std::string &startFolder) {
 
 }  // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char **argv) try {
   iv::UseBinaryStandardStreams();
   std::string error;
   auto parsed = iv::host::ParseOptions(argc, argv, error);
@@ -82,4 +82,8 @@ int main(int argc, char **argv) {
     std::fflush(stdout);
   }
   return 0;
+} catch (const std::exception &e) {
+  // Nothing may end the host with an abort: the reason, and the runtime-error exit.
+  std::fprintf(stderr, "kiosk-host: %s\n", e.what());
+  return 1;
 }

@@ -70,12 +70,12 @@ void TInvoice::PaintNoDataScreen() {
 }
 
 void TInvoice::LogProblem(const std::string &message, TemplatePosition at) {
-  LogInvoiceError(message);
-  if (problem_observer_) problem_observer_({TemplateProblem::Severity::Error, at, message});
+  if (writes_error_log_) LogInvoiceError(message);
+  if (problem_observer_) problem_observer_({TemplateProblem::Severity::Error, at, message, {}});
 }
 
 void TInvoice::Warn(TemplatePosition at, const std::string &message) {
-  if (problem_observer_) problem_observer_({TemplateProblem::Severity::Warning, at, message});
+  if (problem_observer_) problem_observer_({TemplateProblem::Severity::Warning, at, message, {}});
 }
 
 void TInvoice::LoadAndDrawPicture(const std::string &path) {

@@ -1,12 +1,11 @@
 #include "invoice/template_commands.h"
 
 #include <array>
-#include <utility>
 
 namespace iv {
 
-std::optional<TCommand> FindCommand(std::string_view upperName) {
-  static constexpr std::array<std::pair<std::string_view, TCommand>, 22> kCommands{{
+std::span<const TNamedCommand> Commands() {
+  static constexpr std::array<TNamedCommand, 22> kCommands{{
       {"SETFONT", TCommand::SetFont},
       {"RESTOREOLDFONT", TCommand::RestoreOldFont},
       {"PICTURE", TCommand::Picture},
@@ -30,7 +29,17 @@ std::optional<TCommand> FindCommand(std::string_view upperName) {
       {"LOCK", TCommand::Lock},
       {"QUALITY", TCommand::Quality},
   }};
-  for (const auto &[name, command] : kCommands)
+  return kCommands;
+}
+
+std::string_view CommandName(TCommand command) {
+  for (const auto &[name, named] : Commands())
+    if (named == command) return name;
+  return {};
+}
+
+std::optional<TCommand> FindCommand(std::string_view upperName) {
+  for (const auto &[name, command] : Commands())
     if (name == upperName) return command;
   return std::nullopt;
 }

@@ -2,6 +2,7 @@
 // The commands of the template language, by the names tags give them.
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 
 namespace iv {
@@ -30,6 +31,14 @@ enum class TCommand : std::uint8_t {
   Lock,
   Quality,
 };
+
+struct TNamedCommand {
+  std::string_view name;  // upper case
+  TCommand command;
+};
+// Every command with its name.
+std::span<const TNamedCommand> Commands();
+std::string_view CommandName(TCommand command);
 
 // The command an upper-cased tag name names exactly (names are not trimmed).
 std::optional<TCommand> FindCommand(std::string_view upperName);

@@ -13,8 +13,12 @@ struct TemplateProblem {
   // Where the element concerned starts; line 0 when the problem has no place in the file (a
   // missing file or invoice).
   TemplatePosition at;
-  // GBK. An error's message is the text its error log record holds.
+  // GBK. An error the control logs has the text of its error log record; other problems say in
+  // English what is wrong.
   std::string message;
+  // GBK, English: for a logged error, what is wrong and what to do (a checker adds it; the log
+  // record never holds it). Empty when the message says it all.
+  std::string explanation;
 };
 
 }  // namespace iv

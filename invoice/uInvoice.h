@@ -73,6 +73,9 @@ class TInvoice : public Label {
 
   void SetTextObserver(TextObserver observer) { text_observer_ = std::move(observer); }
   void SetProblemObserver(ProblemObserver observer) { problem_observer_ = std::move(observer); }
+  // Errors go to the kiosk's error log as well, unless a checker that takes them through the
+  // problem observer alone turns that off.
+  void SetWritesErrorLog(bool writes) { writes_error_log_ = writes; }
 
  private:
   // Template reading (invoice_reader.cpp)
@@ -146,6 +149,7 @@ class TInvoice : public Label {
   std::string picture_path_;
   TextObserver text_observer_;
   ProblemObserver problem_observer_;
+  bool writes_error_log_ = true;
 
   // Drawing state
   std::unique_ptr<TemplateReader> reader_;  // open only during a paint

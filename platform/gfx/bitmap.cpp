@@ -18,7 +18,8 @@ Palette MakeGrayPalette() {
   return palette;
 }
 
-int StrideFor(int width, int bytesPerPixel) { return (width * bytesPerPixel + 3) & ~3; }
+std::int64_t StrideFor(std::int64_t width, int bytesPerPixel) { return (width * bytesPerPixel + 3) & ~3; }
+
 
 // The part of `rect` that lies inside a width x height image.
 TRect ClipTo(const TRect &rect, int width, int height) {
@@ -56,16 +57,33 @@ Bitmap::Bitmap(int width, int height, PixelFormat format) : format_(format) {
   SetSize(width, height);
 }
 
+bool Bitmap::SizeFits(std::int64_t width, std::int64_t height, PixelFormat format) {
+  constexpr std::int64_t kMaxBytes = std::numeric_limits<int>::max();
+  if (width <= 0 || height <= 0) return true;
+  if (width > kMaxBytes || height > kMaxBytes) return false;
+  return StrideFor(width, BytesPerPixelOf(format)) <= kMaxBytes / height;
+}
+
+int Bitmap::MaxSquareSide(PixelFormat format) {
+  // The largest side whose square fits: below it every size fits, so a bisection finds it.
+  int fits = 0;
+  int tooLarge = std::numeric_limits<int>::max();
+  while (tooLarge - fits > 1) {
+    const int side = fits + (tooLarge - fits) / 2;
+    (SizeFits(side, side, format) ? fits : tooLarge) = side;
+  }
+  return fits;
+}
+
 void Bitmap::SetSize(int width, int height) {
   width = std::max(width, 0);
   height = std::max(height, 0);
-  const int stride = StrideFor(width, BytesPerPixel());
-  if (height > 0 && stride > std::numeric_limits<int>::max() / height)
-    throw std::length_error("bitmap too large");
+  if (!SizeFits(width, height, format_)) throw std::length_error("bitmap too large");
+  const int stride = int(StrideFor(width, BytesPerPixel()));
+  pixels_.assign(std::size_t(stride) * std::size_t(height), 0);
   width_ = width;
   height_ = height;
   stride_ = stride;
-  pixels_.assign(std::size_t(stride) * std::size_t(height), 0);
 }
 
 void Bitmap::Enlarge(int width, int height) {

@@ -33,7 +33,8 @@ class Bitmap {
   int Height() const { return height_; }
   int Stride() const { return stride_; }
   PixelFormat Format() const { return format_; }
-  int BytesPerPixel() const { return format_ == PixelFormat::Bgr24 ? 3 : 1; }
+  int BytesPerPixel() const { return BytesPerPixelOf(format_); }
+  static int BytesPerPixelOf(PixelFormat format) { return format == PixelFormat::Bgr24 ? 3 : 1; }
   bool Empty() const { return width_ <= 0 || height_ <= 0; }
 
   std::uint8_t *Row(int y) { return pixels_.data() + std::size_t(y) * std::size_t(stride_); }
@@ -42,7 +43,13 @@ class Bitmap {
   }
 
   // New size; the pixels are zero afterwards. Storage is reused when it is large enough.
+  // Raises std::length_error for a size that does not fit (below).
   void SetSize(int width, int height);
+  // Whether the pixels of a width x height image fit the 2 GiB a bitmap may take; an empty
+  // size always does.
+  static bool SizeFits(std::int64_t width, std::int64_t height, PixelFormat format);
+  // The largest N for which an N x N image fits.
+  static int MaxSquareSide(PixelFormat format);
   // Grows to at least the given size and never shrinks.
   void Enlarge(int width, int height);
 

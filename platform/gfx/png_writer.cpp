@@ -2,6 +2,7 @@
 
 #include <png.h>
 
+#include <cerrno>
 #include <cstring>
 #include <stdexcept>
 #include <vector>
@@ -27,7 +28,7 @@ void WritePng(const Bitmap &bitmap, const std::string &path) {
       *out++ = GetBValue(color);
     }
   const FilePtr file = OpenFile(path, "wb");
-  if (!file) throw std::runtime_error("cannot write " + path);
+  if (!file) throw std::runtime_error("cannot write " + path + ": " + std::strerror(errno));
   if (!png_image_write_to_stdio(&image, file.get(), 0, packed.data(), 0, nullptr))
     throw std::runtime_error("cannot write " + path + ": " + image.message);
 }

@@ -1,13 +1,13 @@
 #include "tools/invoice_render/cell_file.h"
 
-#include "platform/fs/file_content.h"
 #include "platform/text/gbk.h"
+#include "tools/invoice_render/input_file.h"
 
 namespace iv {
 
-std::optional<std::vector<std::string>> ReadCellFile(const std::string &path) {
+std::optional<std::vector<std::string>> ReadCellFile(const std::string &path, std::string &reason) {
   if (path.empty()) return std::vector<std::string>{};
-  const std::optional<std::string> bytes = ReadFileContent(path);
+  const std::optional<std::string> bytes = ReadInputFile(path, reason);
   if (!bytes) return std::nullopt;
   const std::string text = GbkFromTextFile(*bytes);
 

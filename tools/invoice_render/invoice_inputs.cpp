@@ -2,6 +2,7 @@
 
 #include "platform/fs/paths.h"
 #include "tools/invoice_render/cell_file.h"
+#include "tools/invoice_render/input_file.h"
 
 namespace iv {
 
@@ -9,16 +10,17 @@ std::optional<SectionTables> ReadInvoiceInputs(const RenderOptions &options, std
   SectionTables tables;
   const std::pair<const std::string *, std::vector<std::string> *> sections[] = {
       {&options.headFile, &tables.head}, {&options.detailFile, &tables.detail}, {&options.tailFile, &tables.tail}};
+  std::string reason;
   for (const auto &[file, cells] : sections) {
-    std::optional<std::vector<std::string>> read = ReadCellFile(*file);
+    std::optional<std::vector<std::string>> read = ReadCellFile(*file, reason);
     if (!read) {
-      error = "cannot read data file " + *file;
+      error = "cannot read data file " + *file + ": " + reason;
       return std::nullopt;
     }
     *cells = std::move(*read);
   }
-  if (!FileExists(ResolvePath(options.templatePath))) {
-    error = "cannot read template " + options.templatePath;
+  if (!ReadInputFile(ResolvePath(options.templatePath), reason)) {
+    error = "cannot read template " + options.templatePath + ": " + reason;
     return std::nullopt;
   }
   return tables;

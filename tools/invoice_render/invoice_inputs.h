@@ -15,8 +15,8 @@ struct SectionTables {
   std::vector<std::string> tail;
 };
 
-// The cells of the data files the options name; nothing, with the reason in `error`, when a data
-// file or the template cannot be read.
+// The cells of the data files the options name; nothing, with the path and the system's reason
+// in `error`, when a data file or the template cannot be read.
 std::optional<SectionTables> ReadInvoiceInputs(const RenderOptions &options, std::string &error);
 
 }  // namespace iv

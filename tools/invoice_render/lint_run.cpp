@@ -5,11 +5,10 @@
 #include <tuple>
 
 #include "platform/fs/paths.h"
-#include "platform/text/dbcs.h"
 #include "platform/text/gbk.h"
-#include "tools/invoice_render/lint_scan.h"
 #include "tools/invoice_render/page_renderer.h"
 #include "tools/invoice_render/problem_line.h"
+#include "tools/invoice_render/template_lint.h"
 
 namespace iv {
 namespace {
@@ -20,62 +19,44 @@ using Severity = TemplateProblem::Severity;
 // paints the next one too, so equal problems are met many times and kept once.
 struct InFileOrder {
   bool operator()(const TemplateProblem &a, const TemplateProblem &b) const {
-    return std::tie(a.at, a.severity, a.message) < std::tie(b.at, b.severity, b.message);
+    return std::tie(a.at, a.severity, a.message, a.explanation) < std::tie(b.at, b.severity, b.message, b.explanation);
   }
-};
-using ProblemSet = std::set<TemplateProblem, InFileOrder>;
-
-class Linter {
- public:
-  Linter(const RenderOptions &options, const SectionTables &tables) : options_(options), tables_(tables) {}
-
-  void PaintEveryPage(const std::string &name) {
-    PageRenderer renderer(options_, nullptr);
-    renderer.SetProblemHandler([this](const TemplateProblem &problem) { problems_.insert(problem); });
-    // Drawn even without data: the no-data screen reads nothing of the invoice but its markers.
-    renderer.SetInvoice(name, tables_, true);
-    renderer.PaintFirst();
-    while (renderer.PaintNext()) {
-    }
-  }
-  void Add(const std::vector<TemplateProblem> &problems) { problems_.insert(problems.begin(), problems.end()); }
-  void Add(const TemplateProblem &problem) { problems_.insert(problem); }
-
-  bool Report() const {
-    int errors = 0;
-    int warnings = 0;
-    for (const TemplateProblem &problem : problems_) {
-      std::cerr << FormatProblemLine(options_.templatePath, problem) << "\n";
-      ++(problem.severity == Severity::Error ? errors : warnings);
-    }
-    return errors == 0 && !(options_.strict && warnings > 0);
-  }
-
- private:
-  const RenderOptions &options_;
-  const SectionTables &tables_;
-  ProblemSet problems_;
 };
 
 }  // namespace
 
-bool LintTemplate(const RenderOptions &options, const SectionTables &tables) {
-  const TemplateScan scan = ScanTemplate(ResolvePath(options.templatePath));
-  Linter linter(options, tables);
-  if (!options.invoiceName.empty()) {
-    const std::string name = Utf8ToGbk(options.invoiceName);
-    linter.PaintEveryPage(name);
-    for (const ScannedInvoice &invoice : scan.invoices)
-      if (SameTextGbk(invoice.name, name)) linter.Add(invoice.warnings);
-  } else {
-    linter.Add(scan.fileWarnings);
-    for (const ScannedInvoice &invoice : scan.invoices) {
-      linter.PaintEveryPage(invoice.name);
-      linter.Add(invoice.warnings);
+std::vector<TemplateProblem> FindTemplateProblems(const RenderOptions &options, const SectionTables &tables) {
+  const TemplateLint lint(ResolvePath(options.templatePath));
+  const std::string name = Utf8ToGbk(options.invoiceName);
+  std::set<TemplateProblem, InFileOrder> problems;
+  const auto paintEveryPage = [&](const std::string &invoice) {
+    PageRenderer renderer(options, nullptr);
+    // A check leaves the kiosk's logs alone: its problems are printed.
+    renderer.Invoice().SetWritesErrorLog(false);
+    renderer.SetProblemHandler([&](const TemplateProblem &problem) { problems.insert(lint.Explained(problem)); });
+    // Drawn even without data: the no-data screen reads nothing of the invoice but its markers.
+    renderer.SetInvoice(invoice, tables, true);
+    renderer.PaintFirst();
+    while (renderer.PaintNext()) {
     }
-    if (scan.invoices.empty()) linter.Add({Severity::Error, {}, "no invoice: the file holds no NAME marker"});
+  };
+  if (!name.empty()) {
+    paintEveryPage(name);
+  } else {
+    for (const ScannedInvoice &invoice : lint.Scan().invoices) paintEveryPage(invoice.name);
   }
-  return linter.Report();
+  for (const TemplateProblem &problem : lint.Findings(name)) problems.insert(problem);
+  return {problems.begin(), problems.end()};
+}
+
+bool LintTemplate(const RenderOptions &options, const SectionTables &tables) {
+  int errors = 0;
+  int warnings = 0;
+  for (const TemplateProblem &problem : FindTemplateProblems(options, tables)) {
+    std::cerr << FormatProblemLine(options.templatePath, problem) << "\n";
+    ++(problem.severity == Severity::Error ? errors : warnings);
+  }
+  return errors == 0 && !(options.strict && warnings > 0);
 }
 
 }  // namespace iv

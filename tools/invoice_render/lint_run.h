@@ -1,12 +1,21 @@
 #pragma once
 // invoice-render --lint: paints every page of one invoice, or of every invoice in the template,
-// adds what a scan of the file finds, and prints each problem once, in the order of the file.
+// adds what the lint finds without painting, and gives each problem once, in the order of the
+// file. The kiosk checker shares it.
+#include <vector>
+
+#include "invoice/template_problem.h"
 #include "tools/invoice_render/invoice_inputs.h"
 #include "tools/invoice_render/render_options.h"
 
 namespace iv {
 
-// True when no error was found (and, with --strict, no warning either).
+// Every problem of the options' template (of its invoice, when the options name one), errors
+// before warnings at one place, each logged error with its explanation. Writes to no log.
+std::vector<TemplateProblem> FindTemplateProblems(const RenderOptions &options, const SectionTables &tables);
+
+// Prints the problems to stderr; true when no error was found (and, with --strict, no warning
+// either).
 bool LintTemplate(const RenderOptions &options, const SectionTables &tables);
 
 }  // namespace iv

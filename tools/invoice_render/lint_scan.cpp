@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "invoice/template_commands.h"
 #include "invoice/template_tags.h"
 #include "platform/text/dbcs.h"
 #include "platform/text/trim.h"
@@ -14,7 +13,7 @@ constexpr std::string_view kMarkerStart = "<NAME(";
 constexpr std::string_view kMarkerEnd = ")>";
 
 TemplateProblem Warning(TemplatePosition at, std::string message) {
-  return {TemplateProblem::Severity::Warning, at, std::move(message)};
+  return {TemplateProblem::Severity::Warning, at, std::move(message), {}};
 }
 
 // The invoice name of a normalised tag that is an invoice marker.
@@ -54,16 +53,12 @@ class Scanner {
   }
   void Command(const std::string &name, TemplatePosition at) {
     if (UpperCaseGbk(name) == "END") endSeen_ = true;
-    // A name that is a command or NAME only once its blanks are trimmed.
+    // A marker spoilt by blanks: NAME only once they are trimmed. (A command spoilt so is an
+    // unknown command, which the paint logs and the lint explains.)
     const std::string trimmed = UpperCaseGbk(Trim(name));
-    if (trimmed.size() == name.size()) return;
-    if (trimmed == "NAME") {
+    if (trimmed.size() != name.size() && trimmed == "NAME")
       scan_.fileWarnings.push_back(
           Warning(at, "\"" + name + "\" is not NAME: names are not trimmed, so the blanks make it no invoice marker"));
-    } else if (FindCommand(trimmed)) {
-      Warnings().push_back(Warning(at, "\"" + name + "\" is not " + trimmed +
-                                           ": names are not trimmed, so the blanks make it an unknown command"));
-    }
   }
   TemplateScan Finish() {
     EndInvoice();
@@ -71,9 +66,6 @@ class Scanner {
   }
 
  private:
-  std::vector<TemplateProblem> &Warnings() {
-    return current_ ? scan_.invoices[*current_].warnings : scan_.fileWarnings;
-  }
   // Only an invoice's first marker starts what is shown; the END of a later one's span is moot.
   void EndInvoice() {
     if (!current_ || !inFirstSpan_ || endSeen_) return;

@@ -2,7 +2,7 @@
 // What painting cannot tell about a template file, found by reading its tags once: the invoices
 // it holds, an invoice without END (its paint runs on into the next invoice and may stop at that
 // one's END), a second marker of a name (the control stops at the first), and tags whose name
-// is a command or NAME only without its blanks (the control does not trim names).
+// is NAME only without its blanks (the control does not trim names).
 #include <string>
 #include <vector>
 
@@ -19,7 +19,7 @@ struct ScannedInvoice {
 
 struct TemplateScan {
   std::vector<ScannedInvoice> invoices;  // in file order, one per name
-  // Warnings that belong to no invoice: before the first marker, and markers spoilt by blanks.
+  // Warnings that belong to no invoice: markers spoilt by blanks.
   std::vector<TemplateProblem> fileWarnings;
 };
 

@@ -2,6 +2,7 @@
 // form sets it up, paints the wanted pages to PNG files and traces every text drawn, or lints a
 // template (--lint).
 #include <iostream>
+#include <new>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,9 +10,12 @@
 #include "platform/fs/paths.h"
 #include "platform/fs/standard_streams.h"
 #include "platform/gfx/picture.h"
+#include "platform/text/dbcs.h"
 #include "platform/text/gbk.h"
+#include "tools/invoice_render/input_file.h"
 #include "tools/invoice_render/invoice_inputs.h"
 #include "tools/invoice_render/lint_run.h"
+#include "tools/invoice_render/lint_scan.h"
 #include "tools/invoice_render/page_renderer.h"
 #include "tools/invoice_render/render_options.h"
 #include "tools/invoice_render/trace_line.h"
@@ -21,7 +25,7 @@ namespace iv {
 namespace {
 
 constexpr int kExitSuccess = 0;
-constexpr int kExitOutputFailed = 1;
+constexpr int kExitRuntimeError = 1;
 constexpr int kExitUsage = 2;
 constexpr int kExitProblemLogged = 3;
 
@@ -30,50 +34,85 @@ int UsageError(const std::string &reason) {
   return kExitUsage;
 }
 
+int RuntimeError(const std::string &reason) {
+  std::cerr << "invoice-render: " << reason << "\n";
+  return kExitRuntimeError;
+}
+
+// Nothing when the template holds the invoice; otherwise why not, with the names it does hold.
+std::optional<std::string> MissingInvoice(const RenderOptions &options) {
+  const TemplateScan scan = ScanTemplate(ResolvePath(options.templatePath));
+  const std::string wanted = Utf8ToGbk(options.invoiceName);
+  std::string names;
+  for (const ScannedInvoice &invoice : scan.invoices) {
+    if (SameTextGbk(invoice.name, wanted)) return std::nullopt;
+    names += (names.empty() ? "" : ", ") + GbkToUtf8(invoice.name);
+  }
+  return options.templatePath + " has no invoice " + options.invoiceName +
+         (names.empty() ? "; it holds no NAME marker at all" : "; the invoices it holds: " + names);
+}
+
+int Render(const RenderOptions &options) {
+  std::string reason;
+  const std::optional<SectionTables> tables = ReadInvoiceInputs(options, reason);
+  if (!tables) return RuntimeError(reason);
+  if (options.lint)
+    return LintTemplate(options, *tables) ? kExitSuccess : kExitProblemLogged;
+  std::optional<Bitmap> background;
+  if (!options.background.empty()) {
+    const std::string path = ResolvePath(options.background);
+    if (!ReadInputFile(path, reason)) return RuntimeError("cannot read background " + options.background + ": " + reason);
+    try {
+      background = LoadPicture(path);
+    } catch (const EInvalidGraphic &error) {
+      return RuntimeError("cannot read background " + options.background + ": " + error.what());
+    }
+  }
+
+  if (options.watch) return RunWatch(options, background ? &*background : nullptr);
+
+  PageRenderer renderer(options, background ? &*background : nullptr);
+  renderer.SetInvoice(Utf8ToGbk(options.invoiceName), *tables, options.showAlways);
+
+  // Painted all the same: the kiosk's error log gets its record as on the kiosk.
+  renderer.PaintFirst();
+  if (const std::optional<std::string> missing = MissingInvoice(options)) return RuntimeError(*missing);
+  if (options.allPages) {
+    do {
+      if (!renderer.Emit()) return kExitRuntimeError;
+    } while (renderer.PaintNext());
+  } else {
+    while (renderer.Page() < options.page && renderer.PaintNext()) {
+    }
+    if (renderer.Page() != options.page)
+      return UsageError("page " + std::to_string(options.page) + " does not exist; the invoice has " +
+                        std::to_string(renderer.Invoice().PageCount()) + " page(s)");
+    if (!renderer.Emit()) return kExitRuntimeError;
+  }
+  if (options.trace) std::cout << "pages=" << renderer.Invoice().PageCount() << "\n";
+  if (options.fonts)
+    for (const auto &[name, font] : renderer.FontsUsed()) std::cout << FormatFontFileLine(font) << "\n";
+  return options.strict && renderer.Problems() > 0 ? kExitProblemLogged : kExitSuccess;
+}
+
 int Run(const std::vector<std::string> &arguments) {
   std::string reason;
   const std::optional<RenderOptions> options = ParseRenderOptions(arguments, reason);
   if (!options) return UsageError(reason);
+  if (options->help) {
+    std::cout << kRenderUsage;
+    return kExitSuccess;
+  }
   if (options->version) {
     std::cout << "invoice-render " IV_VERSION "\n";
     return kExitSuccess;
   }
-
-  const std::optional<SectionTables> tables = ReadInvoiceInputs(*options, reason);
-  if (!tables) return UsageError(reason);
-  if (options->lint)
-    return LintTemplate(*options, *tables) ? kExitSuccess : kExitProblemLogged;
-  std::optional<Bitmap> background;
-  if (!options->background.empty()) {
-    try {
-      background = LoadPicture(ResolvePath(options->background));
-    } catch (const std::exception &error) {
-      return UsageError("cannot read background " + options->background + ": " + error.what());
-    }
+  try {
+    return Render(*options);
+  } catch (const std::bad_alloc &) {
+    // The page is by far the largest thing the tool allocates.
+    return RuntimeError("not enough memory for a " + SizeText(options->width, options->height) + " page");
   }
-
-  if (options->watch) return RunWatch(*options, background ? &*background : nullptr);
-
-  PageRenderer renderer(*options, background ? &*background : nullptr);
-  renderer.SetInvoice(Utf8ToGbk(options->invoiceName), *tables, options->showAlways);
-
-  renderer.PaintFirst();
-  if (options->allPages) {
-    do {
-      if (!renderer.Emit()) return kExitOutputFailed;
-    } while (renderer.PaintNext());
-  } else {
-    while (renderer.Page() < options->page && renderer.PaintNext()) {
-    }
-    if (renderer.Page() != options->page)
-      return UsageError("page " + std::to_string(options->page) + " does not exist; the invoice has " +
-                        std::to_string(renderer.Invoice().PageCount()) + " page(s)");
-    if (!renderer.Emit()) return kExitOutputFailed;
-  }
-  if (options->trace) std::cout << "pages=" << renderer.Invoice().PageCount() << "\n";
-  if (options->fonts)
-    for (const auto &[name, font] : renderer.FontsUsed()) std::cout << FormatFontFileLine(font) << "\n";
-  return options->strict && renderer.Problems() > 0 ? kExitProblemLogged : kExitSuccess;
 }
 
 }  // namespace
@@ -81,5 +120,10 @@ int Run(const std::vector<std::string> &arguments) {
 
 int main(int argc, char **argv) {
   iv::UseBinaryStandardStreams();
-  return iv::Run(std::vector<std::string>(argv + 1, argv + argc));
+  try {
+    return iv::Run(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const std::exception &error) {
+    std::cerr << "invoice-render: " << error.what() << "\n";
+    return 1;
+  }
 }

@@ -1,6 +1,7 @@
 #include "tools/invoice_render/page_renderer.h"
 
 #include <iostream>
+#include <stdexcept>
 
 #include "platform/gfx/png_writer.h"
 #include "platform/ui/form_font.h"
@@ -81,8 +82,8 @@ bool PageRenderer::Emit() {
   try {
     WritePng(surface_.Surface(), path);
     return true;
-  } catch (const std::exception &error) {
-    std::cerr << "invoice-render: cannot write " << path << ": " << error.what() << "\n";
+  } catch (const std::runtime_error &error) {
+    std::cerr << "invoice-render: " << error.what() << "\n";
     return false;
   }
 }

@@ -10,7 +10,9 @@ std::string FormatProblemLine(const std::string &templatePath, const TemplatePro
     line += ":" + std::to_string(problem.at.line) + ":" + std::to_string(problem.at.column);
   line += problem.severity == TemplateProblem::Severity::Error ? ": error: " : ": warning: ";
   // A field left open quotes the rest of the file, line ends and all; the problem stays one line.
-  for (const char c : GbkToUtf8(problem.message)) {
+  const std::string text =
+      problem.explanation.empty() ? problem.message : problem.message + Gbk(u8" — ") + problem.explanation;
+  for (const char c : GbkToUtf8(text)) {
     if (c == '\n')
       line += "\\n";
     else if (c == '\r')

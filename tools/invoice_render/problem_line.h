@@ -8,7 +8,8 @@
 namespace iv {
 
 // One line in UTF-8, without its line end; line ends within the message read \n and \r. A
-// problem with no place in the file (a missing file or invoice) reads FILE: error: MESSAGE.
+// problem with no place in the file (a missing file or invoice) reads FILE: error: MESSAGE. An
+// explanation follows the message after a dash: MESSAGE — EXPLANATION.
 std::string FormatProblemLine(const std::string &templatePath, const TemplateProblem &problem);
 
 }  // namespace iv

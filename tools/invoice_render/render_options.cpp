@@ -2,6 +2,9 @@
 
 #include <charconv>
 #include <map>
+#include <set>
+
+#include "platform/gfx/bitmap.h"
 
 namespace iv {
 
@@ -12,7 +15,11 @@ const char *const kRenderUsage =
     "                      [--trace] [--fonts] [--strict]\n"
     "       invoice-render TEMPLATE NAME --watch [data, page and layout options as above]\n"
     "       invoice-render --lint TEMPLATE [NAME] [data and layout options as above]\n"
-    "       invoice-render --version\n";
+    "       invoice-render --version | --help\n";
+
+std::string SizeText(int width, int height) {
+  return std::to_string(width) + "\u00D7" + std::to_string(height);
+}
 
 namespace {
 
@@ -45,23 +52,35 @@ bool ParseSize(const std::string &text, int &width, int &height) {
 }  // namespace
 
 std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string> &arguments, std::string &error) {
+  static const std::map<std::string, bool RenderOptions::*> kSwitches{
+      {"--show-always", &RenderOptions::showAlways}, {"--all-pages", &RenderOptions::allPages},
+      {"--trace", &RenderOptions::trace},            {"--strict", &RenderOptions::strict},
+      {"--fonts", &RenderOptions::fonts},            {"--watch", &RenderOptions::watch},
+      {"--lint", &RenderOptions::lint},              {"--version", &RenderOptions::version}};
+  static const std::set<std::string> kValued{"--head",       "--detail",         "--tail",    "--background",
+                                             "--out",        "--page",           "--quality", "--size",
+                                             "--up-dist",    "--left-dist",      "--lines-per-page"};
   RenderOptions options;
   std::vector<std::string> positional;
   bool pageGiven = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string &argument = arguments[i];
-    if (!argument.starts_with("--")) {
+    if (argument == "--help" || argument == "-h") {
+      options.help = true;
+      return options;
+    }
+    if (!argument.starts_with("-") || argument == "-") {
       positional.push_back(argument);
       continue;
     }
-    if (argument == "--show-always") { options.showAlways = true; continue; }
-    if (argument == "--all-pages") { options.allPages = true; continue; }
-    if (argument == "--trace") { options.trace = true; continue; }
-    if (argument == "--strict") { options.strict = true; continue; }
-    if (argument == "--fonts") { options.fonts = true; continue; }
-    if (argument == "--watch") { options.watch = true; continue; }
-    if (argument == "--lint") { options.lint = true; continue; }
-    if (argument == "--version") { options.version = true; continue; }
+    if (const auto found = kSwitches.find(argument); found != kSwitches.end()) {
+      options.*(found->second) = true;
+      continue;
+    }
+    if (!kValued.contains(argument)) {
+      error = "unknown option " + argument;
+      return std::nullopt;
+    }
     if (i + 1 >= arguments.size()) {
       error = argument + " needs a value";
       return std::nullopt;
@@ -98,9 +117,11 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string> &
       options.quality = quality.value_or(tqNormal);
     } else if (argument == "--size") {
       valid = ParseSize(value, options.width, options.height);
-    } else {
-      error = "unknown option " + argument;
-      return std::nullopt;
+      const int side = Bitmap::MaxSquareSide(PixelFormat::Bgr24);
+      if (valid && (options.width > side || options.height > side)) {
+        error = "--size: at most " + SizeText(side, side) + " pixels";
+        return std::nullopt;
+      }
     }
     if (!valid) {
       error = "invalid value for " + argument + ": " + value;

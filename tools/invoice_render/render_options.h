@@ -31,11 +31,15 @@ struct RenderOptions {
   bool watch = false;
   bool lint = false;
   bool version = false;
+  bool help = false;
 };
 
-// The options, or nothing after writing the reason and the usage to `error`.
+// The options, or nothing with the reason in `error`. After --help or -h nothing else is read.
 std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string> &arguments, std::string &error);
 
 extern const char *const kRenderUsage;
+
+// A page size as messages write it: 808×606.
+std::string SizeText(int width, int height);
 
 }  // namespace iv

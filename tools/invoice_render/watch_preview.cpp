@@ -10,12 +10,14 @@
 #include <vector>
 
 #include "platform/display/virtual_keys.h"
+#include "platform/fs/paths.h"
 #include "platform/text/gbk.h"
 #include "platform/ui/application.h"
 #include "platform/ui/timer.h"
 #include "tools/invoice_render/invoice_inputs.h"
 #include "tools/invoice_render/page_renderer.h"
 #include "tools/invoice_render/problem_line.h"
+#include "tools/invoice_render/template_lint.h"
 #include "tools/invoice_render/watch_file_changes.h"
 #include "tools/invoice_render/watch_window.h"
 
@@ -53,11 +55,16 @@ class WatchPreview {
   void KeyDown(std::uint16_t key);
   void KeyPress(char key);
   void RenderChangedFiles();
+  // Prints a problem line not printed since the files were last read.
+  void Print(const TemplateProblem &problem);
 
   const RenderOptions &options_;
   const Bitmap *background_;
   FileChangeWatch changes_;
   std::unique_ptr<PageRenderer> renderer_;
+  std::unique_ptr<TemplateLint> lint_;
+  // What the lint finds without painting counts on every page, with the errors of its paint.
+  int findingsCount_ = 0;
   int problemsOfLastPaint_ = 0;
   // The problem lines printed since the files were last read: paging on to the current page
   // paints the pages before it again, and their problems are news only once.
@@ -95,10 +102,11 @@ bool WatchPreview::Render(int page) {
 
   renderer_ = std::make_unique<PageRenderer>(options_, background_);
   printedProblems_.clear();
-  renderer_->SetProblemHandler([this](const TemplateProblem &problem) {
-    const std::string line = FormatProblemLine(options_.templatePath, problem);
-    if (printedProblems_.insert(line).second) std::cerr << line << "\n";
-  });
+  lint_ = std::make_unique<TemplateLint>(ResolvePath(options_.templatePath));
+  const std::vector<TemplateProblem> findings = lint_->Findings(Utf8ToGbk(options_.invoiceName));
+  findingsCount_ = static_cast<int>(findings.size());
+  for (const TemplateProblem &problem : findings) Print(problem);
+  renderer_->SetProblemHandler([this](const TemplateProblem &problem) { Print(lint_->Explained(problem)); });
   renderer_->SetInvoice(Utf8ToGbk(options_.invoiceName), *tables, options_.showAlways);
   PaintCounted([this] {
     renderer_->PaintFirst();
@@ -110,11 +118,16 @@ bool WatchPreview::Render(int page) {
   return true;
 }
 
+void WatchPreview::Print(const TemplateProblem &problem) {
+  const std::string line = FormatProblemLine(options_.templatePath, problem);
+  if (printedProblems_.insert(line).second) std::cerr << line << "\n";
+}
+
 template <class Paint>
 bool WatchPreview::PaintCounted(Paint &&paint) {
   const int before = renderer_->Problems();
   if (!paint()) return false;
-  problemsOfLastPaint_ = renderer_->Problems() - before;
+  problemsOfLastPaint_ = findingsCount_ + renderer_->Problems() - before;
   return true;
 }
 

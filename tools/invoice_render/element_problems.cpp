@@ -1,0 +1,127 @@
+#include "tools/invoice_render/element_problems.h"
+
+#include <optional>
+
+#include "invoice/template_commands.h"
+#include "platform/text/dbcs.h"
+#include "tools/invoice_render/command_arguments.h"
+
+namespace iv {
+namespace {
+
+using Severity = TemplateProblem::Severity;
+
+// A section or the line lock from where it was opened until what closes it.
+struct OpenSpan {
+  TCommand opener;
+  TemplatePosition at;
+};
+
+class ElementChecker {
+ public:
+  void Tag(const TemplateElement &element) {
+    const std::optional<TagParts> tag = SplitTag(element);
+    if (!tag) return;
+    const std::optional<TCommand> command = FindCommand(UpperCaseGbk(tag->name));
+    if (!command) return;
+    Structure(*command, element.at);
+    for (TemplateProblem &problem : CheckCommandArguments(*command, tag->arguments, element.at))
+      problems_.push_back(std::move(problem));
+  }
+
+  // Fields the control reads without a log record, though they are not what the author meant.
+  void Field(const TemplateElement &field) {
+    if (!field.closed) return;  // logged
+    const std::string &text = field.text;
+    const bool braces = text.front() == '{';
+    if (braces != (text.back() == '}')) {
+      Error(field.at, braces ? "the field opens with '{' and closes with '^[': write {label(index,width)}, or "
+                               "^[label(index,width)^[, without mixing the two"
+                             : "the field opens with '^[' and closes with '}': write ^[label(index,width)^[, or "
+                               "{label(index,width)}, without mixing the two");
+    }
+    // The width is what stands between the comma and the closer, its ')' included.
+    const std::size_t open = FindCharGbk(text, '(');
+    const std::size_t comma = open == std::string::npos ? open : FindCharGbk(text, ',', open);
+    if (comma == std::string::npos) return;  // no index or width: logged
+    const std::string width = text.substr(comma + 1, text.size() - comma - 1 - (braces ? 1 : 2));
+    if (!width.empty() && width.find_first_of("0123456789") == std::string::npos)
+      Error(field.at, "the field has no width after its comma, so it shows nothing: write the width in bytes, "
+                      "such as " + text.substr(0, comma + 1) + "10" + (braces ? ")}" : ")^["));
+  }
+
+  // The end of what the paint reads: END, or the end of the file.
+  void Finish() {
+    CloseSection(std::nullopt);
+  }
+
+  std::vector<TemplateProblem> Take() { return std::move(problems_); }
+
+ private:
+  void Structure(TCommand command, TemplatePosition at) {
+    switch (command) {
+      case TCommand::Fpt:
+      case TCommand::Fpmx:
+      case TCommand::Fpw:
+        CloseSection(command);
+        section_ = OpenSpan{command, at};
+        break;
+      case TCommand::FptEnd:
+      case TCommand::FpmxEnd:
+      case TCommand::FpwEnd:
+        if (section_ && EndOf(section_->opener) == command) section_.reset();
+        break;
+      case TCommand::End: CloseSection(command); break;
+      case TCommand::Lock: lock_ = lock_.value_or(OpenSpan{command, at}); break;
+      case TCommand::LockEnd: lock_.reset(); break;
+      default: break;
+    }
+  }
+
+  static TCommand EndOf(TCommand opener) {
+    return opener == TCommand::Fpt ? TCommand::FptEnd : opener == TCommand::Fpmx ? TCommand::FpmxEnd : TCommand::FpwEnd;
+  }
+  static std::string TagOf(TCommand command) { return "<" + std::string(CommandName(command)) + "()>"; }
+
+  // The section and the lock must be closed before `next` (a section, END, or the end of the file).
+  void CloseSection(std::optional<TCommand> next) {
+    const std::string before = next ? "before " + TagOf(*next) : "before the end of the file";
+    if (section_) {
+      const std::string end = TagOf(EndOf(section_->opener));
+      if (section_->opener == TCommand::Fpmx)
+        Error(section_->at, TagOf(TCommand::Fpmx) + " is not closed by " + end + " " + before +
+                                ", so only the first detail row is drawn: end the detail line with " + end);
+      else
+        Warning(section_->at, TagOf(section_->opener) + " is not closed by " + end + " " + before + ": add " + end +
+                                  " where the section ends");
+    }
+    if (lock_)
+      Warning(lock_->at, "<LOCK()> is not closed by <LOCKEND()> " + before +
+                             ", so line lock goes on: its lines are joined and drawn in one colour; add <LOCKEND()>");
+    section_.reset();
+    lock_.reset();
+  }
+
+  void Error(TemplatePosition at, std::string message) { problems_.push_back({Severity::Error, at, std::move(message), {}}); }
+  void Warning(TemplatePosition at, std::string message) {
+    problems_.push_back({Severity::Warning, at, std::move(message), {}});
+  }
+
+  std::optional<OpenSpan> section_;
+  std::optional<OpenSpan> lock_;
+  std::vector<TemplateProblem> problems_;
+};
+
+}  // namespace
+
+std::vector<TemplateProblem> CheckInvoiceElements(const std::vector<TemplateElement> &elements) {
+  ElementChecker checker;
+  for (const TemplateElement &element : elements) {
+    if (element.kind == TemplateElement::Kind::Tag) checker.Tag(element);
+    if (element.kind == TemplateElement::Kind::Field) checker.Field(element);
+  }
+  checker.Finish();
+  return checker.Take();
+}
+
+}  // namespace iv

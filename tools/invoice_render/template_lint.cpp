@@ -1,0 +1,74 @@
+#include "tools/invoice_render/template_lint.h"
+
+#include <memory>
+
+#include "invoice/template_tags.h"
+#include "platform/fs/file_content.h"
+#include "platform/text/dbcs.h"
+#include "tools/invoice_render/element_problems.h"
+#include "tools/invoice_render/logged_error_explanation.h"
+#include "tools/invoice_render/template_encoding.h"
+
+namespace iv {
+namespace {
+
+// Moves the reader to just after the invoice's first marker, as the control finds it.
+bool SkipToMarker(TemplateReader &reader, TemplatePosition marker) {
+  while (const std::optional<TemplatePosition> at = SkipToTagOpener(reader)) {
+    CollectTag(reader);
+    if (*at == marker) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+TemplateLint::TemplateLint(const std::string &path) : scan_(ScanTemplate(path)) {
+  if (const std::optional<std::string> bytes = ReadFileContent(path)) encoding_ = FindUtf8Text(*bytes);
+  // One pass through the file, unless an invoice without END ran past the next one's marker.
+  std::unique_ptr<TemplateReader> reader;
+  for (const ScannedInvoice &invoice : scan_.invoices) {
+    // Read on from the previous invoice's END; a tag scan begun there may see other tags than one
+    // from the start, so the start is the fallback.
+    if (!reader || reader->Position() >= invoice.marker || !SkipToMarker(*reader, invoice.marker)) {
+      reader = std::make_unique<TemplateReader>(path);
+      if (!SkipToMarker(*reader, invoice.marker)) continue;
+    }
+    const std::vector<TemplateElement> elements = ReadInvoiceElements(*reader);
+    InvoiceFindings findings{invoice.name, invoice.warnings};
+    for (TemplateProblem &problem : CheckInvoiceElements(elements)) findings.problems.push_back(std::move(problem));
+    invoices_.push_back(std::move(findings));
+    for (const TemplateElement &element : elements) elements_.emplace(element.at, element);
+  }
+}
+
+std::vector<TemplateProblem> TemplateLint::Findings(const std::string &invoiceName) const {
+  std::vector<TemplateProblem> found;
+  // Whatever is linted, the bytes of the whole file are read as GBK.
+  if (encoding_) found.push_back(*encoding_);
+  if (invoiceName.empty()) {
+    found.insert(found.end(), scan_.fileWarnings.begin(), scan_.fileWarnings.end());
+    if (scan_.invoices.empty())
+      found.push_back({TemplateProblem::Severity::Error, {}, "no invoice: the file holds no NAME marker", {}});
+  }
+  for (const InvoiceFindings &invoice : invoices_)
+    if (invoiceName.empty() || SameTextGbk(invoice.name, invoiceName))
+      found.insert(found.end(), invoice.problems.begin(), invoice.problems.end());
+  return found;
+}
+
+TemplateProblem TemplateLint::Explained(TemplateProblem problem) const {
+  if (problem.severity != TemplateProblem::Severity::Error) return problem;
+  if (problem.at.line == 0) {
+    // The template was read at the start: what the control missed is the invoice.
+    std::string names;
+    for (const ScannedInvoice &invoice : scan_.invoices) names += (names.empty() ? "" : ", ") + invoice.name;
+    problem.explanation = names.empty() ? "the file holds no NAME marker at all"
+                                        : "the file has no <NAME(...)> marker of this name; the invoices it holds: " + names;
+  } else if (const auto element = elements_.find(problem.at); element != elements_.end()) {
+    problem.explanation = ExplainLoggedError(element->second);
+  }
+  return problem;
+}
+
+}  // namespace iv

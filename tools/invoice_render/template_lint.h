@@ -1,0 +1,40 @@
+#pragma once
+// The lint of a template file: what a reading of the file finds without painting (an encoding
+// other than GBK, the scan's warnings, the problems of the elements each invoice's paint reads),
+// and the explanation of each error the control logs while painting.
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "invoice/template_problem.h"
+#include "tools/invoice_render/lint_scan.h"
+#include "tools/invoice_render/template_elements.h"
+
+namespace iv {
+
+class TemplateLint {
+ public:
+  // Reads the file at `path` (resolved); a file that cannot be read lints as empty.
+  explicit TemplateLint(const std::string &path);
+
+  const TemplateScan &Scan() const { return scan_; }
+  // The problems found without painting for the invoice of this GBK name, or, for an empty
+  // name, for the whole file.
+  std::vector<TemplateProblem> Findings(const std::string &invoiceName) const;
+  // An error the control logged, with what it means and what to do.
+  TemplateProblem Explained(TemplateProblem problem) const;
+
+ private:
+  struct InvoiceFindings {
+    std::string name;
+    std::vector<TemplateProblem> problems;
+  };
+
+  TemplateScan scan_;
+  std::optional<TemplateProblem> encoding_;  // where the file stops reading as GBK
+  std::vector<InvoiceFindings> invoices_;
+  std::map<TemplatePosition, TemplateElement> elements_;
+};
+
+}  // namespace iv
