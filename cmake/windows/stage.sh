@@ -68,7 +68,7 @@ windows_test() (
     set -e
     replacements='HKCU\Software\Wine\Fonts\Replacements'
     wine reg add "$replacements" /v 宋体 /t REG_SZ /d "AR PL UMing CN" /f >/dev/null
-    wine reg add "$replacements" /v 黑体 /t REG_SZ /d "WenQuanYi Zen Hei" /f >/dev/null
+    wine reg add "$replacements" /v 黑体 /t REG_SZ /d "WenQuanYi Zen Hei Mono" /f >/dev/null
     wine reg add "$replacements" /v 楷体_GB2312 /t REG_SZ /d "AR PL UKai CN" /f >/dev/null
     # Xvfb runs no window manager: wine then manages focus itself, at once, instead of waiting
     # for a manager that never answers (keys would be lost and every close would take seconds).

@@ -2,6 +2,7 @@
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_ADVANCES_H
 #include FT_OUTLINE_H
 #include FT_SIZES_H
 #include FT_TRUETYPE_TABLES_H
@@ -35,10 +36,18 @@ struct Face {
   bool italic = false;  // the face itself slants
 };
 
+// The faces a family name is drawn with, and how its characters advance.
+struct Family {
+  Face *primary = nullptr;
+  Face *fallback = nullptr;
+  bool charCells = false;  // by half-width cells (FaceLocation::charCells)
+};
+
 // A font record made concrete: faces, scaled sizes, synthetic styles, rotation.
 struct Setup {
   Face *primary = nullptr;
   Face *fallback = nullptr;
+  int cellPixels = 0;  // > 0: an ASCII character advances one cell of this width, others two
   FT_F26Dot6 emX = 0;
   FT_F26Dot6 emY = 0;
   bool bold = false;
@@ -53,6 +62,7 @@ struct GlyphKey {
   FT_F26Dot6 emY;
   FT_UInt index;
   std::uint8_t synthetic;  // bit 0 bold, bit 1 oblique
+  std::uint8_t cells;      // 0: the advance is the design width
   std::int32_t escapement;
   friend bool operator==(const GlyphKey &, const GlyphKey &) = default;
 };
@@ -62,7 +72,7 @@ struct GlyphKeyHash {
     std::size_t hash = std::hash<const void *>()(key.face);
     for (std::int64_t part : {std::int64_t(key.emX), std::int64_t(key.emY),
                               std::int64_t(key.index), std::int64_t(key.synthetic),
-                              std::int64_t(key.escapement)})
+                              std::int64_t(key.cells), std::int64_t(key.escapement)})
       hash = hash * 1000003u ^ std::hash<std::int64_t>()(part);
     return hash;
   }
@@ -90,7 +100,7 @@ struct FontEngine::Impl {
   FT_Library library = nullptr;
   FontMatcher matcher;
   std::map<std::tuple<std::string, int>, Face> faces;
-  std::map<std::tuple<std::string, bool, bool>, std::pair<Face *, Face *>> families;
+  std::map<std::tuple<std::string, bool, bool>, Family> families;
   std::map<std::tuple<FT_Face, FT_F26Dot6, FT_F26Dot6>, FT_Size> sizes;
   std::unordered_map<GlyphKey, Glyph, GlyphKeyHash> glyphs;
   std::size_t rasterised = 0;
@@ -116,15 +126,15 @@ struct FontEngine::Impl {
     return &found->second;
   }
 
-  std::pair<Face *, Face *> Family(const std::string &nameGbk, bool bold, bool italic) {
+  const Family &FamilyNamed(const std::string &nameGbk, bool bold, bool italic) {
     const auto key = std::make_tuple(nameGbk, bold, italic);
     auto found = families.find(key);
     if (found == families.end()) {
-      Face *primary = Open(matcher.Match(GbkToUtf8(nameGbk), bold, italic));
-      Face *fallback = Open(matcher.MatchChinese(bold, italic));
-      if (primary == nullptr) std::swap(primary, fallback);
-      if (primary == nullptr) throw std::runtime_error("no font is installed");
-      found = families.emplace(key, std::make_pair(primary, fallback)).first;
+      const FaceLocation location = matcher.Match(GbkToUtf8(nameGbk), bold, italic);
+      Family family{Open(location), Open(matcher.MatchChinese(bold, italic)), location.charCells};
+      if (family.primary == nullptr) std::swap(family.primary, family.fallback);
+      if (family.primary == nullptr) throw std::runtime_error("no font is installed");
+      found = families.emplace(key, family).first;
     }
     return found->second;
   }
@@ -154,7 +164,9 @@ struct FontEngine::Impl {
     Setup setup;
     setup.bold = font.lfWeight >= FW_SEMIBOLD;
     setup.italic = font.lfItalic != 0;
-    std::tie(setup.primary, setup.fallback) = Family(font.FaceName(), setup.bold, setup.italic);
+    const Family &family = FamilyNamed(font.FaceName(), setup.bold, setup.italic);
+    setup.primary = family.primary;
+    setup.fallback = family.fallback;
     FT_Face face = setup.primary->face;
     const int unitsPerEm = std::max<int>(face->units_per_EM, 1);
     const auto [ascentUnits, descentUnits] = CellUnits(face);
@@ -175,6 +187,7 @@ struct FontEngine::Impl {
       const double widthEm = std::min(std::abs(double(font.lfWidth)) * unitsPerEm / average, 4096.0);
       setup.emX = std::max<FT_F26Dot6>(FT_F26Dot6(std::lround(widthEm * 64)), 1);
     }
+    if (family.charCells) setup.cellPixels = std::max(1, RoundToInt(setup.emX / 128.0));
     setup.escapement = font.lfEscapement % 3600;
     const double emPixels = setup.emY / 64.0;
     setup.metrics.ascent = RoundToInt(ascentUnits * emPixels / unitsPerEm);
@@ -197,8 +210,10 @@ struct FontEngine::Impl {
     const auto [face, index] = Lookup(setup, codePoint);
     const bool emboldened = setup.bold && !face->bold;
     const bool oblique = setup.italic && !face->italic;
-    const GlyphKey key{face->face, setup.emX,   setup.emY,
-                       index,      std::uint8_t(emboldened | oblique << 1), escapement};
+    const std::uint8_t cells = setup.cellPixels == 0 ? 0 : codePoint < 0x80 ? 1 : 2;
+    const GlyphKey key{face->face,  setup.emX,                               setup.emY,
+                       index,       std::uint8_t(emboldened | oblique << 1), cells,
+                       escapement};
     if (auto found = glyphs.find(key); found != glyphs.end()) return found->second;
     if (glyphs.size() >= kMaxCachedGlyphs) glyphs.clear();
 
@@ -207,7 +222,8 @@ struct FontEngine::Impl {
     Activate(face->face, setup.emX, setup.emY);
     FT_GlyphSlot slot = face->face->glyph;
     if (FT_Load_Glyph(face->face, index, kLoadFlags) == 0) {
-      FT_Pos advance = slot->advance.x;
+      FT_Pos advance =
+          cells != 0 ? FT_Pos(cells) * setup.cellPixels * 64 : DesignAdvance(face->face, index);
       if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
         if (oblique) {
           FT_Matrix shear{0x10000, kObliqueShear, 0, 0x10000};
@@ -230,6 +246,14 @@ struct FontEngine::Impl {
       if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) == 0) CopyBitmap(slot, glyph);
     }
     return glyphs.emplace(key, std::move(glyph)).first->second;
+  }
+
+  // The glyph's design width at the active size, in 26.6 pixels: advances follow the face's
+  // design rather than the hinter, whose rounding could change with its version or mode.
+  static FT_Pos DesignAdvance(FT_Face face, FT_UInt index) {
+    FT_Fixed units = 0;
+    if (FT_Get_Advance(face, index, FT_LOAD_NO_SCALE, &units) != 0) return face->glyph->advance.x;
+    return FT_MulFix(units, face->size->metrics.x_scale);
   }
 
   static void CopyBitmap(FT_GlyphSlot slot, Glyph &glyph) {

@@ -10,6 +10,9 @@ extern const char kBuiltInFontsConf[];
 struct FaceLocation {
   std::string file;
   int index = 0;
+  // The family stands for a Windows face whose Latin is half-width (fonts.conf marks it with
+  // `charcells`): characters advance by whole cells, one for ASCII and two for the others.
+  bool charCells = false;
   friend bool operator==(const FaceLocation &, const FaceLocation &) = default;
 };
 

@@ -6,6 +6,13 @@
 
 namespace iv {
 
+namespace {
+
+// The pattern property fonts.conf sets on the families measured in half-width cells.
+constexpr char kCharCells[] = "charcells";
+
+}  // namespace
+
 FontMatcher::FontMatcher() {
   FcConfig *config = FcInitLoadConfigAndFonts();
   // The aliases add to the system's rules; an integrator's file comes last so its rules win.
@@ -34,6 +41,8 @@ FaceLocation FontMatcher::MatchPattern(void *opaque, bool bold, bool italic) {
   if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch)
     location.file = reinterpret_cast<const char *>(file);
   FcPatternGetInteger(match, FC_INDEX, 0, &location.index);
+  FcBool charCells = FcFalse;
+  location.charCells = FcPatternGetBool(match, kCharCells, 0, &charCells) == FcResultMatch && charCells;
   FcPatternDestroy(match);
   return location;
 }

@@ -109,6 +109,41 @@ TEST_F(InvoiceRender, SingleSelectedPageAndOutputPrefix) {
   EXPECT_NE(Stderr().find("page 3 does not exist"), std::string::npos);
 }
 
+// The water samples draw their tables with blanks in a half-width face (a Chinese character as
+// wide as two ASCII ones): header and rows start at the same x in the same font, so their bars
+// line up when they stand at the same GBK byte columns.
+TEST_F(InvoiceRender, TheWaterTablesHeaderBarsLineUpWithTheRowBars) {
+  struct Traced {
+    int x = 0;
+    std::string font;  // name and size
+    std::vector<std::size_t> bars;
+  };
+  for (const std::string invoice : {"INI/WaterBill.txt WATERBILL", "INI/WaterInvoice.txt WATER"}) {
+    SCOPED_TRACE(invoice);
+    const CommandResult result = Render(invoice + " --detail " + Data("water-detail.txt") + " --trace");
+    ASSERT_EQ(result.status, 0) << Stderr();
+    std::vector<Traced> table;  // the header, then the rows of page 1
+    for (const std::string &line : Lines(result.output)) {
+      const std::size_t font = line.find(" font="), text = line.find(" text=\"|");
+      if (text == std::string::npos) continue;
+      Traced traced;
+      EXPECT_EQ(std::sscanf(line.c_str(), "page=1 x=%d", &traced.x), 1) << line;
+      traced.font = line.substr(font, text - font);
+      const std::string gbk = Utf8ToGbk(line.substr(text));
+      for (std::size_t at = gbk.find('|'); at != std::string::npos; at = gbk.find('|', at + 1))
+        traced.bars.push_back(at);
+      table.push_back(traced);
+    }
+    ASSERT_EQ(table.size(), 1u + (invoice.ends_with("WATER") ? 6 : 4)) << result.output;
+    EXPECT_EQ(table.front().bars.size(), 5u);
+    for (const Traced &row : table) {
+      EXPECT_EQ(row.x, table.front().x);
+      EXPECT_EQ(row.font, table.front().font);
+      EXPECT_EQ(row.bars, table.front().bars);
+    }
+  }
+}
+
 TEST_F(InvoiceRender, LoggedProblemsGoToStderrAndFailStrictRuns) {
   WriteGbk("INI/bad.txt", u8"<NAME(BAD)><FOO()>\"quoted\" \\ back<END()>");
   WriteGbk("head.txt", u8"x\n");
