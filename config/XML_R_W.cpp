@@ -95,6 +95,10 @@ void TXMLControl::ForEachNumberedItem(const std::string &name, const std::string
   }
 }
 
+int TXMLControl::CurrentLine() const {
+  return levels_.size() <= 1 ? 0 : static_cast<int>(xmlGetLineNo(levels_.back()));
+}
+
 bool TXMLControl::Leave() {
   if (levels_.size() <= 1) throw XmlLevelError("cannot leave the document level");
   levels_.pop_back();

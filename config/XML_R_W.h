@@ -53,6 +53,9 @@ class TXMLControl {
   // Removes the first element of that name from the current level, if any.
   void DeleteChild(const std::string &name);
 
+  // The line of the file where the element entered last starts; 0 on the document level.
+  int CurrentLine() const;
+
   // Number of levels: 0 before the first successful LoadFile, then at least 1.
   std::int32_t Depth() const { return static_cast<std::int32_t>(levels_.size()); }
 

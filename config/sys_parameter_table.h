@@ -9,8 +9,17 @@ namespace iv {
 
 class TSysCs;
 
+// What a Value text must be for the conversion to take it as meant.
+enum class ParameterForm {
+  Text,
+  WholeNumber,  // anything else reads as 0
+  Boolean,      // True, False or a number; anything else ends the loading
+  HostNumber,   // converted by the host's TextToValue
+};
+
 struct ParameterKey {
   std::string_view name;
+  ParameterForm form;
   // Converts the Value text and stores it; throws ParameterValueError when it cannot.
   std::function<void(TSysCs &, const std::string &)> store;
 };

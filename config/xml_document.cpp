@@ -40,9 +40,9 @@ void RemoveBlankText(xmlNode *parent) {
 }
 
 // libxml2 prints its parser, encoding and I/O errors on stderr, which belongs to the host;
-// a failed parse is reported by XmlLoadError alone. Encoding and I/O errors bypass the
-// parser context, so for the length of a parse this thread's global handlers drop every
-// message; the host's own handlers are put back afterwards.
+// a failed parse is reported by XmlLoadError alone, with the first message kept for it.
+// Encoding and I/O errors bypass the parser context, so for the length of a parse this
+// thread's global handlers take every message; the host's own handlers are put back afterwards.
 class LibxmlMessagesDropped {
  public:
   LibxmlMessagesDropped()
@@ -61,7 +61,25 @@ class LibxmlMessagesDropped {
   LibxmlMessagesDropped &operator=(const LibxmlMessagesDropped &) = delete;
 
  private:
-  static void DropStructured(void *, xmlErrorPtr) {}
+  static void DropStructured(void *, xmlErrorPtr error) {
+    if (error == nullptr || FirstError().message.size() > 0 || error->message == nullptr) return;
+    std::string message = error->message;
+    while (!message.empty() && (message.back() == '\n' || message.back() == ' ')) message.pop_back();
+    FirstError() = {message, error->line};
+  }
+
+ public:
+  struct Error {
+    std::string message;
+    int line = 0;
+  };
+  // The first message of the parse under way on this thread.
+  static Error &FirstError() {
+    thread_local Error first;
+    return first;
+  }
+
+ private:
   static void DropGeneric(void *, const char *, ...) {}
 
   xmlStructuredErrorFunc structured_;
@@ -95,12 +113,16 @@ XmlDocPtr ParseXml(std::string_view bytes, std::string_view undeclared) {
   int options = XML_PARSE_NONET | XML_PARSE_NOBLANKS | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
   if (!encoding.empty()) options |= XML_PARSE_IGNORE_ENC;
   XmlDocPtr doc;
+  LibxmlMessagesDropped::FirstError() = {};
   {
     const LibxmlMessagesDropped quiet;
     doc.reset(xmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), nullptr,
                             encoding.empty() ? nullptr : encoding.c_str(), options));
   }
-  if (!doc) throw XmlLoadError("not a well-formed XML document");
+  if (!doc) {
+    const LibxmlMessagesDropped::Error &error = LibxmlMessagesDropped::FirstError();
+    throw XmlLoadError(error.message.empty() ? "not a well-formed XML document" : error.message, error.line);
+  }
   RemoveBlankText(reinterpret_cast<xmlNode *>(doc.get()));
   return doc;
 }

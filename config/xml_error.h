@@ -11,10 +11,15 @@ class XmlLevelError : public std::logic_error {
   using std::logic_error::logic_error;
 };
 
-// A file that cannot be read or a text that does not parse as XML.
+// A file that cannot be read or a text that does not parse as XML: the parser's own message
+// and the line it stopped at (0 when there is none).
 class XmlLoadError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit XmlLoadError(const std::string &message, int line = 0) : std::runtime_error(message), line_(line) {}
+  int Line() const { return line_; }
+
+ private:
+  int line_;
 };
 
 }  // namespace iv

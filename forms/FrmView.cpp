@@ -61,8 +61,8 @@ TFrmView::TFrmView() : Invoice(*this), UImgcancel(*this), UImgPrint(*this) {
 void TFrmView::FormCreate(Control &sender) {
   TICForm::FormCreate(sender);
   const std::string businessKey = HostBusinessKey();
-  HeadValues.assign(100, "");
-  TailValues.assign(100, "");
+  HeadValues.assign(kFieldValueCount, "");
+  TailValues.assign(kFieldValueCount, "");
   DetailValues.clear();
   try {
     LoadFieldValues(businessKey, HeadValues, DetailValues);

@@ -38,6 +38,13 @@ bool FileExists(const std::string &path) {
   return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+bool FolderExists(const std::string &path) {
+  struct stat st {};
+  return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool FolderWritable(const std::string &path) { return FolderExists(path) && access(path.c_str(), W_OK | X_OK) == 0; }
+
 std::optional<std::int64_t> FileSize(const std::string &path) {
   struct stat st {};
   if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;

@@ -54,6 +54,14 @@ bool FileExists(const std::string &path) {
   return Attributes(path, data) && IsFile(data);
 }
 
+bool FolderExists(const std::string &path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  return Attributes(path, data) && !IsFile(data);
+}
+
+// A read-only attribute on a folder does not stop files being made in it on Windows.
+bool FolderWritable(const std::string &path) { return FolderExists(path); }
+
 std::optional<std::int64_t> FileSize(const std::string &path) {
   WIN32_FILE_ATTRIBUTE_DATA data;
   if (!Attributes(path, data) || !IsFile(data)) return std::nullopt;

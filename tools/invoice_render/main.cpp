@@ -82,8 +82,9 @@ int Render(const RenderOptions &options) {
       if (!renderer.Emit()) return kExitRuntimeError;
     } while (renderer.PaintNext());
   } else {
-    while (renderer.Page() < options.page && renderer.PaintNext()) {
-    }
+    // Pages hold a fixed number of rows, so the first paint's page count tells where any page
+    // starts: the pages before it need no paint.
+    renderer.PaintPage(options.page);
     if (renderer.Page() != options.page)
       return UsageError("page " + std::to_string(options.page) + " does not exist; the invoice has " +
                         std::to_string(renderer.Invoice().PageCount()) + " page(s)");

@@ -67,6 +67,11 @@ bool PageRenderer::PaintPrior() {
   return RepaintTurnedPage();
 }
 
+bool PageRenderer::PaintPage(int page) {
+  invoice_.TurnToPage(page);
+  return RepaintTurnedPage();
+}
+
 bool PageRenderer::RepaintTurnedPage() {
   if (!surface_.NeedsRepaint()) return false;
   drawn_.clear();

@@ -46,6 +46,9 @@ class PageRenderer {
   bool PaintNext();
   // PriorPage and its repaint; false when the page did not change.
   bool PaintPrior();
+  // Straight to page n (within the page count the first paint found) and its repaint; false
+  // when the page did not change.
+  bool PaintPage(int page);
   // The page last painted.
   const Bitmap &Picture() const { return surface_.Surface(); }
 

@@ -1,0 +1,125 @@
+// kiosk-check end to end: the sample kiosk passes clean, a copy with many faults at once has
+// each named with its file and line, and a transaction is shown as the screen would get it.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "platform/text/gbk.h"
+#include "tests/support/command.h"
+#include "tests/support/program_path.h"
+
+namespace iv::test {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+using ::testing::MatchesRegex;
+using ::testing::Not;
+
+class KioskCheck : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    kiosk_ = fs::temp_directory_path() / ("kiosk-check-test-" + std::to_string(::getpid()) + "-" +
+                                          ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(kiosk_);
+    fs::copy(fs::path(IV_SOURCE_DIR) / "examples" / "kiosk", kiosk_, fs::copy_options::recursive);
+  }
+  void TearDown() override { fs::remove_all(kiosk_); }
+
+  CommandResult Check(const std::string &arguments) const {
+    return RunCommand(ProgramPath("IV_TEST_KIOSK_CHECK", IV_BINARY_DIR "/tools/kiosk-check") + " " + arguments, false);
+  }
+  std::string Read(const std::string &name) const {
+    std::ifstream file(kiosk_ / name, std::ios::binary);
+    std::stringstream content;
+    content << file.rdbuf();
+    return content.str();
+  }
+  void Write(const std::string &name, const std::string &content) const {
+    std::ofstream(kiosk_ / name, std::ios::binary) << content;
+  }
+  // The file with `from` replaced by `to` (GBK, given as UTF-8).
+  void Replace(const std::string &name, const char8_t *from, const char8_t *to) const {
+    std::string text = Read(name);
+    const std::string gbkFrom = Gbk(from);
+    const std::size_t at = text.find(gbkFrom);
+    ASSERT_NE(at, std::string::npos) << name;
+    Write(name, text.replace(at, gbkFrom.size(), Gbk(to)));
+  }
+  // The output's lines that report a problem.
+  static std::vector<std::string> ProblemLines(const std::string &output) {
+    std::vector<std::string> lines;
+    std::istringstream stream(output);
+    for (std::string line; std::getline(stream, line);)
+      if (line.find(": error: ") != std::string::npos || line.find(": warning: ") != std::string::npos)
+        lines.push_back(line);
+    return lines;
+  }
+
+  fs::path kiosk_;
+};
+
+TEST_F(KioskCheck, TheSampleKioskIsCleanAndItsTransactionIsShownAsTheScreenGetsIt) {
+  const auto run = Check(kiosk_.string() + " --business-key WATER --data " + (kiosk_ / "transaction-water.txt").string() +
+                         " --skins " + (kiosk_ / "skins").string());
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_THAT(ProblemLines(run.output), ::testing::IsEmpty()) << run.output;
+  // Field lines 0 and 1 cut the account and the name from I1 and I2; the receipt follows print.ini.
+  EXPECT_THAT(run.output, HasSubstr("  0: 0571203344\n"));
+  EXPECT_THAT(run.output, HasSubstr("  1: 李四"));
+  EXPECT_THAT(run.output, HasSubstr("自来水费缴费凭条"));
+  EXPECT_THAT(run.output, HasSubstr("WATER: ok, 0 errors, 0 warnings"));
+  EXPECT_EQ(Read("Log/ErrorLog.txt") + Read("ErrorLog/Error.txt"), "") << "a check writes no log";
+
+  const auto all = Check(kiosk_.string());
+  EXPECT_EQ(all.status, 0) << all.output;
+  EXPECT_THAT(all.output, HasSubstr("BALANCE: ok"));
+}
+
+TEST_F(KioskCheck, NamesEachFaultOfABrokenKioskWithItsFileAndLine) {
+  Replace("INI/Sys.xml", u8"<Item Index=\"5\"><Name>BankName</Name>", u8"<Item Index=\"5\"><Name>BankNam</Name>");
+  Replace("INI/FormatShow.ini", u8"DisPlayIniFile=Balance.txt", u8"DisPlayIniFile=Balanse.txt");
+  Replace("INI/FormatShow.ini", u8"3=S[3<3,2,|>", u8"3=S[300<3,2,|>\n5=O[4<1,>");
+  Replace("INI/print.ini", u8"6=流水号:   [O<3>", u8"6=流水号:   [Q<3>");
+  // The water bill's template saved as UTF-8, as an editor might.
+  Write("INI/WaterBill.txt", GbkToUtf8(Read("INI/WaterBill.txt")));
+  fs::remove_all(kiosk_ / "ErrorLog");
+  fs::copy(kiosk_ / "skins" / "Print.png", kiosk_ / "skins" / "FileDisp.png", fs::copy_options::overwrite_existing);
+
+  const auto run = Check(kiosk_.string() + " --skins " + (kiosk_ / "skins").string());
+  EXPECT_EQ(run.status, 3) << run.output;
+  const std::string out = run.output;
+  EXPECT_THAT(out, MatchesRegex("(.|\n)*INI/Sys.xml:[0-9]+: error: [^\n]*BankName(.|\n)*")) << out;
+  EXPECT_THAT(out, HasSubstr("INI/FormatShow.ini:17: error: DisPlayIniFile names INI/Balanse.txt")) << out;
+  EXPECT_THAT(out, HasSubstr("INI/FormatShow.ini:12: error: field line 3=S[300<3,2,|> is skipped: its target 300")) << out;
+  EXPECT_THAT(out, HasSubstr("INI/FormatShow.ini:13: error: line 5 is never read")) << out;
+  EXPECT_THAT(out, HasSubstr("INI/print.ini:10: error: print line 6=")) << out;
+  EXPECT_THAT(out, HasSubstr("\"Q\" is none of")) << out;
+  EXPECT_THAT(out, MatchesRegex("(.|\n)*INI/WaterBill.txt:[0-9]+: error: [^\n]*iconv -f UTF-8 -t GBK(.|\n)*")) << out;
+  EXPECT_THAT(out, HasSubstr("ErrorLog/: error: missing")) << out;
+  EXPECT_THAT(out, MatchesRegex("(.|\n)*FileDisp.png: warning: [0-9]+x[0-9]+, but the invoice screen's background is "
+                                "designed for 808x606(.|\n)*"))
+      << out;
+  EXPECT_THAT(out, HasSubstr("WATER: faulty"));
+  EXPECT_THAT(out, HasSubstr("BALANCE: faulty"));
+  EXPECT_FALSE(fs::exists(kiosk_ / "ErrorLog")) << "a check creates nothing";
+}
+
+TEST_F(KioskCheck, UsageErrorsAndAFolderWithoutSettings) {
+  EXPECT_EQ(Check("--help").status, 0);
+  EXPECT_EQ(Check("--bogus").status, 2);
+  EXPECT_EQ(Check("--data x.txt").status, 2) << "--data needs a business key";
+  EXPECT_EQ(Check("/nonexistent/kiosk").status, 2);
+  fs::remove_all(kiosk_ / "INI");
+  const auto run = Check(kiosk_.string());
+  EXPECT_EQ(run.status, 3);
+  EXPECT_THAT(run.output, HasSubstr("INI/: error: missing"));
+}
+
+}  // namespace
+}  // namespace iv::test

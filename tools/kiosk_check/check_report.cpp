@@ -1,0 +1,25 @@
+#include "tools/kiosk_check/check_report.h"
+
+#include "platform/text/gbk.h"
+
+namespace iv::check {
+
+void CheckReport::Add(Severity severity, const std::string &file, int line, const std::string &message,
+                      const std::string &businessKey) {
+  const bool error = severity == Severity::Error;
+  (error ? errors_ : warnings_)++;
+  if (!businessKey.empty()) (error ? keys_[businessKey].errors : keys_[businessKey].warnings)++;
+  out_ << GbkToUtf8(file);
+  if (line > 0) out_ << ':' << line;
+  out_ << (error ? ": error: " : ": warning: ") << GbkToUtf8(message) << '\n';
+}
+
+void CheckReport::PrintSummary() {
+  const auto counted = [](int n, const char *what) { return std::to_string(n) + ' ' + what + (n == 1 ? "" : "s"); };
+  for (const auto &[key, counts] : keys_)
+    out_ << GbkToUtf8(key) << ": " << (counts.errors == 0 ? "ok" : "faulty") << ", "
+         << counted(counts.errors, "error") << ", " << counted(counts.warnings, "warning") << '\n';
+  out_ << "kiosk-check: " << counted(errors_, "error") << ", " << counted(warnings_, "warning") << '\n';
+}
+
+}  // namespace iv::check

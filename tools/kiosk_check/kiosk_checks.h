@@ -1,0 +1,46 @@
+#pragma once
+// The checks of a kiosk folder, the current directory, each read with the library's own readers.
+// Problems go to the report; nothing is written into the kiosk folder.
+#include <string>
+#include <vector>
+
+#include "platform/ini/ini_file.h"
+#include "tools/kiosk_check/check_report.h"
+
+namespace iv::check {
+
+// INI/ (false without it: nothing else can be read), Log/ and ErrorLog/.
+bool CheckFolders(CheckReport &report);
+
+// Sys.xml: parses, every parameter the library reads present in a numbered item and in the
+// form its conversion takes; SCConf.xml parses.
+void CheckSystemParameters(CheckReport &report);
+
+// A settings text file (INI/...): readable as GBK, within the size the library reads, and its
+// settings; nothing when it is missing (which the caller reports).
+struct SettingsText {
+  bool present = false;
+  IniFile settings{""};
+};
+SettingsText ReadSettingsText(CheckReport &report, const std::string &file);
+
+// FormatShow.ini's sections (only `onlyKey` when not empty): names, template, invoice and its
+// lint, IsDetail, field lines.
+void CheckDisplaySettings(CheckReport &report, const IniFile &formatShow, const std::vector<std::string> &keys);
+
+// print.ini's sections: IsPrint and the print lines.
+void CheckPrintSettings(CheckReport &report, const IniFile &print, const std::vector<std::string> &keys);
+
+// The numbered lines "0", "1", ... of a section that the library reads, and a warning for each
+// numbered key after the gap where reading stops.
+std::vector<const IniFile::Entry *> NumberedLines(CheckReport &report, const std::string &file, const IniFile &settings,
+                                                  const std::string &key);
+
+// The four skins in `folder`: found, decodable, their sizes, their covering colour.
+void CheckSkins(CheckReport &report, const std::string &folder);
+
+// Prints what the screen and the receipt get from the transaction file for the business key.
+void PreviewTransaction(CheckReport &report, std::ostream &out, const std::string &businessKey,
+                        const std::string &dataFile);
+
+}  // namespace iv::check

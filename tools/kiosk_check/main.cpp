@@ -1,0 +1,135 @@
+// kiosk-check: reads a whole kiosk folder with the library's own readers and names every fault
+// with its file and line; with a transaction, shows what the screen and the receipt get.
+#include <cerrno>
+#include <cstring>
+#include <exception>
+#include <iostream>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/fs/paths.h"
+#include "platform/fs/standard_streams.h"
+#include "tools/kiosk_check/kiosk_checks.h"
+
+namespace iv::check {
+namespace {
+
+constexpr int kExitClean = 0;
+constexpr int kExitUsage = 2;
+constexpr int kExitFaults = 3;
+
+constexpr const char *kUsage =
+    "usage: kiosk-check [KIOSK_DIR] [--business-key KEY] [--data FILE] [--skins DIR]\n"
+    "  Checks the kiosk folder (default: the current directory): INI/Sys.xml, FormatShow.ini,\n"
+    "  print.ini, the templates and their fonts, Log/ and ErrorLog/; with --skins the skins the\n"
+    "  host loads; with --data (kiosk-host's transaction format, needs --business-key) it prints\n"
+    "  the head values, detail cells and receipt the screen would get.\n"
+    "  Prints FILE:LINE: error|warning: MESSAGE lines, then one summary line per business key.\n"
+    "  Exit status: 0 no error, 3 an error found, 2 bad usage.\n";
+
+struct CheckOptions {
+  std::string kiosk = ".";
+  std::string businessKey;  // GBK
+  std::string dataFile;
+  std::string skins;
+};
+
+int UsageError(const std::string &message) {
+  std::cerr << "kiosk-check: " << message << "\n" << kUsage;
+  return kExitUsage;
+}
+
+std::optional<CheckOptions> ParseOptions(const std::vector<std::string> &args, std::string &error) {
+  CheckOptions options;
+  bool kioskGiven = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string &arg = args[i];
+    std::string *value = arg == "--business-key" ? &options.businessKey
+                         : arg == "--data"       ? &options.dataFile
+                         : arg == "--skins"      ? &options.skins
+                                                 : nullptr;
+    if (value != nullptr) {
+      if (i + 1 >= args.size()) return error = arg + " needs a value", std::nullopt;
+      *value = args[++i];
+    } else if (arg.starts_with("-")) {
+      return error = "unknown option " + arg, std::nullopt;
+    } else if (!kioskGiven) {
+      options.kiosk = arg;
+      kioskGiven = true;
+    } else {
+      return error = "one kiosk folder only (" + arg + ")", std::nullopt;
+    }
+  }
+  if (!options.dataFile.empty() && options.businessKey.empty()) return error = "--data needs --business-key", std::nullopt;
+  return options;
+}
+
+// A path given on the command line, as seen from the kiosk folder the check works in.
+std::string FromStart(const std::string &start, const std::string &path) {
+  return path.empty() || IsAbsolutePath(path) ? path : JoinPath(start, path);
+}
+
+int Check(const CheckOptions &options) {
+  const std::string start = CurrentDirectory();
+  if (!ChangeDirectory(options.kiosk)) {
+    std::cerr << "kiosk-check: " << options.kiosk << ": " << std::strerror(errno) << "\n";
+    return kExitUsage;
+  }
+  CheckReport report(std::cout);
+  if (CheckFolders(report)) {
+    CheckSystemParameters(report);
+    const SettingsText formatShow = ReadSettingsText(report, "INI/FormatShow.ini");
+    if (!formatShow.present)
+      report.Error("INI/FormatShow.ini", 0, "missing: every business key shows an empty panel");
+    const SettingsText print = ReadSettingsText(report, "INI/print.ini");
+    if (!print.present) report.Warning("INI/print.ini", 0, "missing: Enter prints nothing for any business key");
+
+    // The business key asked for, or every one either file has a section for.
+    std::vector<std::string> keys;
+    std::set<std::string> seen;
+    if (!options.businessKey.empty()) keys.push_back(options.businessKey);
+    for (const SettingsText *text : {&formatShow, &print})
+      for (const IniFile::Section &section : text->settings.Sections())
+        if (options.businessKey.empty() && seen.insert(section.name).second) keys.push_back(section.name);
+    for (const std::string &key : keys) report.Mention(key);
+    if (formatShow.present) CheckDisplaySettings(report, formatShow.settings, keys);
+    if (print.present) CheckPrintSettings(report, print.settings, keys);
+  }
+  if (!options.skins.empty()) CheckSkins(report, FromStart(start, options.skins));
+  if (!options.dataFile.empty())
+    PreviewTransaction(report, std::cout, options.businessKey, FromStart(start, options.dataFile));
+  report.PrintSummary();
+  return report.Errors() > 0 ? kExitFaults : kExitClean;
+}
+
+int Main(const std::vector<std::string> &args) {
+  for (const std::string &arg : args) {
+    if (arg == "--help" || arg == "-h") {
+      std::cout << kUsage;
+      return kExitClean;
+    }
+    if (arg == "--version") {
+      std::cout << "kiosk-check " << IV_VERSION << "\n";
+      return kExitClean;
+    }
+  }
+  std::string error;
+  const std::optional<CheckOptions> options = ParseOptions(args, error);
+  if (!options) return UsageError(error);
+  return Check(*options);
+}
+
+}  // namespace
+}  // namespace iv::check
+
+int main(int argc, char **argv) {
+  iv::UseBinaryStandardStreams();
+  try {
+    return iv::check::Main(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const std::exception &error) {
+    std::cerr << "kiosk-check: " << error.what() << "\n";
+    return 1;
+  }
+}

@@ -1,0 +1,36 @@
+// print.ini: for each business key whether Enter prints and what each print line gives.
+#include "forms/FrmView.h"
+#include "forms/print_text.h"
+#include "platform/text/integers.h"
+#include "tools/kiosk_check/kiosk_checks.h"
+
+namespace iv::check {
+namespace {
+
+constexpr const char *kFile = "INI/print.ini";
+
+}  // namespace
+
+void CheckPrintSettings(CheckReport &report, const IniFile &settings, const std::vector<std::string> &keys) {
+  const dystring headValues(kFieldValueCount);
+  for (const std::string &key : keys) {
+    const IniFile::Section *section = settings.FindSection(key);
+    if (section == nullptr) {
+      report.Warning(kFile, 0, "no section [" + key + "]: Enter prints nothing for this business key", key);
+      continue;
+    }
+    const IniFile::Entry *isPrint = settings.FindEntry(key, "IsPrint");
+    if (isPrint == nullptr || StrToIntDef(isPrint->value, 0) == 0) {
+      if (isPrint != nullptr && !TryStrToInt(isPrint->value))
+        report.Error(kFile, isPrint->line, "IsPrint=" + isPrint->value + " is not a number: printing is off", key);
+      continue;
+    }
+    for (const IniFile::Entry *line : NumberedLines(report, kFile, settings, key)) {
+      std::string why;
+      if (!ComposePrintLine(line->value, headValues, &why))
+        report.Error(kFile, line->line, "print line " + line->key + "=" + line->value + " prints nothing: " + why, key);
+    }
+  }
+}
+
+}  // namespace iv::check

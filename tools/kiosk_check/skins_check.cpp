@@ -1,0 +1,78 @@
+// The skins the host loads into the kiosk screens, as the reference host finds them.
+#include "platform/fs/paths.h"
+#include "platform/gfx/picture.h"
+#include "tools/kiosk_check/kiosk_checks.h"
+
+namespace iv::check {
+namespace {
+
+struct Skin {
+  const char *name;
+  int width;
+  int height;
+  bool seeThrough;  // shown on a transparent picture: its bottom-left colour is not drawn
+  const char *role;
+};
+
+constexpr Skin kSkins[] = {
+    {"MenuBack", 800, 600, true, "the base screen's background"},
+    {"FileDisp", 808, 606, true, "the invoice screen's background"},
+    {"return", 84, 80, false, "the return button"},
+    {"Print", 89, 80, false, "the print button"},
+};
+
+// The share of edge pixels that have the bottom-left pixel's colour.
+double EdgeShareOfCornerColour(const Bitmap &picture) {
+  const TColor corner = picture.Pixel(0, picture.Height() - 1);
+  std::int64_t same = 0, all = 0;
+  const auto count = [&](int x, int y) {
+    ++all;
+    same += picture.Pixel(x, y) == corner;
+  };
+  for (int x = 0; x < picture.Width(); ++x) count(x, 0), count(x, picture.Height() - 1);
+  for (int y = 1; y + 1 < picture.Height(); ++y) count(0, y), count(picture.Width() - 1, y);
+  return all == 0 ? 0.0 : double(same) / double(all);
+}
+
+}  // namespace
+
+void CheckSkins(CheckReport &report, const std::string &folder) {
+  if (!FolderExists(ResolvePath(folder))) {
+    report.Error(folder + "/", 0, "no such folder: the host loads no skin and the screens stay black");
+    return;
+  }
+  for (const Skin &skin : kSkins) {
+    std::string found;
+    for (const char *extension : {".png", ".jpg", ".bmp"}) {
+      const std::string path = ResolvePath(JoinPath(folder, std::string(skin.name) + extension));
+      if (FileExists(path)) {
+        found = path;
+        break;
+      }
+    }
+    const std::string shown = JoinPath(folder, std::string(skin.name));
+    if (found.empty()) {
+      report.Error(shown + ".png", 0,
+                   std::string("missing (no .png, .jpg or .bmp): ") + skin.role + " stays empty");
+      continue;
+    }
+    Bitmap picture;
+    try {
+      picture = LoadPicture(found);
+    } catch (const EInvalidGraphic &error) {
+      report.Error(found, 0, std::string("cannot be decoded (") + error.what() + "): " + skin.role + " stays empty");
+      continue;
+    }
+    if (picture.Width() != skin.width || picture.Height() != skin.height)
+      report.Warning(found, 0,
+                     std::to_string(picture.Width()) + "x" + std::to_string(picture.Height()) + ", but " + skin.role +
+                         " is designed for " + std::to_string(skin.width) + "x" + std::to_string(skin.height));
+    if (skin.seeThrough && !picture.Empty() && EdgeShareOfCornerColour(picture) > 0.5)
+      report.Warning(found, 0,
+                     std::string("its bottom-left colour also covers most of its edges: the picture is drawn "
+                                 "transparent, that colour is see-through, and the edges show black; give the "
+                                 "bottom-left pixel a colour of its own"));
+  }
+}
+
+}  // namespace iv::check
