@@ -5,7 +5,9 @@
 #include "forms/Func_Lib.h"
 #include "forms/field_values.h"
 #include "forms/host_calls.h"
+#include "forms/invoice_settings_check.h"
 #include "forms/print_text.h"
+#include "platform/diagnostics/diagnostic_stream.h"
 #include "platform/fs/paths.h"
 #include "platform/ini/ini_file.h"
 #include "platform/text/gbk.h"
@@ -69,6 +71,7 @@ void TFrmView::FormCreate(Control &sender) {
   } catch (...) {
     // The field lines after the failing one are not applied; the invoice shows what there is.
   }
+  if (DiagnosticsWanted()) Diagnose(CheckInvoiceSettings(businessKey));
   // An error from here on ends the preparation: it reaches the framework's creation-error
   // message and printing stays disabled.
   const IniFile settings = ReadSettingsIni("FormatShow.ini");

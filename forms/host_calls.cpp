@@ -2,6 +2,7 @@
 
 #include "config/UPubVar.h"
 #include "config/host_text.h"
+#include "platform/diagnostics/diagnostic_stream.h"
 
 namespace iv {
 
@@ -10,8 +11,13 @@ std::string HostBusinessKey() {
 }
 
 void HostLoadSkinImage(Image &control, const char *name) {
-  if (HostServices != nullptr && HostServices->vtbl->LoadSkinImage != nullptr)
-    HostServices->vtbl->LoadSkinImage(HostServices, control.Handle(), HostText(name).c_str());
+  if (HostServices == nullptr || HostServices->vtbl->LoadSkinImage == nullptr) return;
+  HostServices->vtbl->LoadSkinImage(HostServices, control.Handle(), HostText(name).c_str());
+  if (DiagnosticsWanted() && control.Picture().Empty())
+    Diagnose({Diagnostic::Kind::Warning, "", 0,
+              std::string("skin \"") + name +
+                  "\": the host's LoadSkinImage left the picture empty, so nothing is drawn in its place "
+                  "(a background shows black); check the host's skin files"});
 }
 
 void HostFormActivated(Form &form) {

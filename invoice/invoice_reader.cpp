@@ -20,12 +20,7 @@ std::optional<std::string> TextAfter(const std::string &text, std::string_view k
 
 }  // namespace
 
-int TInvoice::FindInvoice(const std::string &name) {
-  const std::string wanted = "<NAME(" + UpperCaseGbk(name) + ")>";
-  while (SkipToTagOpener(*reader_))
-    if (UpperCaseGbk(CollectTag(*reader_)) == wanted) return 0;
-  return -1;
-}
+int TInvoice::FindInvoice(const std::string &name) { return SkipToInvoice(*reader_, name) ? 0 : -1; }
 
 void TInvoice::ReadPlainText() {
   std::string pending;

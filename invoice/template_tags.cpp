@@ -41,4 +41,11 @@ std::string CollectTag(TemplateReader &reader) {
   return tag;
 }
 
+bool SkipToInvoice(TemplateReader &reader, const std::string &name) {
+  const std::string wanted = "<NAME(" + UpperCaseGbk(name) + ")>";
+  while (SkipToTagOpener(reader))
+    if (UpperCaseGbk(CollectTag(reader)) == wanted) return true;
+  return false;
+}
+
 }  // namespace iv

@@ -16,4 +16,8 @@ std::optional<TemplatePosition> SkipToTagOpener(TemplateReader &reader);
 // The rest of the tag up to its closer ('>' or ']'), normalised to '<' ... '>'.
 std::string CollectTag(TemplateReader &reader);
 
+// Moves to just after the tag <NAME(name)> that starts the invoice, the name in any letter
+// case; false when the file holds no such invoice.
+bool SkipToInvoice(TemplateReader &reader, const std::string &name);
+
 }  // namespace iv

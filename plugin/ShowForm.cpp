@@ -3,7 +3,12 @@
 #include "config/UPubVar.h"
 #include "config/UTSysCs.h"
 #include "config/error_log.h"
+#include "config/kiosk_folder_check.h"
 #include "forms/FrmView.h"
+#include "forms/Func_Lib.h"
+#include "forms/host_calls.h"
+#include "platform/diagnostics/diagnostic_stream.h"
+#include "platform/fs/paths.h"
 #include "platform/ui/application.h"
 #include "plugin/Invoice.h"
 
@@ -17,9 +22,21 @@ void CopyData(const char *const *source, DataArray &target) {
   }
 }
 
+// With the diagnostic stream on, each call says which kiosk folder it works in and what of the
+// folder is missing.
+void DiagnoseKioskFolder() {
+  if (!DiagnosticsWanted()) return;
+  const std::string folder = CurrentDirectory();
+  Diagnose({Diagnostic::Kind::Note, folder, 0,
+            "ShowForm for the business key \"" + HostBusinessKey() + "\": kiosk folder (logs in Log/ and "
+            "ErrorLog/ here), settings and templates from " + SettingsFolder()});
+  Diagnose(CheckKioskFolders(folder));
+}
+
 void ShowInvoice(THostServices *host, const char *const *dataI, const char *const *dataO) {
   HostServices = host;
-  Application::Instance().SetHandle(host != nullptr ? host->WindowHandle : 0);
+  Application::Instance().SetHandle(host->WindowHandle);
+  DiagnoseKioskFolder();
   // Loading may ask the host's TextToValue, so the host is stored first. Once created, the
   // parameters are kept for the life of the process and never reloaded.
   if (SysCs == nullptr) SysCs = new TSysCs();
@@ -44,6 +61,13 @@ void ShowInvoice(THostServices *host, const char *const *dataI, const char *cons
 // still gets 1.
 extern "C" IV_EXPORT int32_t IV_CALL ShowForm(THostServices *host, const char *const *dataI,
                                               const char *const *dataO, int32_t /*reserved*/) {
+  // Without its host the screen cannot be shown, and touching a missing table would crash.
+  if (host == nullptr || host->vtbl == nullptr) {
+    iv::WriteErrorLog(host == nullptr ? "ShowForm: no host services object (host is NULL); nothing shown"
+                                      : "ShowForm: the host services object has no operation table (vtbl is "
+                                        "NULL); nothing shown");
+    return 1;
+  }
   try {
     iv::ShowInvoice(host, dataI, dataO);
   } catch (const std::exception &error) {

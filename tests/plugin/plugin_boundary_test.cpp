@@ -1,8 +1,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <set>
 #include <sstream>
 #include <string>
@@ -52,12 +55,27 @@ TEST(PluginExports, OnlyShowFormIsExported) {
   EXPECT_EQ(symbols, std::set<std::string>{"ShowForm"});
 }
 
-TEST(PluginCHost, CallsThroughThePublicHeaderWithNullArraysAndEntries) {
+// Without a host or its operation table nothing is shown and nothing of the host is called;
+// each such call leaves a record in the library's log (and the diagnostic stream).
+TEST_F(KioskFolder, CHostCallsThroughThePublicHeaderWithNullArraysEntriesAndHosts) {
+  fs::create_directories(root_ / "Log");
   // Headless: the C host posts no keys, so only the idle end closes its screens.
-  CommandResult run = RunCommand(std::string("cd ") + fs::temp_directory_path().string() +
-                                 " && INVOICEVIEW_DISPLAY=headless " + IV_C_TEST_HOST);
+  CommandResult run = RunCommand("cd " + root_.string() + " && INVOICEVIEW_DISPLAY=headless " +
+                                 "INVOICEVIEW_DIAGNOSTICS=" + (root_ / "diagnostics.txt").string() + " " +
+                                 IV_C_TEST_HOST);
   EXPECT_EQ(run.status, 0) << run.output;
   EXPECT_EQ(CountLines(run.output, "ShowForm returned 1"), 2) << run.output;
+  EXPECT_EQ(CountLines(run.output, "ShowForm without a host returned 1"), 1) << run.output;
+  EXPECT_EQ(CountLines(run.output, "ShowForm without a table returned 1"), 1) << run.output;
+  EXPECT_EQ(CountLines(run.output, "host calls meanwhile: 0"), 1) << run.output;
+  std::ifstream log(root_ / "Log/ErrorLog.txt", std::ios::binary);
+  const std::string records{std::istreambuf_iterator<char>(log), {}};
+  EXPECT_EQ(CountLines(records, "---------------------------------\r"), 2) << records;
+  std::ifstream diagnostics(root_ / "diagnostics.txt");
+  int streamed = 0;
+  for (std::string line; std::getline(diagnostics, line);)
+    streamed += line.find("Log/ErrorLog.txt: log: ") != std::string::npos;
+  EXPECT_EQ(streamed, 2);
 }
 
 TEST_F(KioskFolder, EveryCallReturnsOne) {
@@ -90,6 +108,10 @@ TEST_F(KioskFolder, UsageErrorsAndMissingPluginAreReported) {
   EXPECT_THAT(missing.output, ::testing::HasSubstr("cannot load plug-in"));
   CommandResult noData = RunCommand(Host("--data /nonexistent/data.txt"));
   EXPECT_EQ(noData.status, 1);
+  EXPECT_THAT(noData.output, ::testing::HasSubstr("/nonexistent/data.txt: " + std::string(std::strerror(ENOENT))));
+  CommandResult noKiosk = RunCommand(Host("--kiosk /nonexistent/kiosk"));
+  EXPECT_EQ(noKiosk.status, 1);
+  EXPECT_THAT(noKiosk.output, ::testing::HasSubstr("/nonexistent/kiosk: " + std::string(std::strerror(ENOENT))));
 }
 
 TEST_F(KioskFolder, SystemParametersAreReadOnceForManyCalls) {

@@ -1,6 +1,7 @@
 /* A host written in plain C against the public header: calls ShowForm with NULL arrays,
- * NULL entries and a services object whose operations it counts. Prints the results; exits
- * with 1 when a text it was handed is not a read-only counted string. */
+ * NULL entries and a services object whose operations it counts, then without a services
+ * object and with one that has no operation table. Prints the results; exits with 1 when a
+ * text it was handed is not a read-only counted string. */
 #include <stdio.h>
 #include <string.h>
 
@@ -65,6 +66,13 @@ int main(void) {
   dataO[64] = "last";
   printf("ShowForm returned %d\n", (int)ShowForm(&host, dataI, dataO, 0));
   printf("ShowForm returned %d\n", (int)ShowForm(&host, NULL, NULL, -1));
+
+  THostServices tableless;
+  memset(&tableless, 0, sizeof tableless);
+  const int calls = g_calls;
+  printf("ShowForm without a host returned %d\n", (int)ShowForm(NULL, dataI, dataO, 0));
+  printf("ShowForm without a table returned %d\n", (int)ShowForm(&tableless, dataI, dataO, 0));
+  printf("host calls meanwhile: %d\n", g_calls - calls);
   if (g_bad_texts != 0) printf("%d texts were not counted strings\n", g_bad_texts);
   return g_bad_texts == 0 ? 0 : 1;
 }

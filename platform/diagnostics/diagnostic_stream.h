@@ -1,0 +1,17 @@
+#pragma once
+// The opt-in diagnostic stream: INVOICEVIEW_DIAGNOSTICS=stderr, or the name of a file to append
+// to. It tells an integrator what the logs leave unsaid: which kiosk folder a call uses, what
+// in it the screen lacks, and every log record, readable as UTF-8. The variable is read once;
+// unset or empty, nothing is written and no check runs for it, so hosts see no difference.
+#include <vector>
+
+#include "platform/diagnostics/diagnostic.h"
+
+namespace iv {
+
+bool DiagnosticsWanted();
+// Each diagnostic as one line "invoiceview: PLACE: KIND: TEXT", when the stream is wanted.
+void Diagnose(const Diagnostic &diagnostic);
+void Diagnose(const std::vector<Diagnostic> &diagnostics);
+
+}  // namespace iv
