@@ -1,5 +1,7 @@
 #include "host/data_file.h"
 
+#include <cerrno>
+#include <cstring>
 #include <sstream>
 #include <stdexcept>
 
@@ -9,8 +11,9 @@
 namespace iv::host {
 
 TransactionData ReadTransactionData(const std::string &path) {
+  errno = 0;
   const std::optional<std::string> bytes = ReadFileContent(path);
-  if (!bytes) throw std::runtime_error("cannot read data file " + path);
+  if (!bytes) throw std::runtime_error("cannot read data file " + path + ": " + std::strerror(errno));
   const std::string text = GbkFromTextFile(*bytes);
 
   TransactionData data;

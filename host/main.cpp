@@ -3,8 +3,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <filesystem>
+#include <system_error>
 
 #include "host/data_file.h"
+#include "host/native_path.h"
 #include "host/options.h"
 #include "host/plugin_library.h"
 #include "host/reference_host.h"
@@ -17,6 +20,29 @@ namespace {
 // not the kiosk folder it changes to.
 std::string Absolute(const std::string &path, const std::string &startFolder) {
   return path.empty() || iv::IsAbsolutePath(path) ? path : iv::JoinPath(startFolder, path);
+}
+
+// Creates the snapshot folder when it is missing and enters the kiosk folder; a failure is
+// told on stderr with the system's reason.
+bool PrepareFolders(const iv::host::Options &options) {
+  std::error_code error;
+  if (!options.snapshotDir.empty()) {
+    std::filesystem::create_directories(iv::host::NativePath(options.snapshotDir), error);
+    if (error) {
+      std::fprintf(stderr, "kiosk-host: cannot create snapshot folder %s: %s\n", options.snapshotDir.c_str(),
+                   error.message().c_str());
+      return false;
+    }
+  }
+  if (!options.kiosk.empty()) {
+    std::filesystem::current_path(iv::host::NativePath(options.kiosk), error);
+    if (error) {
+      std::fprintf(stderr, "kiosk-host: cannot enter kiosk folder %s: %s\n", options.kiosk.c_str(),
+                   error.message().c_str());
+      return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace
@@ -55,11 +81,7 @@ int main(int argc, char **argv) try {
     std::fprintf(stderr, "kiosk-host: %s\n", e.what());
     return 1;
   }
-  if (!options.kiosk.empty() && !iv::ChangeDirectory(options.kiosk)) {
-    std::fprintf(stderr, "kiosk-host: cannot enter kiosk folder %s\n", options.kiosk.c_str());
-    return 1;
-  }
-  if (options.skins.empty()) options.skins = iv::JoinPath(iv::CurrentDirectory(), "skins");
+  if (!PrepareFolders(options)) return 1;
 
   const iv::host::PluginLibrary library(options.plugin);
   const ShowFormFn showForm = library.ShowForm();
@@ -81,7 +103,7 @@ int main(int argc, char **argv) try {
     std::printf("ShowForm returned %d\n", result);
     std::fflush(stdout);
   }
-  return 0;
+  return host.FileErrors() == 0 ? 0 : 1;
 } catch (const std::exception &e) {
   // Nothing may end the host with an abort: the reason, and the runtime-error exit.
   std::fprintf(stderr, "kiosk-host: %s\n", e.what());

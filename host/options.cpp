@@ -1,8 +1,12 @@
 #include "host/options.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <sstream>
+
+#include "platform/text/dbcs.h"
+#include "platform/text/trim.h"
 
 namespace iv::host {
 namespace {
@@ -10,18 +14,21 @@ namespace {
 const std::vector<std::string> kKeyNames = {"Up",  "Down",        "Enter",      "Escape",
                                             "Tab", "ClickReturn", "ClickPrint", "Snap"};
 
+// Names are taken in any letter case, with blanks around them: "down, enter" is Down,Enter.
 bool ParseKeys(const std::string &list, std::vector<std::string> &keys, std::string &error) {
   std::stringstream stream(list);
-  std::string key;
-  while (std::getline(stream, key, ',')) {
+  std::string item;
+  while (std::getline(stream, item, ',')) {
+    const std::string key = Trim(item);
     if (key.empty()) continue;
-    bool known = false;
-    for (const auto &name : kKeyNames) known = known || name == key;
-    if (!known) {
+    const std::string folded = UpperCaseGbk(key);
+    const auto known = std::find_if(kKeyNames.begin(), kKeyNames.end(),
+                                    [&](const std::string &name) { return UpperCaseGbk(name) == folded; });
+    if (known == kKeyNames.end()) {
       error = "unknown key: " + key;
       return false;
     }
-    keys.push_back(key);
+    keys.push_back(*known);
   }
   return true;
 }

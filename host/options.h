@@ -24,7 +24,7 @@ inline constexpr const char *kUsage =
     "usage: kiosk-host [--plugin SO] [--kiosk DIR] [--business-key KEY] [--data FILE] "
     "[--skins DIR] [--print-out FILE] [--headless] [--keys LIST] [--snapshot-dir DIR] "
     "[--calls N] [--version]\n"
-    "  keys: Up, Down, Enter, Escape, Tab, ClickReturn, ClickPrint, Snap (comma-separated)\n";
+    "  keys: Up, Down, Enter, Escape, Tab, ClickReturn, ClickPrint, Snap (comma-separated, any letter case)\n";
 
 // Parses argv; on a usage error returns nothing and sets `error`.
 std::optional<Options> ParseOptions(int argc, char **argv, std::string &error);

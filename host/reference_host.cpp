@@ -1,5 +1,6 @@
 #include "host/reference_host.h"
 
+#include <cerrno>
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
@@ -51,18 +52,21 @@ ReferenceHost &ReferenceHost::Of(THostServices *self) {
 
 void IV_CALL ReferenceHost::ReportError(THostServices *, const char *text) { Trace("ReportError", text); }
 
+// The trace says when the skin could not be given: no file for it, or a file the control
+// refused.
 void IV_CALL ReferenceHost::LoadSkinImage(THostServices *self, IvControl *control, const char *name) {
   ReferenceHost &host = Of(self);
-  Trace("LoadSkinImage", name);
-  if (control == nullptr || control->ops == nullptr || name == nullptr) return;
-  std::string folder = host.options_.skins.empty() ? "skins" : host.options_.skins;
+  const std::string skin = name != nullptr ? name : "";
+  const std::string folder = host.options_.skins.empty() ? "skins" : host.options_.skins;
   for (const char *extension : {".png", ".jpg", ".bmp"}) {
-    std::string path = ResolvePath(JoinPath(folder, std::string(name) + extension));
-    if (FileExists(path)) {
-      control->ops->LoadPicture(control, path.c_str());
-      return;
-    }
+    const std::string path = ResolvePath(JoinPath(folder, skin + extension));
+    if (!FileExists(path)) continue;
+    const bool loaded =
+        control != nullptr && control->ops != nullptr && control->ops->LoadPicture(control, path.c_str()) != 0;
+    Trace("LoadSkinImage", (loaded ? skin : skin + " (cannot load " + path + ")").c_str());
+    return;
   }
+  Trace("LoadSkinImage", (skin + " (no file in " + JoinPath(folder, "") + ")").c_str());
 }
 
 void IV_CALL ReferenceHost::FormActivated(THostServices *self, IvForm *form) {
@@ -115,8 +119,12 @@ void IV_CALL ReferenceHost::PrintText(THostServices *self, const char *text) {
   ReferenceHost &host = Of(self);
   Trace("PrintText", text);
   if (host.options_.printOut.empty() || text == nullptr) return;
-  if (const FilePtr file = OpenFile(host.options_.printOut, "ab"))
-    std::fwrite(text, 1, std::strlen(text), file.get());
+  const FilePtr file = OpenFile(host.options_.printOut, "ab");
+  const std::size_t length = std::strlen(text);
+  if (!file || std::fwrite(text, 1, length, file.get()) != length || std::fflush(file.get()) != 0) {
+    std::fprintf(stderr, "kiosk-host: cannot write %s: %s\n", host.options_.printOut.c_str(), std::strerror(errno));
+    ++host.fileErrors_;
+  }
 }
 
 }  // namespace iv::host

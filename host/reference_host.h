@@ -17,6 +17,8 @@ class ReferenceHost {
   THostServices *Services() { return &services_; }
   // Starts a new ShowForm call: the key list is posted again at its first activation.
   void BeginCall() { keysPosted_ = false; }
+  // Files the host could not write (the receipt), each already told on stderr.
+  int FileErrors() const { return fileErrors_; }
 
  private:
   static ReferenceHost &Of(THostServices *self);
@@ -35,6 +37,7 @@ class ReferenceHost {
   std::string lastValueText_;  // keeps a string variant valid after TextToValue returns
   bool keysPosted_ = false;
   int snapshotCount_ = 0;
+  int fileErrors_ = 0;
 };
 
 }  // namespace iv::host

@@ -1,16 +1,18 @@
 #include <cstdio>
 #include <cstdlib>
-#include <string_view>
+#include <string>
 
 #include "platform/display/display.h"
+#include "platform/text/dbcs.h"
 
 namespace iv {
 
 std::unique_ptr<Display> OpenDisplay() {
   const char *choice = std::getenv("INVOICEVIEW_DISPLAY");
-  const std::string_view wanted = choice != nullptr ? choice : "";
-  if (wanted == "headless") return OpenHeadlessDisplay();
-  if (!wanted.empty() && wanted != "win32")
+  // Values are taken in any letter case: HEADLESS is headless.
+  const std::string wanted = UpperCaseGbk(choice != nullptr ? choice : "");
+  if (wanted == "HEADLESS") return OpenHeadlessDisplay();
+  if (!wanted.empty() && wanted != "WIN32")
     std::fprintf(stderr, "invoiceview: unknown INVOICEVIEW_DISPLAY \"%s\"; using win32\n", choice);
   return OpenWin32Display();
 }

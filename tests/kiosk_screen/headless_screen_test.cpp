@@ -5,9 +5,14 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "platform/text/gbk.h"
 #include "tests/kiosk_screen/kiosk_copy.h"
@@ -127,6 +132,69 @@ TEST_F(KioskScreen, KiosksWithPartsMissingStillShowAndReturn) {
     EXPECT_EQ(CountLines(run.output, "ShowForm returned 1"), 1) << file << run.output;
     EXPECT_THAT(run.output, Not(HasSubstr("PrintText"))) << file;
   }
+}
+
+// Lines of a text, without their ends.
+std::vector<std::string> Lines(const std::string &text) {
+  std::vector<std::string> lines;
+  std::istringstream stream(text);
+  for (std::string line; std::getline(stream, line);) lines.push_back(line);
+  return lines;
+}
+
+// A kiosk set up wrong says what is wrong: with INVOICEVIEW_DIAGNOSTICS the library names the
+// kiosk folder, the business key without a section and the skins left empty, and repeats every
+// log record; kiosk-host names the skins it has no file for, makes the snapshot folder, takes
+// key names and INVOICEVIEW_DISPLAY in any letter case, and gives the system's reason for each
+// file it or the library cannot use.
+TEST_F(KioskScreen, AKioskSetUpWrongSaysWhatIsWrong) {
+  const std::filesystem::path shots = kiosk.Path("new/shots");
+  auto run = test::RunCommand("INVOICEVIEW_DIAGNOSTICS=stderr INVOICEVIEW_DISPLAY=HEADLESS " +
+                                  kiosk.HostCommand("NOSUCHKEY", "--skins /nonexistent --snapshot-dir " +
+                                                                     shots.string() + " --keys ' snap , down,ESCAPE'"),
+                              false);
+  const std::string diagnostics = kiosk.Read("stderr.txt");
+  ASSERT_EQ(run.status, 0) << diagnostics;
+  EXPECT_EQ(CountLines(run.output, "ShowForm returned 1"), 1) << run.output;
+  EXPECT_TRUE(std::filesystem::exists(shots / "001.png")) << "the folder is made, the keys are taken";
+  EXPECT_EQ(CountLines(run.output, "LoadSkinImage FileDisp (no file in /nonexistent/)"), 1) << run.output;
+
+  const std::vector<std::string> lines = Lines(diagnostics);
+  using ::testing::AllOf;
+  using ::testing::Contains;
+  using ::testing::StartsWith;
+  EXPECT_THAT(lines, Contains(AllOf(StartsWith("invoiceview: "), HasSubstr("NOSUCHKEY"), HasSubstr("FormatShow.ini"))));
+  const std::string folder = kiosk.Path("INI").parent_path().string();
+  EXPECT_THAT(lines, Contains(AllOf(StartsWith("invoiceview: " + folder + ": "), HasSubstr("NOSUCHKEY"))))
+      << "the kiosk folder of the call";
+  EXPECT_THAT(lines, Contains(AllOf(StartsWith("invoiceview: "), HasSubstr("\"FileDisp\""))));
+  const std::string invoiceLog = GbkToUtf8(kiosk.Read("ErrorLog/Error.txt"));
+  const int records = CountLines(invoiceLog, "---------------------------------\r");
+  EXPECT_GT(records, 0);
+  EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                          [&](const std::string &line) {
+                            return line.starts_with("invoiceview: " + kiosk.Path("ErrorLog/Error.txt").string() +
+                                                    ": log: ");
+                          }),
+            records)
+      << "each record of the invoice's log, once";
+  EXPECT_THAT(diagnostics, Not(HasSubstr("INVOICEVIEW_DISPLAY"))) << "HEADLESS is headless";
+
+  // Files that cannot be written: the receipt (kiosk-host exits 1), the snapshot folder (1) and
+  // a snapshot (the library says so and the call goes on).
+  run = kiosk.Run("WATER", "--keys Enter --print-out /nonexistent/printed.txt");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_THAT(kiosk.Read("stderr.txt"), HasSubstr("/nonexistent/printed.txt: " + std::string(std::strerror(ENOENT))));
+  kiosk.Write("file", "");
+  run = kiosk.Run("WATER", "--snapshot-dir " + kiosk.Path("file/shots").string());
+  EXPECT_EQ(run.status, 1);
+  EXPECT_THAT(kiosk.Read("stderr.txt"),
+              HasSubstr(kiosk.Path("file/shots").string() + ": " + std::string(std::strerror(ENOTDIR))));
+  std::filesystem::create_directories(kiosk.Path("snaps/001.png"));
+  run = kiosk.Run("WATER", "--keys Snap");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_THAT(kiosk.Read("stderr.txt"),
+              HasSubstr(kiosk.Path("snaps/001.png").string() + ": " + std::string(std::strerror(EISDIR))));
 }
 
 // A FIFO where a settings, template or log file belongs would hold the call up for good, and a
