@@ -5,6 +5,10 @@ if(NOT DEFINED CMAKE_INSTALL_LIBDIR AND CMAKE_LIBRARY_ARCHITECTURE)
   set(CMAKE_INSTALL_LIBDIR lib/${CMAKE_LIBRARY_ARCHITECTURE} CACHE PATH "Object code libraries")
 endif()
 include(GNUInstallDirs)
+# Installed files get their modes from the rules below, never from the source tree's or the
+# umask's: a tree checked out or unpacked group-writable installs as any other.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+  OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 # An installed kiosk-host finds the installed plug-in beside it, whatever the prefix.
 file(RELATIVE_PATH plugin_from_bindir ${CMAKE_INSTALL_FULL_BINDIR}
@@ -32,13 +36,13 @@ foreach(page kiosk-host.1 invoice-render.1)
 endforeach()
 
 # The prefix is only known at install time (cmake --install --prefix), so the .pc file is
-# written then, straight into the prefix; everything else is filled in now.
+# made then and installed like any other file; everything else is filled in now.
 set(IV_PC_PREFIX "@CMAKE_INSTALL_PREFIX@")
 configure_file(${PROJECT_SOURCE_DIR}/cmake/invoiceview.pc.in ${PROJECT_BINARY_DIR}/invoiceview.pc.in @ONLY)
 install(CODE "
-  set(pc \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBDIR}/pkgconfig/invoiceview.pc\")
-  message(STATUS \"Installing: \${pc}\")
-  configure_file(\"${PROJECT_BINARY_DIR}/invoiceview.pc.in\" \"\${pc}\" @ONLY)
-  list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${pc}\")")
+  configure_file(\"${PROJECT_BINARY_DIR}/invoiceview.pc.in\" \"${PROJECT_BINARY_DIR}/pkgconfig/invoiceview.pc\" @ONLY)
+  file(INSTALL \"${PROJECT_BINARY_DIR}/pkgconfig/invoiceview.pc\"
+    DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBDIR}/pkgconfig\"
+    PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)")
 
 include(${CMAKE_CURRENT_LIST_DIR}/Package.cmake)

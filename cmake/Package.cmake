@@ -22,6 +22,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 # The library lies in a folder ld.so caches: its cache is refreshed by trigger.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/cmake/debian/triggers)
+# Control files get the modes Debian's policy asks for, whatever the source tree's are.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-zenhei, fonts-arphic-uming, fonts-arphic-ukai, fonts-dejavu-core")
 
 # Every Debian package carries its copyright and changelog in its documentation folder.

@@ -60,7 +60,7 @@ TEST_F(InstalledPrefix, LaysOutLibraryHeaderProgramsExampleAndDocs) {
     EXPECT_TRUE(fs::exists(prefix_ / "share/man/man1" / page)) << page;
 }
 
-TEST_F(InstalledPrefix, PkgConfigGivesAHostTheHeaderAndThePluginFolder) {
+TEST_F(InstalledPrefix, PkgConfigGivesAHostTheHeaderThePluginFolderAndTheLibrary) {
   EXPECT_EQ(PkgConfig("--cflags"), "-I" + (prefix_ / "include").string());
   const std::string plugindir = PkgConfig("--variable=plugindir");
   EXPECT_EQ(plugindir, (prefix_ / IV_LIBDIR).string());
@@ -82,6 +82,22 @@ int main(int argc, char **argv) {
   const CommandResult run = RunCommand("'" + host + "' '" + plugindir + "/libinvoiceview.so." IV_SOVERSION "'");
   EXPECT_EQ(run.status, 0) << run.output;
   EXPECT_EQ(run.output, "ShowForm found\n");
+
+  // A host may link the library instead (-linvoiceview) with what pkg-config gives.
+  Write(root_ / "linked.c", R"(#include <stdio.h>
+#include "invoiceview/host_services.h"
+int main(void) {
+  ShowFormFn showForm = ShowForm;
+  puts(showForm != NULL ? "ShowForm linked" : "no ShowForm");
+  return 0;
+}
+)");
+  const std::string linked = (root_ / "linked").string();
+  const CommandResult link = RunCommand("'" IV_C_COMPILER "' " IV_C_FLAGS " " + PkgConfig("--cflags") + " '" +
+                                        (root_ / "linked.c").string() + "' -o '" + linked + "' " +
+                                        PkgConfig("--libs"));
+  ASSERT_EQ(link.status, 0) << link.output;
+  EXPECT_EQ(RunCommand("LD_LIBRARY_PATH='" + plugindir + "' '" + linked + "'").output, "ShowForm linked\n");
 }
 
 TEST_F(InstalledPrefix, InstalledHostRunsTheInstalledPluginOnTheExampleKiosk) {
