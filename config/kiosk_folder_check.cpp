@@ -5,24 +5,26 @@
 namespace iv {
 
 std::vector<Diagnostic> CheckKioskFolders(const std::string &kioskFolder) {
-  struct Expected {
-    const char *name;
-    Diagnostic::Kind kind;
-    const char *cost;
-  };
-  static const Expected kFolders[] = {
-      {"INI", Diagnostic::Kind::Error,
-       "folder missing: no Sys.xml, FormatShow.ini, print.ini or template is read, so the screen stays empty; "
-       "make the kiosk folder the host's current directory before the first ShowForm"},
-      {"Log", Diagnostic::Kind::Warning,
-       "folder missing: the library's log records (Log/ErrorLog.txt) are dropped; create the folder"},
-      {"ErrorLog", Diagnostic::Kind::Warning,
-       "folder missing: the invoice's log records (ErrorLog/Error.txt) are dropped; create the folder"},
-  };
   std::vector<Diagnostic> problems;
-  for (const Expected &folder : kFolders) {
-    const std::string path = ResolvePath(JoinPath(kioskFolder, folder.name));
-    if (!FolderExists(path)) problems.push_back({folder.kind, path, 0, folder.cost});
+  const std::string settings = ResolvePath(JoinPath(kioskFolder, "INI"));
+  if (!FolderExists(settings))
+    problems.push_back({Diagnostic::Kind::Error, settings, 0,
+                        "folder missing: no Sys.xml, FormatShow.ini, print.ini or template is read, so the screen "
+                        "stays empty; make the kiosk folder the host's current directory before the first "
+                        "ShowForm"});
+  const struct {
+    const char *folder;
+    const char *log;
+  } logs[] = {{"Log", "the library's log records (Log/ErrorLog.txt)"},
+              {"ErrorLog", "the invoice's log records (ErrorLog/Error.txt)"}};
+  for (const auto &[folder, log] : logs) {
+    const std::string path = ResolvePath(JoinPath(kioskFolder, folder));
+    if (!FolderExists(path))
+      problems.push_back(
+          {Diagnostic::Kind::Warning, path, 0, std::string("folder missing: ") + log + " are dropped; create it"});
+    else if (!FolderWritable(path))
+      problems.push_back({Diagnostic::Kind::Warning, path, 0,
+                          std::string("not writable: ") + log + " are dropped; let the host's user write to it"});
   }
   return problems;
 }
