@@ -1,5 +1,5 @@
 # Install layout: the plug-in and its pkg-config file under the multiarch library folder,
-# the public header, the two programs, the example kiosk and the documentation.
+# the public header, the three programs, the example kiosk and the documentation.
 if(NOT DEFINED CMAKE_INSTALL_LIBDIR AND CMAKE_LIBRARY_ARCHITECTURE)
   # GNUInstallDirs picks the multiarch folder only for /usr; hosts look for it under any prefix.
   set(CMAKE_INSTALL_LIBDIR lib/${CMAKE_LIBRARY_ARCHITECTURE} CACHE PATH "Object code libraries")
@@ -18,7 +18,7 @@ target_compile_definitions(kiosk-host PRIVATE IV_INSTALLED_PLUGIN="${plugin_from
 install(TARGETS invoiceview LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/include/invoiceview/host_services.h
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/invoiceview)
-install(TARGETS kiosk-host invoice-render RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS kiosk-host invoice-render kiosk-check RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The log folders stay, empty: the plug-in writes into them.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/kiosk/
   DESTINATION ${CMAKE_INSTALL_DATADIR}/invoiceview/examples/kiosk
@@ -28,7 +28,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs
   PATTERN man EXCLUDE)
 # Manual pages are installed compressed, as man and Debian expect them.
-foreach(page kiosk-host.1 invoice-render.1)
+foreach(page kiosk-host.1 invoice-render.1 kiosk-check.1)
   set(source ${PROJECT_SOURCE_DIR}/docs/man/${page})
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
   execute_process(COMMAND gzip -9nc ${source} OUTPUT_FILE ${PROJECT_BINARY_DIR}/${page}.gz)

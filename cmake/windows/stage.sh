@@ -88,7 +88,8 @@ windows_package() (
   name=invoiceview-$version-win32
   stage=$build/package/$name
   rm -rf "$build/package" && mkdir -p "$stage/include/invoiceview" "$stage/docs" "$stage/examples"
-  cp "$build/plugin/invoiceview.dll" "$build/host/kiosk-host.exe" "$build/tools/invoice-render.exe" "$stage/"
+  cp "$build/plugin/invoiceview.dll" "$build/host/kiosk-host.exe" "$build/tools/invoice-render.exe" \
+    "$build/tools/kiosk-check.exe" "$stage/"
   cp include/invoiceview/host_services.h "$stage/include/invoiceview/"
   cp README.md "$stage/"
   cp -r docs/*.md docs/images "$stage/docs/"

@@ -42,7 +42,7 @@ TEST_F(InstalledPrefix, LaysOutLibraryHeaderProgramsExampleAndDocs) {
   EXPECT_EQ(fs::canonical(lib / "libinvoiceview.so"), fs::canonical(lib / real));
   EXPECT_EQ(Read(prefix_ / "include/invoiceview/host_services.h"),
             Read(fs::path(IV_SOURCE_DIR) / "include/invoiceview/host_services.h"));
-  for (const char *program : {"bin/kiosk-host", "bin/invoice-render"})
+  for (const char *program : {"bin/kiosk-host", "bin/invoice-render", "bin/kiosk-check"})
     EXPECT_EQ(fs::status(prefix_ / program).permissions() & fs::perms::owner_exec, fs::perms::owner_exec) << program;
 
   const fs::path kiosk = prefix_ / "share/invoiceview/examples/kiosk";
@@ -52,11 +52,16 @@ TEST_F(InstalledPrefix, LaysOutLibraryHeaderProgramsExampleAndDocs) {
     EXPECT_TRUE(fs::is_directory(kiosk / logs)) << logs;
     EXPECT_TRUE(fs::is_empty(kiosk / logs)) << logs;
   }
+  // The installed checker finds the installed sample kiosk whole.
+  const CommandResult check = RunCommand((prefix_ / "bin/kiosk-check").string() + " " + kiosk.string() + " --skins " +
+                                         (kiosk / "skins").string());
+  EXPECT_EQ(check.status, 0) << check.output;
+  EXPECT_THAT(check.output, ::testing::EndsWith("kiosk-check: 0 errors, 0 warnings\n"));
   const fs::path docs = prefix_ / "share/doc/invoiceview";
   for (const char *doc : {"README.md", "docs/host-integration.md", "docs/kiosk-settings.md",
                           "docs/template-language.md", "docs/images/screen-water-1.png"})
     EXPECT_TRUE(fs::exists(docs / doc)) << doc;
-  for (const char *page : {"kiosk-host.1.gz", "invoice-render.1.gz"})
+  for (const char *page : {"kiosk-host.1.gz", "invoice-render.1.gz", "kiosk-check.1.gz"})
     EXPECT_TRUE(fs::exists(prefix_ / "share/man/man1" / page)) << page;
 }
 

@@ -95,13 +95,13 @@ TEST_F(KioskCheck, NamesEachFaultOfABrokenKioskWithItsFileAndLine) {
   EXPECT_EQ(run.status, 3) << run.output;
   const std::string out = run.output;
   EXPECT_THAT(out, MatchesRegex("(.|\n)*INI/Sys.xml:[0-9]+: error: [^\n]*BankName(.|\n)*")) << out;
-  EXPECT_THAT(out, HasSubstr("INI/FormatShow.ini:17: error: DisPlayIniFile names INI/Balanse.txt")) << out;
+  EXPECT_THAT(out, HasSubstr("INI/FormatShow.ini:17: error: [BALANCE] DisPlayIniFile=Balanse.txt: no such template file")) << out;
   EXPECT_THAT(out, HasSubstr("INI/FormatShow.ini:12: error: field line 3=S[300<3,2,|> is skipped: its target 300")) << out;
   EXPECT_THAT(out, HasSubstr("INI/FormatShow.ini:13: error: line 5 is never read")) << out;
   EXPECT_THAT(out, HasSubstr("INI/print.ini:10: error: print line 6=")) << out;
   EXPECT_THAT(out, HasSubstr("\"Q\" is none of")) << out;
   EXPECT_THAT(out, MatchesRegex("(.|\n)*INI/WaterBill.txt:[0-9]+: error: [^\n]*iconv -f UTF-8 -t GBK(.|\n)*")) << out;
-  EXPECT_THAT(out, HasSubstr("ErrorLog/: error: missing")) << out;
+  EXPECT_THAT(out, HasSubstr("ErrorLog: warning: folder missing")) << out;
   EXPECT_THAT(out, MatchesRegex("(.|\n)*FileDisp.png: warning: [0-9]+x[0-9]+, but the invoice screen's background is "
                                 "designed for 808x606(.|\n)*"))
       << out;
@@ -118,7 +118,7 @@ TEST_F(KioskCheck, UsageErrorsAndAFolderWithoutSettings) {
   fs::remove_all(kiosk_ / "INI");
   const auto run = Check(kiosk_.string());
   EXPECT_EQ(run.status, 3);
-  EXPECT_THAT(run.output, HasSubstr("INI/: error: missing"));
+  EXPECT_THAT(run.output, HasSubstr("INI: error: folder missing"));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "tools/kiosk_check/check_report.h"
 
+#include "platform/fs/paths.h"
 #include "platform/text/gbk.h"
 
 namespace iv::check {
@@ -12,6 +13,17 @@ void CheckReport::Add(Severity severity, const std::string &file, int line, cons
   out_ << GbkToUtf8(file);
   if (line > 0) out_ << ':' << line;
   out_ << (error ? ": error: " : ": warning: ") << GbkToUtf8(message) << '\n';
+}
+
+void CheckReport::Add(const std::vector<Diagnostic> &diagnostics, const std::string &businessKey) {
+  const std::string here = JoinPath(CurrentDirectory(), "");
+  for (const Diagnostic &diagnostic : diagnostics) {
+    std::string place = diagnostic.place;
+    if (place.starts_with(here)) place.erase(0, here.size());
+    if (place.starts_with("./") || place.starts_with(".\\")) place.erase(0, 2);
+    Add(diagnostic.kind == Diagnostic::Kind::Error ? Severity::Error : Severity::Warning, place, diagnostic.line,
+        diagnostic.text, businessKey);
+  }
 }
 
 void CheckReport::PrintSummary() {

@@ -4,6 +4,9 @@
 #include <map>
 #include <ostream>
 #include <string>
+#include <vector>
+
+#include "platform/diagnostics/diagnostic.h"
 
 namespace iv::check {
 
@@ -23,6 +26,8 @@ class CheckReport {
   void Warning(const std::string &file, int line, const std::string &message, const std::string &businessKey = "") {
     Add(Severity::Warning, file, line, message, businessKey);
   }
+  // Diagnostics of the library's own checks, their places shown from the kiosk folder.
+  void Add(const std::vector<Diagnostic> &diagnostics, const std::string &businessKey = "");
   // A key with no problem still gets its summary line.
   void Mention(const std::string &businessKey) { keys_[businessKey]; }
 

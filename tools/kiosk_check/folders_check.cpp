@@ -1,4 +1,5 @@
 // The kiosk folder's own folders, and reading its settings text files as the library does.
+#include "config/kiosk_folder_check.h"
 #include "config/settings_file.h"
 #include "platform/fs/file_content.h"
 #include "platform/fs/paths.h"
@@ -8,28 +9,8 @@
 namespace iv::check {
 
 bool CheckFolders(CheckReport &report) {
-  if (!FolderExists(ResolvePath("INI"))) {
-    report.Error("INI/", 0,
-                 "missing: the library reads Sys.xml, FormatShow.ini, print.ini and the templates from the INI "
-                 "folder of the host's current directory; run kiosk-check on the kiosk's folder (kiosk-check "
-                 "KIOSK_DIR) or create it");
-    return false;
-  }
-  const struct {
-    const char *folder;
-    const char *log;
-  } logs[] = {{"Log", "the library's log Log/ErrorLog.txt"}, {"ErrorLog", "the invoice's log ErrorLog/Error.txt"}};
-  for (const auto &[folder, log] : logs) {
-    const std::string path = ResolvePath(folder);
-    if (!FolderExists(path))
-      report.Error(std::string(folder) + "/", 0,
-                   std::string("missing: the records of ") + log + " are dropped without notice; create the folder");
-    else if (!FolderWritable(path))
-      report.Error(std::string(folder) + "/", 0,
-                   std::string("not writable: the records of ") + log +
-                       " are dropped without notice; let the host's user write to it");
-  }
-  return true;
+  report.Add(CheckKioskFolders("."));
+  return FolderExists(ResolvePath("INI"));
 }
 
 SettingsText ReadSettingsText(CheckReport &report, const std::string &file) {
