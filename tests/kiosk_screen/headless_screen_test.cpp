@@ -21,6 +21,7 @@ namespace iv {
 namespace {
 
 using ::testing::HasSubstr;
+using ::testing::MatchesRegex;
 using ::testing::Not;
 using test::CountLines;
 
@@ -142,6 +143,13 @@ std::vector<std::string> Lines(const std::string &text) {
   return lines;
 }
 
+// Paths as a Windows build under wine writes them (Z:\tmp\x) read as here (/tmp/x).
+std::string AsPosixPaths(std::string text) {
+  std::replace(text.begin(), text.end(), '\\', '/');
+  for (std::size_t at = text.find("Z:/"); at != std::string::npos; at = text.find("Z:/", at)) text.erase(at, 2);
+  return text;
+}
+
 // A kiosk set up wrong says what is wrong: with INVOICEVIEW_DIAGNOSTICS the library names the
 // kiosk folder, the business key without a section and the skins left empty, and repeats every
 // log record; kiosk-host names the skins it has no file for, makes the snapshot folder, takes
@@ -157,9 +165,9 @@ TEST_F(KioskScreen, AKioskSetUpWrongSaysWhatIsWrong) {
   ASSERT_EQ(run.status, 0) << diagnostics;
   EXPECT_EQ(CountLines(run.output, "ShowForm returned 1"), 1) << run.output;
   EXPECT_TRUE(std::filesystem::exists(shots / "001.png")) << "the folder is made, the keys are taken";
-  EXPECT_EQ(CountLines(run.output, "LoadSkinImage FileDisp (no file in /nonexistent/)"), 1) << run.output;
+  EXPECT_THAT(AsPosixPaths(run.output), HasSubstr("LoadSkinImage FileDisp (no file in /nonexistent/)\n"));
 
-  const std::vector<std::string> lines = Lines(diagnostics);
+  const std::vector<std::string> lines = Lines(AsPosixPaths(diagnostics));
   using ::testing::AllOf;
   using ::testing::Contains;
   using ::testing::StartsWith;
@@ -193,8 +201,9 @@ TEST_F(KioskScreen, AKioskSetUpWrongSaysWhatIsWrong) {
   std::filesystem::create_directories(kiosk.Path("snaps/001.png"));
   run = kiosk.Run("WATER", "--keys Snap");
   EXPECT_EQ(run.status, 0);
-  EXPECT_THAT(kiosk.Read("stderr.txt"),
-              HasSubstr(kiosk.Path("snaps/001.png").string() + ": " + std::string(std::strerror(EISDIR))));
+  // The reason is the system's: "Is a directory" here, "Permission denied" on Windows.
+  EXPECT_THAT(AsPosixPaths(kiosk.Read("stderr.txt")),
+              MatchesRegex(".*" + kiosk.Path("snaps/001.png").string() + ": [A-Z][a-z ]+\n"));
 }
 
 // A FIFO where a settings, template or log file belongs would hold the call up for good, and a

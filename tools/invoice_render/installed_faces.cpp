@@ -4,6 +4,7 @@
 
 #include "platform/gfx/font.h"
 #include "platform/gfx/font_engine.h"
+#include "platform/text/gbk.h"
 
 namespace iv {
 namespace {
@@ -23,7 +24,8 @@ std::optional<std::string> FallbackFaceOnly(const std::string &name) {
   auto found = faces.find(name);
   if (found == faces.end()) found = faces.emplace(name, FaceFor(name)).first;
   if (found->second != kFallback) return std::nullopt;
-  return kFallback;
+  // The engine names faces in UTF-8 (a GDI face name may be Chinese); problems are GBK.
+  return Utf8ToGbk(kFallback);
 }
 
 }  // namespace iv

@@ -6,7 +6,7 @@
 
 namespace iv {
 
-// The fallback face (its file, or its name on Windows) when no installed face has the GBK
+// The fallback face (its file, or its name on Windows; GBK) when no installed face has the GBK
 // name `name`; nothing when one has.
 std::optional<std::string> FallbackFaceOnly(const std::string &name);
 

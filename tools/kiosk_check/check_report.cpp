@@ -1,5 +1,7 @@
 #include "tools/kiosk_check/check_report.h"
 
+#include <algorithm>
+
 #include "platform/fs/paths.h"
 #include "platform/text/gbk.h"
 
@@ -10,7 +12,10 @@ void CheckReport::Add(Severity severity, const std::string &file, int line, cons
   const bool error = severity == Severity::Error;
   (error ? errors_ : warnings_)++;
   if (!businessKey.empty()) (error ? keys_[businessKey].errors : keys_[businessKey].warnings)++;
-  out_ << GbkToUtf8(file);
+  // One separator on every system, so that editors and scripts read the places alike.
+  std::string place = GbkToUtf8(file);
+  std::replace(place.begin(), place.end(), '\\', '/');
+  out_ << place;
   if (line > 0) out_ << ':' << line;
   out_ << (error ? ": error: " : ": warning: ") << GbkToUtf8(message) << '\n';
 }
@@ -20,7 +25,7 @@ void CheckReport::Add(const std::vector<Diagnostic> &diagnostics, const std::str
   for (const Diagnostic &diagnostic : diagnostics) {
     std::string place = diagnostic.place;
     if (place.starts_with(here)) place.erase(0, here.size());
-    if (place.starts_with("./") || place.starts_with(".\\")) place.erase(0, 2);
+    if (place.starts_with(".") && place.size() > 1 && (place[1] == '/' || place[1] == '\\')) place.erase(0, 2);
     Add(diagnostic.kind == Diagnostic::Kind::Error ? Severity::Error : Severity::Warning, place, diagnostic.line,
         diagnostic.text, businessKey);
   }
