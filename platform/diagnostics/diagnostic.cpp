@@ -27,7 +27,12 @@ std::string FormatDiagnostic(const Diagnostic &diagnostic) {
   line += KindName(diagnostic.kind);
   line += ": ";
   // A record that spans lines (a message holding CR LF) stays one line.
-  for (const char c : GbkToUtf8(diagnostic.text)) {
+  return line + OneLineUtf8(diagnostic.text);
+}
+
+std::string OneLineUtf8(std::string_view gbk) {
+  std::string line;
+  for (const char c : GbkToUtf8(gbk)) {
     if (c == '\r')
       line += "\\r";
     else if (c == '\n')

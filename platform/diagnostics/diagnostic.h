@@ -3,6 +3,7 @@
 // give theirs so that editors and scripts can jump to it: PLACE[:LINE]: KIND: TEXT.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace iv {
 
@@ -19,5 +20,8 @@ struct Diagnostic {
 
 // One UTF-8 line without its end; line breaks within the text read \r and \n.
 std::string FormatDiagnostic(const Diagnostic &diagnostic);
+
+// GBK text as UTF-8 on one line: CR and LF within it read \r and \n.
+std::string OneLineUtf8(std::string_view gbk);
 
 }  // namespace iv

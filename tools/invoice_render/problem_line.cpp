@@ -1,5 +1,6 @@
 #include "tools/invoice_render/problem_line.h"
 
+#include "platform/diagnostics/diagnostic.h"
 #include "platform/text/gbk.h"
 
 namespace iv {
@@ -12,15 +13,7 @@ std::string FormatProblemLine(const std::string &templatePath, const TemplatePro
   // A field left open quotes the rest of the file, line ends and all; the problem stays one line.
   const std::string text =
       problem.explanation.empty() ? problem.message : problem.message + Gbk(u8" — ") + problem.explanation;
-  for (const char c : GbkToUtf8(text)) {
-    if (c == '\n')
-      line += "\\n";
-    else if (c == '\r')
-      line += "\\r";
-    else
-      line += c;
-  }
-  return line;
+  return line + OneLineUtf8(text);
 }
 
 }  // namespace iv

@@ -1,8 +1,7 @@
 #include "tools/kiosk_check/check_report.h"
 
-#include <algorithm>
-
 #include "platform/fs/paths.h"
+#include "platform/text/dbcs.h"
 #include "platform/text/gbk.h"
 
 namespace iv::check {
@@ -13,11 +12,11 @@ void CheckReport::Add(Severity severity, const std::string &file, int line, cons
   (error ? errors_ : warnings_)++;
   if (!businessKey.empty()) (error ? keys_[businessKey].errors : keys_[businessKey].warnings)++;
   // One separator on every system, so that editors and scripts read the places alike.
-  std::string place = GbkToUtf8(file);
-  std::replace(place.begin(), place.end(), '\\', '/');
-  out_ << place;
-  if (line > 0) out_ << ':' << line;
-  out_ << (error ? ": error: " : ": warning: ") << GbkToUtf8(message) << '\n';
+  // A GBK trail byte may be a backslash too: only single-byte ones are separators.
+  std::string place = file;
+  for (std::size_t i = 0; i < place.size(); i += GbkCharSize(place, i))
+    if (place[i] == '\\') place[i] = '/';
+  out_ << FormatDiagnostic({error ? Diagnostic::Kind::Error : Diagnostic::Kind::Warning, place, line, message}) << '\n';
 }
 
 void CheckReport::Add(const std::vector<Diagnostic> &diagnostics, const std::string &businessKey) {

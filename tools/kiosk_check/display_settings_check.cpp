@@ -29,7 +29,7 @@ void LintInvoice(CheckReport &report, const std::string &key, const std::string 
   const std::string shown = "INI/" + ToNativeSeparators(file);
   for (const TemplateProblem &problem : FindTemplateProblems(options, SectionTables{})) {
     const std::string message =
-        problem.explanation.empty() ? problem.message : problem.message + " (" + problem.explanation + ")";
+        problem.explanation.empty() ? problem.message : problem.message + Gbk(u8" — ") + problem.explanation;
     report.Add(problem.severity == TemplateProblem::Severity::Error ? Severity::Error : Severity::Warning, shown,
                problem.at.line, message, key);
   }
