@@ -16,8 +16,9 @@ void Echo(const std::string &path, std::string_view message, int lostBecause) {
     Diagnose({Diagnostic::Kind::LogRecord, path, 0, std::string(message)});
     return;
   }
-  const std::string why = lostBecause == ENOENT
-                              ? "its folder does not exist (the library never creates it; create the folder)"
+  const std::string why =
+      lostBecause == ENOENT   ? "its folder does not exist (the library never creates it; create the folder)"
+      : lostBecause == ENODEV ? "it is not a regular file (a FIFO or a device stands in its place)"
                               : std::strerror(lostBecause);
   Diagnose({Diagnostic::Kind::Warning, path, 0, "record dropped, " + why + ": " + std::string(message)});
 }
