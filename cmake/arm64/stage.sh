@@ -5,7 +5,7 @@
 # Debian's cross compiler, the arm64 libraries through multiarch (their libc brings the dynamic
 # loader that qemu-aarch64 then finds in its usual place), and the emulator.
 ARM64_PACKAGES=(
-  crossbuild-essential-arm64 qemu-user file dpkg-dev lintian
+  crossbuild-essential-arm64 qemu-user dpkg-dev lintian
   libfreetype-dev:arm64 libfontconfig-dev:arm64 libxml2-dev:arm64 libjpeg62-turbo-dev:arm64
   libpng-dev:arm64 libsdl2-dev:arm64 libgtest-dev:arm64 libgmock-dev:arm64
 )
