@@ -18,6 +18,12 @@ receipt through the host and leaves.
 The package holds the plug-in, its C header and pkg-config file, the
 reference host kiosk-host, the template tool invoice-render, a sample kiosk
 folder and the guides.")
+# A cross build is packaged for the machines it was built for (arm64 for aarch64-linux-gnu).
+if(CMAKE_CROSSCOMPILING)
+  execute_process(COMMAND dpkg-architecture -t ${CMAKE_LIBRARY_ARCHITECTURE} -qDEB_HOST_ARCH
+    OUTPUT_VARIABLE CPACK_DEBIAN_PACKAGE_ARCHITECTURE OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET
+    COMMAND_ERROR_IS_FATAL ANY)
+endif()
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 # The library lies in a folder ld.so caches: its cache is refreshed by trigger.

@@ -42,7 +42,7 @@ class KioskFolder : public ::testing::Test {
 };
 
 TEST(PluginExports, OnlyShowFormIsExported) {
-  CommandResult nm = RunCommand(std::string("nm -D --defined-only ") + IV_PLUGIN_PATH);
+  CommandResult nm = RunCommand("nm -D --defined-only " + ProgramPath("IV_TEST_PLUGIN", IV_PLUGIN_PATH));
   ASSERT_EQ(nm.status, 0) << nm.output;
   std::set<std::string> symbols;
   std::istringstream lines(nm.output);
@@ -62,7 +62,7 @@ TEST_F(KioskFolder, CHostCallsThroughThePublicHeaderWithNullArraysEntriesAndHost
   // Headless: the C host posts no keys, so only the idle end closes its screens.
   CommandResult run = RunCommand("cd " + root_.string() + " && INVOICEVIEW_DISPLAY=headless " +
                                  "INVOICEVIEW_DIAGNOSTICS=" + (root_ / "diagnostics.txt").string() + " " +
-                                 IV_C_TEST_HOST);
+                                 ProgramPath("IV_TEST_C_TEST_HOST", IV_C_TEST_HOST));
   EXPECT_EQ(run.status, 0) << run.output;
   EXPECT_EQ(CountLines(run.output, "ShowForm returned 1"), 2) << run.output;
   EXPECT_EQ(CountLines(run.output, "ShowForm without a host returned 1"), 1) << run.output;
