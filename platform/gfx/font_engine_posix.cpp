@@ -45,6 +45,8 @@ struct Family {
   bool charCells = false;  // by half-width cells (FaceLocation::charCells)
 };
 
+struct Glyph;
+
 // A font record made concrete: faces, scaled sizes, synthetic styles, rotation.
 struct Setup {
   Face *primary = nullptr;
@@ -56,6 +58,9 @@ struct Setup {
   bool italic = false;
   std::int32_t escapement = 0;
   FontMetrics metrics;
+  // The upright glyphs found so far by character: a text's characters are looked up once
+  // each, not in the faces' character maps and the glyph cache every time.
+  std::unordered_map<char32_t, const Glyph *> upright;
 };
 
 struct GlyphKey {
@@ -93,6 +98,7 @@ struct Glyph {
   int top = 0;
   int width = 0;
   int rows = 0;
+  int pitch = 0;  // bytes a row: the width rounded up to whole vectors, zero beyond it
   std::vector<std::uint8_t> coverage;
 };
 
@@ -105,7 +111,7 @@ struct DecorationLine {
 struct Layout {
   TLogFont font;
   std::string gbk;
-  const Setup *setup = nullptr;
+  Setup *setup = nullptr;
   std::u32string codePoints;
   std::vector<const Glyph *> upright;  // empty until measured
   int width = 0;
@@ -181,7 +187,7 @@ struct FontEngine::Impl {
     return {face->ascender, -face->descender};
   }
 
-  const Setup &SetupFor(const TLogFont &font) {
+  Setup &SetupFor(const TLogFont &font) {
     if (auto found = setups.find(font); found != setups.end()) return found->second;
     if (setups.size() >= kMaxCachedSetups) {
       setups.clear();
@@ -192,10 +198,13 @@ struct FontEngine::Impl {
 
   Layout &LayOut(const TLogFont &font, std::string_view gbk) {
     if (last.setup != nullptr && last.font == font && last.gbk == gbk) return last;
-    // Glyphs are let go between texts only, so those of the text at hand stay valid.
-    if (glyphs.size() >= kMaxCachedGlyphs) glyphs.clear();
-    const Setup &setup = SetupFor(font);
-    last.setup = &setup;
+    // Glyphs are let go between texts only, so those of the text at hand stay valid; the
+    // set-ups go with them, as they hold glyphs.
+    if (glyphs.size() >= kMaxCachedGlyphs) {
+      glyphs.clear();
+      setups.clear();
+    }
+    last.setup = &SetupFor(font);
     last.font = font;
     last.gbk.assign(gbk);
     last.codePoints = GbkToCodePoints(gbk);
@@ -210,9 +219,10 @@ struct FontEngine::Impl {
     layout.upright.clear();
     layout.width = 0;
     for (char32_t codePoint : layout.codePoints) {
-      const Glyph &glyph = Render(*layout.setup, codePoint, 0);
-      layout.upright.push_back(&glyph);
-      layout.width += glyph.advance;
+      auto [found, added] = layout.setup->upright.try_emplace(codePoint, nullptr);
+      if (added) found->second = &Render(*layout.setup, codePoint, 0);
+      layout.upright.push_back(found->second);
+      layout.width += found->second->advance;
     }
   }
 
@@ -317,7 +327,8 @@ struct FontEngine::Impl {
     glyph.top = slot->bitmap_top;
     glyph.width = int(bitmap.width);
     glyph.rows = int(bitmap.rows);
-    glyph.coverage.resize(std::size_t(glyph.width) * std::size_t(glyph.rows));
+    glyph.pitch = (glyph.width + 15) & ~15;
+    glyph.coverage.resize(std::size_t(glyph.pitch) * std::size_t(glyph.rows));
     for (int y = 0; y < glyph.rows; ++y) {
       const unsigned char *row = bitmap.buffer + std::ptrdiff_t(y) * bitmap.pitch;
       for (int x = 0; x < glyph.width; ++x) {
@@ -326,7 +337,7 @@ struct FontEngine::Impl {
           value = bitmap.num_grays == 256 ? row[x] : std::uint8_t(row[x] * 255 / (bitmap.num_grays - 1));
         else if (bitmap.pixel_mode == FT_PIXEL_MODE_MONO)
           value = (row[x >> 3] & (0x80 >> (x & 7))) ? 255 : 0;
-        glyph.coverage[std::size_t(y) * glyph.width + x] = value;
+        glyph.coverage[std::size_t(y) * glyph.pitch + x] = value;
       }
     }
   }
@@ -354,7 +365,7 @@ struct FontEngine::Impl {
 namespace {
 
 // The glyph's coverage combined by maximum with the image, its top left at (x0, y0): the part
-// inside the image, found once, row by row.
+// inside the image, found once, row by row in whole vectors (the padding adds nothing).
 void Stamp(Bitmap &gray, int x0, int y0, const Glyph &glyph) {
   // How far into the glyph the image starts and ends along one axis.
   const auto inside = [](int origin, int size, int limit) {
@@ -362,10 +373,10 @@ void Stamp(Bitmap &gray, int x0, int y0, const Glyph &glyph) {
                      int(std::clamp<std::int64_t>(std::int64_t{limit} - origin, 0, size))};
   };
   const auto [top, bottom] = inside(y0, glyph.rows, gray.Height());
-  const auto [left, right] = inside(x0, glyph.width, gray.Width());
+  const auto [left, right] = inside(x0, glyph.pitch, gray.Width());
   for (int y = top; y < bottom; ++y) {
     std::uint8_t *row = gray.Row(y0 + y) + (x0 + left);
-    const std::uint8_t *source = glyph.coverage.data() + std::size_t(y) * std::size_t(glyph.width) + left;
+    const std::uint8_t *source = glyph.coverage.data() + std::size_t(y) * std::size_t(glyph.pitch) + left;
     for (int x = 0; x < right - left; ++x) row[x] = std::max(row[x], source[x]);
   }
 }
