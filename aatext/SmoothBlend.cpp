@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "aatext/SmoothBlendRow.h"
 #include "aatext/SmoothFont.h"
 #include "aatext/SmoothMask.h"
 
@@ -10,32 +11,33 @@ namespace iv {
 void TSmoothBlend::BlendMask(int x, int y, TColor color, std::uint8_t alpha, const TSmoothMask &mask) {
   if (owner_ == nullptr || owner_->GetCanvas() == nullptr) return;
   Canvas &canvas = *owner_->GetCanvas();
-  work_.SetSize(mask.Width(), mask.Height());
-  const TColor rgb = ColorToRGB(color);
-  const int target[3] = {GetBValue(rgb), GetGValue(rgb), GetRValue(rgb)};
-  const int factor = std::min<int>(alpha, 100) * 256 / 100;
+  Bitmap &target = canvas.Target();
+  // Only the part of the box on the canvas is composed.
+  const TRect box = Bounds(x, y, mask.Width(), mask.Height());
+  const TRect area{std::max(box.Left, 0), std::max(box.Top, 0), std::min(box.Right, target.Width()),
+                   std::min(box.Bottom, target.Height())};
+  if (area.IsEmpty()) return;
 
+  // A 24-bit canvas is composed in place; another goes through a 24-bit copy of the area.
+  Bitmap *pixels = &target;
+  TPoint at{area.Left, area.Top};
+  if (target.Format() != PixelFormat::Bgr24) {
+    work_.SetSize(area.Width(), area.Height());
+    work_.CopyBlock(0, 0, target, area);
+    pixels = &work_;
+    at = {0, 0};
+  }
   // A solid brush paints the whole box; otherwise the text goes over what the canvas shows.
   if (canvas.Brush().Style == bsSolid)
-    work_.Fill(ColorToRGB(canvas.Brush().Color));
-  else
-    work_.CopyBlock(0, 0, canvas.Target(), Bounds(x, y, mask.Width(), mask.Height()));
+    pixels->Fill(Bounds(at.X, at.Y, area.Width(), area.Height()), ColorToRGB(canvas.Brush().Color));
 
-  for (int r = 0; r < mask.Height(); ++r) {
-    const std::uint8_t *coverage = mask.MaskRow(r);
-    std::uint8_t *pixel = work_.Row(r);
-    for (int c = 0; c < mask.Width(); ++c, pixel += 3) {
-      const int a = (coverage[c] * factor) >> 8;
-      if (a == 0) continue;
-      if (a == 255) {
-        pixel[0] = std::uint8_t(target[0]), pixel[1] = std::uint8_t(target[1]), pixel[2] = std::uint8_t(target[2]);
-        continue;
-      }
-      for (int channel = 0; channel < 3; ++channel)
-        pixel[channel] = std::uint8_t(pixel[channel] + (((target[channel] - pixel[channel]) * a) >> 8));
-    }
-  }
-  canvas.Draw(x, y, work_);
+  const TColor rgb = ColorToRGB(color);
+  const int ink[3] = {GetBValue(rgb), GetGValue(rgb), GetRValue(rgb)};
+  const int factor = std::min<int>(alpha, 100) * 256 / 100;
+  for (int r = 0; r < area.Height(); ++r)
+    BlendRow(mask.MaskRow(area.Top - box.Top + r) + (area.Left - box.Left), pixels->Row(at.Y + r) + 3 * at.X,
+             area.Width(), ink, factor);
+  if (pixels == &work_) canvas.Draw(area.Left, area.Top, work_);
 }
 
 }  // namespace iv

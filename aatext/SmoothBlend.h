@@ -22,7 +22,7 @@ class TSmoothBlend {
 
  private:
   TSmoothFont *owner_;
-  Bitmap work_;  // 24-bit, resized to the mask at every blend
+  Bitmap work_;  // 24-bit copy of the area when the canvas has another format
 };
 
 }  // namespace iv

@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "aatext/SmoothFont.h"
+#include "aatext/SmoothReduce.h"
 #include "platform/gfx/font_engine.h"
 #include "platform/text/dbcs.h"
 
@@ -25,28 +26,6 @@ std::int32_t ScaledDimension(std::int32_t value, int scale) {
 }
 
 int RoundUpTo4(int value) { return (value + 3) & ~3; }
-
-// One mask byte from the s x s cell whose rows start at rows[0..s-1], column offset c.
-inline std::uint8_t ReduceCell(const std::uint8_t *const *rows, int c, int scale) {
-  switch (scale) {
-    case 4: {
-      unsigned sum = 0;
-      for (int r = 0; r < 4; ++r) sum += unsigned(rows[r][c]) + rows[r][c + 1] + rows[r][c + 2] + rows[r][c + 3];
-      return std::uint8_t(sum >> 4);
-    }
-    case 3: {
-      // Weights total 8: two opposite corners count half, truncated before adding.
-      const unsigned sum = unsigned(rows[0][c]) + rows[0][c + 1] + (unsigned(rows[0][c + 2]) >> 1) +
-                           rows[1][c] + rows[1][c + 1] + rows[1][c + 2] +
-                           (unsigned(rows[2][c]) >> 1) + rows[2][c + 1] + rows[2][c + 2];
-      return std::uint8_t(sum >> 3);
-    }
-    case 2:
-      return std::uint8_t((unsigned(rows[0][c]) + rows[0][c + 1] + rows[1][c] + rows[1][c + 1]) >> 2);
-    default:
-      return rows[0][c];
-  }
-}
 
 }  // namespace
 
@@ -142,30 +121,27 @@ void TSmoothMask::RotatedExtent(TSize box, long double angle, TSize &size, TPoin
   offset = {size.cx / 2 + corners[0].X, size.cy / 2 + corners[0].Y};
 }
 
-void TSmoothMask::RenderMask(std::string_view text) { RenderMaskAt(text, Measure(text), {0, 0}); }
+void TSmoothMask::RenderMask(std::string_view text) {
+  TPoint offset;
+  TSize size;
+  MeasureWithOffset(text, offset, size);
+  RenderMaskAt(text, size, offset);
+}
 
 void TSmoothMask::RenderMaskAt(std::string_view text, TSize extent, TPoint origin) {
   if (owner_ == nullptr || owner_->GetCanvas() == nullptr) return;
-  if (!gray_) gray_ = std::make_unique<Bitmap>(0, 0, PixelFormat::Indexed8);
   extent = {std::max(extent.cx, 0), std::max(extent.cy, 0)};
-  width_ = extent.cx;
-  height_ = extent.cy;
-  gray_->Enlarge(width_ * scale_, height_ * scale_);
+  ReduceFrom(DrawSamples(text, extent, origin), extent);
+}
 
+const Bitmap &TSmoothMask::DrawSamples(std::string_view text, TSize extent, TPoint origin) {
+  // Resizing clears exactly the samples the mask covers; the storage stays from earlier texts.
+  gray_.SetSize(extent.cx * scale_, extent.cy * scale_);
+  if (owner_ == nullptr || owner_->GetCanvas() == nullptr) return gray_;
   long double angle = 0;
   const TLogFont font = ScaledFont(angle);
-  gray_->Fill(clBlack);
-  TPoint at{origin.X * scale_, origin.Y * scale_};
-  if (angle != 0) {
-    TPoint offset;
-    TSize size;
-    MeasureWithOffset(text, offset, size);
-    at.X += offset.X * scale_;
-    at.Y += offset.Y * scale_;
-  }
-  FontEngine::Instance().DrawText(*gray_, at.X, at.Y, font, text);
-  ReduceFrom(*gray_, extent);
-  gray_.reset();
+  FontEngine::Instance().DrawText(gray_, origin.X * scale_, origin.Y * scale_, font, text);
+  return gray_;
 }
 
 void TSmoothMask::ReduceFrom(const Bitmap &gray, TSize extent) {
@@ -181,8 +157,7 @@ void TSmoothMask::ReduceFrom(const Bitmap &gray, TSize extent) {
   const std::uint8_t *rows[4] = {};
   for (int j = 0; j < height_; ++j) {
     for (int k = 0; k < scale_; ++k) rows[k] = gray.Row(j * scale_ + k);
-    std::uint8_t *out = buffer_.data() + std::size_t(height_ - 1 - j) * std::size_t(mask_stride_);
-    for (int i = 0; i < width_; ++i) out[i] = ReduceCell(rows, i * scale_, scale_);
+    ReduceRow(rows, scale_, width_, buffer_.data() + std::size_t(height_ - 1 - j) * std::size_t(mask_stride_));
   }
 }
 

@@ -2,7 +2,6 @@
 // Coverage mask of the last rendered text, one byte per destination pixel (0 no ink, 255 full
 // ink), rows stored bottom-up as the drawing platform keeps 8-bit images.
 #include <cstdint>
-#include <memory>
 #include <stdexcept>
 #include <string_view>
 #include <vector>
@@ -60,7 +59,12 @@ class TSmoothMask {
   static void RotatedExtent(TSize box, long double angle, TSize &size, TPoint &offset);
 
   void RenderMask(std::string_view text);
+  // The part of the text that falls in an extent-sized mask, the text starting (the top left
+  // of its unturned cell) at `origin` in the mask's pixels: drawn supersampled (DrawSamples),
+  // then reduced.
   void RenderMaskAt(std::string_view text, TSize extent, TPoint origin);
+  // The supersampled image RenderMaskAt reduces: s times the extent, kept until the next text.
+  const Bitmap &DrawSamples(std::string_view text, TSize extent, TPoint origin);
   // Reduces an 8-bit gray image (s times the extent, top-down) to the mask at this quality.
   void ReduceFrom(const Bitmap &gray, TSize extent);
   void BlurMask(std::uint8_t strength);
@@ -82,7 +86,7 @@ class TSmoothMask {
   int mask_stride_ = 0;
   int gray_stride_ = 0;
   std::vector<std::uint8_t> buffer_;
-  std::unique_ptr<Bitmap> gray_;  // the working image, alive only during a render
+  Bitmap gray_{0, 0, PixelFormat::Indexed8};  // the supersampled image; its storage is reused
 };
 
 }  // namespace iv

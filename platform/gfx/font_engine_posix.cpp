@@ -12,6 +12,7 @@
 #include <map>
 #include <numbers>
 #include <stdexcept>
+#include <string_view>
 #include <tuple>
 #include <unordered_map>
 #include <vector>
@@ -25,6 +26,7 @@ namespace {
 
 constexpr int kDefaultEmPixels = 12;     // height 0 asks for the default size
 constexpr std::size_t kMaxCachedGlyphs = 20000;
+constexpr std::size_t kMaxCachedSetups = 1000;
 constexpr FT_Int32 kLoadFlags = FT_LOAD_NO_BITMAP | FT_LOAD_TARGET_LIGHT;
 constexpr FT_Fixed kObliqueShear = 0x0366A;  // about 12 degrees, as synthetic italics lean
 constexpr char32_t kReplacement = 0xFFFD;
@@ -43,6 +45,8 @@ struct Family {
   bool charCells = false;  // by half-width cells (FaceLocation::charCells)
 };
 
+struct Glyph;
+
 // A font record made concrete: faces, scaled sizes, synthetic styles, rotation.
 struct Setup {
   Face *primary = nullptr;
@@ -54,6 +58,9 @@ struct Setup {
   bool italic = false;
   std::int32_t escapement = 0;
   FontMetrics metrics;
+  // The upright glyphs found so far by character: a text's characters are looked up once
+  // each, not in the faces' character maps and the glyph cache every time.
+  std::unordered_map<char32_t, const Glyph *> upright;
 };
 
 struct GlyphKey {
@@ -78,18 +85,36 @@ struct GlyphKeyHash {
   }
 };
 
+// Font records are compared and hashed as the 60 bytes they are.
+struct LogFontHash {
+  std::size_t operator()(const TLogFont &font) const {
+    return std::hash<std::string_view>()({reinterpret_cast<const char *>(&font), sizeof font});
+  }
+};
+
 struct Glyph {
   int advance = 0;  // whole pixels along the text direction
   int left = 0;     // bitmap offset from the pen, y up for top
   int top = 0;
   int width = 0;
   int rows = 0;
+  int pitch = 0;  // bytes a row: the width rounded up to whole vectors, zero beyond it
   std::vector<std::uint8_t> coverage;
 };
 
 struct DecorationLine {
   double offset;     // below the baseline, pixels
   double thickness;  // pixels
+};
+
+// A text read in a font: its characters and, once measured, its upright glyphs and width.
+struct Layout {
+  TLogFont font;
+  std::string gbk;
+  Setup *setup = nullptr;
+  std::u32string codePoints;
+  std::vector<const Glyph *> upright;  // empty until measured
+  int width = 0;
 };
 
 int RoundToInt(double value) { return int(std::lround(value)); }
@@ -103,6 +128,8 @@ struct FontEngine::Impl {
   std::map<std::tuple<std::string, bool, bool>, Family> families;
   std::map<std::tuple<FT_Face, FT_F26Dot6, FT_F26Dot6>, FT_Size> sizes;
   std::unordered_map<GlyphKey, Glyph, GlyphKeyHash> glyphs;
+  std::unordered_map<TLogFont, Setup, LogFontHash> setups;
+  Layout last;  // a text is measured, then drawn: the second time it is not read again
   std::size_t rasterised = 0;
 
   Impl() {
@@ -160,6 +187,45 @@ struct FontEngine::Impl {
     return {face->ascender, -face->descender};
   }
 
+  Setup &SetupFor(const TLogFont &font) {
+    if (auto found = setups.find(font); found != setups.end()) return found->second;
+    if (setups.size() >= kMaxCachedSetups) {
+      setups.clear();
+      last = {};
+    }
+    return setups.emplace(font, Prepare(font)).first->second;
+  }
+
+  Layout &LayOut(const TLogFont &font, std::string_view gbk) {
+    if (last.setup != nullptr && last.font == font && last.gbk == gbk) return last;
+    // Glyphs are let go between texts only, so those of the text at hand stay valid; the
+    // set-ups go with them, as they hold glyphs.
+    if (glyphs.size() >= kMaxCachedGlyphs) {
+      glyphs.clear();
+      setups.clear();
+    }
+    last.setup = &SetupFor(font);
+    last.font = font;
+    last.gbk.assign(gbk);
+    last.codePoints = GbkToCodePoints(gbk);
+    last.upright.clear();
+    last.width = 0;
+    return last;
+  }
+
+  // The upright glyphs of the text and its width.
+  void Measure(Layout &layout) {
+    if (layout.upright.size() == layout.codePoints.size()) return;
+    layout.upright.clear();
+    layout.width = 0;
+    for (char32_t codePoint : layout.codePoints) {
+      auto [found, added] = layout.setup->upright.try_emplace(codePoint, nullptr);
+      if (added) found->second = &Render(*layout.setup, codePoint, 0);
+      layout.upright.push_back(found->second);
+      layout.width += found->second->advance;
+    }
+  }
+
   Setup Prepare(const TLogFont &font) {
     Setup setup;
     setup.bold = font.lfWeight >= FW_SEMIBOLD;
@@ -215,7 +281,6 @@ struct FontEngine::Impl {
                        index,       std::uint8_t(emboldened | oblique << 1), cells,
                        escapement};
     if (auto found = glyphs.find(key); found != glyphs.end()) return found->second;
-    if (glyphs.size() >= kMaxCachedGlyphs) glyphs.clear();
 
     Glyph glyph;
     ++rasterised;
@@ -262,7 +327,8 @@ struct FontEngine::Impl {
     glyph.top = slot->bitmap_top;
     glyph.width = int(bitmap.width);
     glyph.rows = int(bitmap.rows);
-    glyph.coverage.resize(std::size_t(glyph.width) * std::size_t(glyph.rows));
+    glyph.pitch = (glyph.width + 15) & ~15;
+    glyph.coverage.resize(std::size_t(glyph.pitch) * std::size_t(glyph.rows));
     for (int y = 0; y < glyph.rows; ++y) {
       const unsigned char *row = bitmap.buffer + std::ptrdiff_t(y) * bitmap.pitch;
       for (int x = 0; x < glyph.width; ++x) {
@@ -271,7 +337,7 @@ struct FontEngine::Impl {
           value = bitmap.num_grays == 256 ? row[x] : std::uint8_t(row[x] * 255 / (bitmap.num_grays - 1));
         else if (bitmap.pixel_mode == FT_PIXEL_MODE_MONO)
           value = (row[x >> 3] & (0x80 >> (x & 7))) ? 255 : 0;
-        glyph.coverage[std::size_t(y) * glyph.width + x] = value;
+        glyph.coverage[std::size_t(y) * glyph.pitch + x] = value;
       }
     }
   }
@@ -298,15 +364,20 @@ struct FontEngine::Impl {
 
 namespace {
 
+// The glyph's coverage combined by maximum with the image, its top left at (x0, y0): the part
+// inside the image, found once, row by row in whole vectors (the padding adds nothing).
 void Stamp(Bitmap &gray, int x0, int y0, const Glyph &glyph) {
-  for (int y = 0; y < glyph.rows; ++y) {
-    const int ty = y0 + y;
-    if (ty < 0 || ty >= gray.Height()) continue;
-    std::uint8_t *row = gray.Row(ty);
-    const std::uint8_t *source = glyph.coverage.data() + std::size_t(y) * glyph.width;
-    const int from = std::max(0, -x0);
-    const int to = std::min(glyph.width, gray.Width() - x0);
-    for (int x = from; x < to; ++x) row[x0 + x] = std::max(row[x0 + x], source[x]);
+  // How far into the glyph the image starts and ends along one axis.
+  const auto inside = [](int origin, int size, int limit) {
+    return std::pair{int(std::clamp<std::int64_t>(-std::int64_t{origin}, 0, size)),
+                     int(std::clamp<std::int64_t>(std::int64_t{limit} - origin, 0, size))};
+  };
+  const auto [top, bottom] = inside(y0, glyph.rows, gray.Height());
+  const auto [left, right] = inside(x0, glyph.pitch, gray.Width());
+  for (int y = top; y < bottom; ++y) {
+    std::uint8_t *row = gray.Row(y0 + y) + (x0 + left);
+    const std::uint8_t *source = glyph.coverage.data() + std::size_t(y) * std::size_t(glyph.pitch) + left;
+    for (int x = 0; x < right - left; ++x) row[x] = std::max(row[x], source[x]);
   }
 }
 
@@ -349,26 +420,28 @@ FontEngine::FontEngine() : impl_(std::make_unique<Impl>()) {}
 
 FontEngine::~FontEngine() = default;
 
-FontMetrics FontEngine::Metrics(const TLogFont &font) { return impl_->Prepare(font).metrics; }
+FontMetrics FontEngine::Metrics(const TLogFont &font) { return impl_->SetupFor(font).metrics; }
 
 TSize FontEngine::TextExtent(const TLogFont &font, std::string_view gbk) {
-  const Setup setup = impl_->Prepare(font);
-  int width = 0;
-  for (char32_t codePoint : GbkToCodePoints(gbk)) width += impl_->Render(setup, codePoint, 0).advance;
-  return {width, setup.metrics.ascent + setup.metrics.descent};
+  Layout &layout = impl_->LayOut(font, gbk);
+  impl_->Measure(layout);
+  return {layout.width, layout.setup->metrics.ascent + layout.setup->metrics.descent};
 }
 
 void FontEngine::DrawText(Bitmap &gray, int x, int y, const TLogFont &font, std::string_view gbk) {
   if (gray.Format() != PixelFormat::Indexed8) throw std::invalid_argument("text needs an 8-bit image");
-  const Setup setup = impl_->Prepare(font);
+  Layout &layout = impl_->LayOut(font, gbk);
+  const Setup &setup = *layout.setup;
+  if (setup.escapement == 0) impl_->Measure(layout);  // the measured glyphs are the ones drawn
   const double angle = setup.escapement * std::numbers::pi / 1800.0;
   const double c = std::cos(angle), s = std::sin(angle);
   // The baseline origin lies `ascent` below the cell's top left, across the text direction.
   const double bx = x + setup.metrics.ascent * s;
   const double by = y + setup.metrics.ascent * c;
   int pen = 0;
-  for (char32_t codePoint : GbkToCodePoints(gbk)) {
-    const Glyph &glyph = impl_->Render(setup, codePoint, setup.escapement);
+  for (std::size_t i = 0; i < layout.codePoints.size(); ++i) {
+    const Glyph &glyph =
+        setup.escapement == 0 ? *layout.upright[i] : impl_->Render(setup, layout.codePoints[i], setup.escapement);
     const int ox = RoundToInt(bx + pen * c);
     const int oy = RoundToInt(by - pen * s);
     Stamp(gray, ox + glyph.left, oy - glyph.top, glyph);
@@ -378,12 +451,10 @@ void FontEngine::DrawText(Bitmap &gray, int x, int y, const TLogFont &font, std:
     StampLine(gray, bx, by, c, s, pen, line);
 }
 
-std::string FontEngine::FaceFile(const TLogFont &font) {
-  return impl_->Prepare(font).primary->file;
-}
+std::string FontEngine::FaceFile(const TLogFont &font) { return impl_->SetupFor(font).primary->file; }
 
 bool FontEngine::HasGlyph(const TLogFont &font, char32_t codePoint) {
-  const Setup setup = impl_->Prepare(font);
+  const Setup &setup = impl_->SetupFor(font);
   if (FT_Get_Char_Index(setup.primary->face, codePoint) != 0) return true;
   return setup.fallback != nullptr && FT_Get_Char_Index(setup.fallback->face, codePoint) != 0;
 }
