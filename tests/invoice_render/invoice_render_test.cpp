@@ -269,6 +269,7 @@ TEST_F(InvoiceRender, LintOfAWholeFileGivesEveryProblemOnceAtItsLineAndColumn) {
   EXPECT_EQ(result.output, "") << "no page is written and nothing traced";
   EXPECT_FALSE(fs::exists(folder_ / "invoice-1.png"));
   // Columns count characters: the Chinese text before a problem counts one column a character.
+  // The nameless <NAME()> on line 12 marks no invoice and is no problem.
   ExpectProblemLines(
       Lines(Stderr()),
       {"INI/lint-sale.txt:2:5: error: INI/lint-sale.txt,不可识别的命令:FOO — unknown command: no command has a name "
