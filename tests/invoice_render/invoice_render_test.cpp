@@ -186,6 +186,9 @@ TEST_F(InvoiceRender, CommandLineConventions) {
   EXPECT_TRUE(Render("INI/SaleInvoice.txt SALE --out").status == 2 &&
               Stderr().starts_with("invoice-render: --out needs a value\n"))
       << Stderr();
+  EXPECT_TRUE(Render("INI/SaleInvoice.txt SALE --page 0").status == 2 &&
+              Stderr().starts_with("invoice-render: invalid value for --page: 0\n"))
+      << "pages count from 1; " << Stderr();
 
   // Runtime failures: the path and the system's reason on one line, no usage.
   const std::pair<std::string, std::string> failures[] = {
