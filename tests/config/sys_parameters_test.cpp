@@ -96,6 +96,7 @@ TEST_F(SysParametersTest, ValuesAreConvertedByTheirKey) {
   EXPECT_TRUE(SharedDebugInfo.ReaderDebug);
   EXPECT_FALSE(SharedDebugInfo.PrinterDebug);
   EXPECT_TRUE(SharedDebugInfo.ICCardDebug);
+  EXPECT_TRUE(SharedDebugInfo.CommDebug) << "-1 is a number other than 0";
   EXPECT_EQ(SharedDebugInfo.ICTimes, 70000 - 65536);
   EXPECT_EQ(SharedDebugInfo.ICCardSta, 1);
   EXPECT_EQ(SharedDebugInfo.ICCardSN, 1u) << "low 32 bits of 2^32 + 1";

@@ -94,9 +94,10 @@ TEST_F(PrintTextTest, DataItemsPrintTheirLabelAndValue) {
   const auto [offered, text] = Build(
       "IsPrint=1\n"
       "0=Paid: [O<5>\n1=Card:[ i < 64 >tail\n2=[I<1>\n3=H:[h<99>\n4=[O<x>\n"
-      "5=[O<65>\n6=[I<99>\n7=[H<100>\n8=[Unknown<1>\n9=no item\n10=end~\n");
+      "5=[O<65>\n6=[I<99>\n7=[H<100>\n8=[Unknown<1>\n9=no item\n10=\xB2\x5B:[O<0>\n11=end~\n");
   EXPECT_TRUE(offered);
-  EXPECT_EQ(text, "Paid: five\r\nCard:last\r\nab\r\nH:head\r\nzero\r\nend\r\n");
+  // \xB2\x5B is a character of the label whose second byte is '['.
+  EXPECT_EQ(text, "Paid: five\r\nCard:last\r\nab\r\nH:head\r\nzero\r\n\xB2\x5B:zero\r\nend\r\n");
 }
 
 TEST_F(PrintTextTest, TitleIsTheBankAndDatesFollowTheirPattern) {

@@ -186,6 +186,9 @@ TEST_F(InvoiceRender, CommandLineConventions) {
   EXPECT_TRUE(Render("INI/SaleInvoice.txt SALE --out").status == 2 &&
               Stderr().starts_with("invoice-render: --out needs a value\n"))
       << Stderr();
+  EXPECT_TRUE(Render("INI/SaleInvoice.txt SALE --page 0").status == 2 &&
+              Stderr().starts_with("invoice-render: invalid value for --page: 0\n"))
+      << "pages count from 1; " << Stderr();
 
   // Runtime failures: the path and the system's reason on one line, no usage.
   const std::pair<std::string, std::string> failures[] = {
@@ -269,6 +272,7 @@ TEST_F(InvoiceRender, LintOfAWholeFileGivesEveryProblemOnceAtItsLineAndColumn) {
   EXPECT_EQ(result.output, "") << "no page is written and nothing traced";
   EXPECT_FALSE(fs::exists(folder_ / "invoice-1.png"));
   // Columns count characters: the Chinese text before a problem counts one column a character.
+  // The nameless <NAME()> on line 12 marks no invoice and is no problem.
   ExpectProblemLines(
       Lines(Stderr()),
       {"INI/lint-sale.txt:2:5: error: INI/lint-sale.txt,不可识别的命令:FOO — unknown command: no command has a name "

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -30,20 +31,34 @@ bool IsStamp(std::string_view stamp) {
          field(13) < 60 && field(16) < 60;
 }
 
+// The local time now in the stamp's form, written by strftime; such texts sort as their times.
+std::string LocalTimeNow() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[32];
+  std::strftime(text, sizeof text, "%Y%m%d--%H:%M:%S", &local);
+  return text;
+}
+
 // Each test runs in a fresh kiosk folder as its current directory.
 class LogTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_EQ(chdir(folder_.Path().c_str()), 0); }
   void TearDown() override { ASSERT_EQ(chdir(previous_.c_str()), 0); }
 
-  // The CR LF lines of `content`; every stamp line is checked and shown as kStamp.
-  static std::vector<std::string> Lines(std::string_view content, const std::string &stampPrefix) {
+  // The CR LF lines of `content`; every stamp line is checked, also for a time between the
+  // test's start and now, and shown as kStamp.
+  std::vector<std::string> Lines(std::string_view content, const std::string &stampPrefix) const {
+    const std::string now = LocalTimeNow();
     std::vector<std::string> lines;
     std::size_t start = 0;
     for (std::size_t end; (end = content.find("\r\n", start)) != std::string::npos; start = end + 2) {
       std::string line(content.substr(start, end - start));
-      if (line.starts_with(stampPrefix) && IsStamp(std::string_view(line).substr(stampPrefix.size())))
-        line = kStamp;
+      if (line.starts_with(stampPrefix)) {
+        const std::string stamp = line.substr(stampPrefix.size());
+        if (IsStamp(stamp) && started_ <= stamp && stamp <= now) line = kStamp;
+      }
       lines.push_back(line);
     }
     EXPECT_EQ(start, content.size()) << "text after the last CR LF";
@@ -51,6 +66,7 @@ class LogTest : public ::testing::Test {
   }
 
   std::string previous_ = CurrentDirectory();
+  const std::string started_ = LocalTimeNow();
   testing::TempFolder folder_;
 };
 

@@ -59,6 +59,7 @@ TEST(FormatDateTimeTest, AmPmMarkersSwitchTheHourToTwelve) {
   EXPECT_EQ(Format("h ampm"), Gbk(u8"2 下午"));
   EXPECT_EQ(Format("ampm h"), Gbk(u8"下午 2"));
   EXPECT_EQ(Format("h:nn am/pm", kEarly), "12:07 am");
+  EXPECT_EQ(Format("h:nn am/pm", DateTime{2024, 3, 5, 12, 30}), "12:30 pm");
   EXPECT_EQ(Format("h 'am/pm'"), "14 am/pm");
   EXPECT_EQ(Format("h a"), "14 a");
 }

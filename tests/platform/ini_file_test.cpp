@@ -15,12 +15,14 @@ TEST_F(IniFileTest, NamesMatchWithoutCaseButTrailBytesExactly) {
   IniFile ini = Open(
       "[Bank\xB2\x61]\r\nName\xB2\x61=lower\r\nName\xB2\x41=upper\r\n"
       "[bank\xB2\x41]\r\nname\xB2\x61=second section\r\n"
-      "[\xB2\x5D]\r\nkey=bracket trail\r\n");
+      "[\xB2\x5D]\r\nkey=bracket trail\r\n"
+      "[ Pay\t]\r\nIsPrint=1\r\n");
   EXPECT_EQ(ini.ReadString("BANK\xB2\x61", "nAME\xB2\x61", "-"), "lower");
   EXPECT_EQ(ini.ReadString("bank\xB2\x61", "NAME\xB2\x41", "-"), "upper");
   EXPECT_EQ(ini.ReadString("BANK\xB2\x41", "name\xB2\x61", "-"), "second section");
   EXPECT_EQ(ini.ReadString("  bank\xB2\x41\t", " NAME\xB2\x61 ", "-"), "second section");
   EXPECT_EQ(ini.ReadString("\xB2\x5D", "KEY", "-"), "bracket trail");
+  EXPECT_EQ(ini.ReadInteger("PAY", "IsPrint", 0), 1) << "the header's blanks are no part of the name";
 }
 
 TEST_F(IniFileTest, ValuesLoseBlanksAndOnePairOfMatchingQuotes) {

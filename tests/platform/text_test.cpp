@@ -54,6 +54,7 @@ TEST(DbcsCaseTest, FindingSkipsDoubleByteCharacters) {
   EXPECT_EQ(FindCharGbk("\xB2\x5D]", ']'), 2u);
   EXPECT_EQ(FindCharGbk("\xB2\x5D", ']'), std::string_view::npos);
   EXPECT_EQ(FindCharGbk("a]b]", ']', 2), 3u);
+  EXPECT_EQ(FindCharGbk("\x81\x7F", '\x7F'), 1u) << "DEL trails no lead byte";
 }
 
 TEST(TrimTest, BlanksAndControlCharactersGoGbkBytesStay) {

@@ -9,6 +9,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "tests/support/command.h"
 #include "tests/support/program_path.h"
@@ -84,17 +85,29 @@ TEST_F(KioskFolder, EveryCallReturnsOne) {
   EXPECT_EQ(CountLines(run.output, "ShowForm returned 1"), 2) << run.output;
 }
 
+// The entries reach the library whole, the first and the last (64) of both arrays: the receipt
+// prints I and O entries, and the screen's head values (printed as H) are cut from DataI[64]
+// and copied from DataO[64].
 TEST_F(KioskFolder, DataFilesInGbkAndUtf8WithByteOrderMarkAreAccepted) {
   {
     std::ofstream gbk(root_ / "gbk.txt", std::ios::binary);
-    gbk << "# comment\r\nI0=\xC9\xCC\xC6\xB7\r\nO64=x=y\r\nI65=ignored\n";
+    gbk << "# comment\r\nI0=\xC9\xCC\xC6\xB7\r\nO64=x=y\r\nI64=last entry\r\nI65=ignored\n";
     std::ofstream utf8(root_ / "utf8.txt", std::ios::binary);
-    utf8 << "\xEF\xBB\xBFI1=\xE5\x95\x86\xE5\x93\x81\nO0=\n";
+    utf8 << "\xEF\xBB\xBFI1=\xE5\x95\x86\xE5\x93\x81\nO0=\nO64=z\nI64=\xE6\x9C\xAB\xE5\xB0\xBE\n";
+    std::ofstream(root_ / "INI/print.ini", std::ios::binary)
+        << "[PAY]\r\nIsPrint=1\r\n0=I0:[I<0>\r\n1=I1:[I<1>\r\n2=I64:[I<64>\r\n3=O0:[O<0>\r\n4=O64:[O<64>\r\n"
+           "5=H0:[H<0>\r\n6=H1:[H<1>\r\n";
+    std::ofstream(root_ / "INI/FormatShow.ini", std::ios::binary) << "[PAY]\r\n0=I[0<64,1,4>\r\n1=O[1<64,>\r\n";
   }
-  for (const char *file : {"gbk.txt", "utf8.txt"}) {
-    CommandResult run = RunCommand(Host("--data " + (root_ / file).string()));
+  const std::pair<const char *, const char *> receipts[] = {
+      {"gbk.txt", R"(PrintText I0:商品\r\nI1:\r\nI64:last entry\r\nO0:\r\nO64:x=y\r\nH0:last\r\nH1:x=y\r\n)"},
+      {"utf8.txt", R"(PrintText I0:\r\nI1:商品\r\nI64:末尾\r\nO0:\r\nO64:z\r\nH0:末尾\r\nH1:z\r\n)"}};
+  for (const auto &[file, receipt] : receipts) {
+    CommandResult run =
+        RunCommand(Host("--business-key PAY --keys Enter,Escape --data " + (root_ / file).string()));
     EXPECT_EQ(run.status, 0) << file << run.output;
     EXPECT_EQ(CountLines(run.output, "ShowForm returned 1"), 1) << file << run.output;
+    EXPECT_EQ(CountLines(run.output, receipt), 1) << file << run.output;
   }
 }
 

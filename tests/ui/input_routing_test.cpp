@@ -115,6 +115,14 @@ TEST_F(InputRouting, PointerButtonsGoToTheTopmostControlAndAClickNeedsBoth) {
                                            "field leave", "cover enter", "cover down 5,5", "cover up 5,5",
                                            "cover click", "field down 10,10", "field up 140,10",
                                            "cover leave", "form click"}));
+
+  // A control's right and bottom edges are the first pixels outside it.
+  log.clear();
+  app.PostClick(form, 89, 29);
+  app.PostClick(form, 90, 30);
+  app.ShowModal(form);
+  EXPECT_EQ(log, (std::vector<std::string>{"cover enter", "cover down 49,19", "cover up 49,19", "cover click",
+                                           "cover leave", "form click"}));
 }
 
 TEST_F(InputRouting, AFailingReleaseIsReportedAndTheClickStillHappens) {
