@@ -7,9 +7,9 @@
 #include <optional>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 
-#include "config/UPubVar.h"
-#include "config/host_text.h"
+#include "config/host_link.h"
 #include "platform/text/dbcs.h"
 #include "platform/text/integers.h"
 #include "platform/text/trim.h"
@@ -58,24 +58,10 @@ std::int64_t RoundToInt64(double value) {
   return static_cast<std::int64_t>(rounded);
 }
 
-// The host's variant, its string copied while it is still valid.
-struct HostVariant {
-  std::int32_t type = IV_VAR_EMPTY;
-  std::int64_t i = 0;
-  double d = 0.0;
-  std::string s;
-};
-
-HostVariant AskHost(const std::string &text, std::int32_t kind) {
-  if (HostServices == nullptr || HostServices->vtbl == nullptr ||
-      HostServices->vtbl->TextToValue == nullptr) {
-    throw ParameterValueError("no host to convert a value");
-  }
-  IvVariant out{};
-  HostServices->vtbl->TextToValue(HostServices, HostText(text).c_str(), kind, &out);
-  HostVariant value{out.type, out.i, out.d, ""};
-  if (out.type == IV_VAR_STRING && out.s != nullptr) value.s = out.s;
-  return value;
+HostValue AskHost(const std::string &text, std::int32_t kind) {
+  std::optional<HostValue> value = HostLink::Current().TextToValue(text, kind);
+  if (!value) throw ParameterValueError("no host to convert a value");
+  return *std::move(value);
 }
 
 [[noreturn]] void Unconvertible() { throw ParameterValueError("host value cannot be converted"); }
@@ -99,7 +85,7 @@ std::int32_t MillisecondsFromSeconds(const std::string &text) {
 }
 
 std::int64_t HostInteger(const std::string &text) {
-  const HostVariant value = AskHost(text, kHostInteger);
+  const HostValue value = AskHost(text, kHostInteger);
   switch (value.type) {
     case IV_VAR_INT:
       return value.i;
@@ -117,7 +103,7 @@ std::int64_t HostInteger(const std::string &text) {
 }
 
 double HostReal(const std::string &text) {
-  const HostVariant value = AskHost(text, kHostReal);
+  const HostValue value = AskHost(text, kHostReal);
   switch (value.type) {
     case IV_VAR_INT:
       return static_cast<double>(value.i);

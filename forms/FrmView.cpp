@@ -1,10 +1,11 @@
 #include "forms/FrmView.h"
 
 #include "config/UTSysCs.h"
+#include "config/host_link.h"
 #include "config/error_log.h"
 #include "forms/Func_Lib.h"
 #include "forms/field_values.h"
-#include "forms/host_calls.h"
+#include "forms/skin_image.h"
 #include "forms/invoice_settings_check.h"
 #include "forms/print_text.h"
 #include "platform/diagnostics/diagnostic_stream.h"
@@ -62,7 +63,7 @@ TFrmView::TFrmView() : Invoice(*this), UImgcancel(*this), UImgPrint(*this) {
 
 void TFrmView::FormCreate(Control &sender) {
   TICForm::FormCreate(sender);
-  const std::string businessKey = HostBusinessKey();
+  const std::string businessKey = HostLink::Current().BusinessKey();
   HeadValues.assign(kFieldValueCount, "");
   TailValues.assign(kFieldValueCount, "");
   DetailValues.clear();
@@ -85,9 +86,10 @@ void TFrmView::FormCreate(Control &sender) {
 
 void TFrmView::FormActivate(Control &sender) {
   TICForm::FormActivate(sender);
-  HostLoadSkinImage(ImgBk, "FileDisp");
-  HostLoadSkinImage(UImgcancel, "return");
-  if (PrintEnabled) HostLoadSkinImage(UImgPrint, "Print");
+  const HostLink host = HostLink::Current();
+  LoadSkinImage(host, ImgBk, "FileDisp");
+  LoadSkinImage(host, UImgcancel, "return");
+  if (PrintEnabled) LoadSkinImage(host, UImgPrint, "Print");
 }
 
 void TFrmView::FormClose(Control &sender, TCloseAction &action) { TICForm::FormClose(sender, action); }
@@ -103,7 +105,7 @@ void TFrmView::FormKeyDown(Control &, std::uint16_t &key, TShiftState) {
     case VK_ESCAPE: Close(); break;
     case VK_RETURN:
       EnterPressed = true;
-      if (PrintEnabled) HostPrintText(PrintData);
+      if (PrintEnabled) HostLink::Current().PrintText(PrintData);
       break;
     case VK_UP: Invoice.PriorPage(); break;
     case VK_DOWN: Invoice.NextPage(); break;

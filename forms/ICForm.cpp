@@ -1,13 +1,14 @@
 #include "forms/ICForm.h"
 
 #include "config/UPubVar.h"
-#include "forms/host_calls.h"
+#include "config/host_link.h"
+#include "forms/skin_image.h"
 #include "platform/gfx/color.h"
 #include "platform/text/gbk.h"
 
 namespace iv {
 
-TICForm::TICForm() : ImgBk(*this), ErrDisplay(*this) {
+TICForm::TICForm() : ImgBk(*this), ErrDisplay(*this), host_handle_(*this) {
   SetBounds(53, 63, 800, 600);
   SetCaption("ICForm");
   SetColor(clBtnFace);
@@ -48,11 +49,11 @@ TICForm::TICForm() : ImgBk(*this), ErrDisplay(*this) {
 
 void TICForm::FormCreate(Control &) {
   SetDoubleBuffered(true);
-  HostLoadSkinImage(ImgBk, "MenuBack");
+  LoadSkinImage(HostLink::Current(), ImgBk, "MenuBack");
 }
 
 void TICForm::FormActivate(Control &) {
-  HostFormActivated(*this);
+  HostLink::Current().FormActivated(host_handle_.Get());
   EscPressed = false;
   EnterPressed = false;
 }

@@ -3,6 +3,7 @@
 // from the host, a hidden message label, key preview and the key lock: once the customer has
 // pressed Escape (or Enter on a derived form), key characters are discarded until the form is
 // activated again. Derived forms run each of these handlers before their own.
+#include "config/host_handles.h"
 #include "controls/UErrDisplay.h"
 #include "platform/ui/form.h"
 #include "platform/ui/image.h"
@@ -23,6 +24,9 @@ class TICForm : public Form {
   void FormClose(Control &sender, TCloseAction &action);
   void FormDestroy(Control &sender);
   void FormKeyPress(Control &sender, char &key);
+
+ private:
+  HostFormHandle host_handle_;  // given to the host at each activation
 };
 
 }  // namespace iv

@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "config/UTSysCs.h"
+#include "config/host_link.h"
 #include "forms/Func_Lib.h"
-#include "forms/host_calls.h"
 #include "platform/fs/paths.h"
 #include "platform/ini/ini_file.h"
 #include "platform/text/dbcs.h"
@@ -72,7 +72,7 @@ bool BuildPrintText(std::string_view businessKey, const dystring &headValues, st
   } catch (const std::exception &) {
     // Printing stays offered, with no text; the host learns why from the last error code.
     const int code = errno;
-    HostReportError("GetPrintFile ErrorCode=[" + std::to_string(code) + "]");
+    HostLink::Current().ReportError("GetPrintFile ErrorCode=[" + std::to_string(code) + "]");
   }
   return true;
 }

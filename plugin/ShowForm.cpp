@@ -3,10 +3,10 @@
 #include "config/UPubVar.h"
 #include "config/UTSysCs.h"
 #include "config/error_log.h"
+#include "config/host_link.h"
 #include "config/kiosk_folder_check.h"
 #include "forms/FrmView.h"
 #include "forms/Func_Lib.h"
-#include "forms/host_calls.h"
 #include "platform/diagnostics/diagnostic_stream.h"
 #include "platform/fs/paths.h"
 #include "platform/ui/application.h"
@@ -28,7 +28,7 @@ void DiagnoseKioskFolder() {
   if (!DiagnosticsWanted()) return;
   const std::string folder = CurrentDirectory();
   Diagnose({Diagnostic::Kind::Note, folder, 0,
-            "ShowForm for the business key \"" + HostBusinessKey() + "\": kiosk folder (logs in Log/ and "
+            "ShowForm for the business key \"" + HostLink::Current().BusinessKey() + "\": kiosk folder (logs in Log/ and "
             "ErrorLog/ here), settings and templates from " + SettingsFolder()});
   Diagnose(CheckKioskFolders(folder));
 }

@@ -28,32 +28,10 @@ TPoint FormOrigin(const Control &control) {
 }  // namespace
 
 Form::Form() {
-  static const IvFormOps ops{&PostKeyOp, &PostClickOp, &PostSnapshotOp};
-  handle_ = {{&ops}, this};
   SetFont(DefaultFormFont());
 }
 
 Form::~Form() { Application::Instance().Forget(*this); }
-
-Form &Form::OwnerOf(IvForm *handle) {
-  // The C handle is the first member of the record that names its form.
-  return *reinterpret_cast<FormHandle *>(handle)->owner;
-}
-
-int IV_CALL Form::PostKeyOp(IvForm *handle, int vk) {
-  if (handle == nullptr || vk <= 0 || vk > 0xFE) return 0;
-  return Application::Instance().PostKeyStroke(OwnerOf(handle), std::uint16_t(vk)) ? 1 : 0;
-}
-
-int IV_CALL Form::PostClickOp(IvForm *handle, int x, int y) {
-  if (handle == nullptr) return 0;
-  return Application::Instance().PostClick(OwnerOf(handle), x, y) ? 1 : 0;
-}
-
-int IV_CALL Form::PostSnapshotOp(IvForm *handle, const char *pngPath) {
-  if (handle == nullptr || pngPath == nullptr || *pngPath == '\0') return 0;
-  return Application::Instance().PostSnapshot(OwnerOf(handle), pngPath) ? 1 : 0;
-}
 
 void Form::SetCaption(const std::string &caption) {
   caption_ = caption;

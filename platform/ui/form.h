@@ -7,7 +7,6 @@
 #include <memory>
 #include <string>
 
-#include "invoiceview/host_services.h"
 #include "platform/display/display.h"
 #include "platform/ui/win_control.h"
 
@@ -45,9 +44,6 @@ class Form : public WinControl {
   // frees it on its next turn unless its owner has freed it by then.
   void Close();
 
-  // The handle given to a host: posts keys, clicks and snapshots behind the queued work.
-  IvForm *Handle() { return &handle_.form; }
-
   TNotifyEvent OnCreate;
   TNotifyEvent OnActivate;
   TNotifyEvent OnDeactivate;
@@ -56,17 +52,6 @@ class Form : public WinControl {
 
  private:
   friend class Application;
-  // The C handle first, so a handle's address is its record's.
-  struct FormHandle {
-    IvForm form;
-    Form *owner;
-  };
-  static Form &OwnerOf(IvForm *handle);
-  static int IV_CALL PostKeyOp(IvForm *handle, int vk);
-  static int IV_CALL PostClickOp(IvForm *handle, int x, int y);
-  static int IV_CALL PostSnapshotOp(IvForm *handle, const char *pngPath);
-
-
   // Input from the queue (application.cpp routes it here).
   void HandleInput(const InputEvent &event);
   Control *KeyTarget() const;
@@ -90,7 +75,6 @@ class Form : public WinControl {
   Control *mouse_capture_ = nullptr;
   Control *hovered_ = nullptr;
   std::unique_ptr<DisplayWindow> window_;
-  FormHandle handle_;
 };
 
 }  // namespace iv

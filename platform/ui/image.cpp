@@ -1,18 +1,12 @@
 #include "platform/ui/image.h"
 
-#include <cstring>
-#include <exception>
 #include <utility>
 
 #include "platform/gfx/picture_cache.h"
-#include "platform/gfx/picture_limits.h"
 
 namespace iv {
 
-Image::Image(WinControl &parent) : GraphicControl(parent) {
-  static const IvControlOps ops = {&LoadPictureOp, &SetPixelsOp};
-  handle_ = {{&ops}, this};
-}
+Image::Image(WinControl &parent) : GraphicControl(parent) {}
 
 const Bitmap &Image::Picture() const {
   static const Bitmap kNone;
@@ -85,32 +79,6 @@ void Image::Paint() {
                                 picture.Pixel(0, picture.Height() - 1));
   else
     target.CopyBlock(bounds.Left, bounds.Top, shown, visible);
-}
-
-int IV_CALL Image::LoadPictureOp(IvControl *control, const char *path) {
-  if (control == nullptr || path == nullptr) return 0;
-  try {
-    reinterpret_cast<ImageHandle *>(control)->owner->LoadFromFile(path);
-    return 1;
-  } catch (const std::exception &) {
-    return 0;  // nothing may be thrown across the host's frames
-  }
-}
-
-int IV_CALL Image::SetPixelsOp(IvControl *control, int width, int height, int stride,
-                               const unsigned char *bgr) {
-  if (control == nullptr || bgr == nullptr || !AcceptablePictureSize(width, height) ||
-      stride < 3 * width)
-    return 0;
-  try {
-    Bitmap picture(width, height);
-    for (int y = 0; y < height; ++y)
-      std::memcpy(picture.Row(y), bgr + std::size_t(y) * std::size_t(stride), std::size_t(3 * width));
-    reinterpret_cast<ImageHandle *>(control)->owner->SetPicture(std::move(picture));
-    return 1;
-  } catch (const std::exception &) {
-    return 0;
-  }
 }
 
 }  // namespace iv

@@ -1,11 +1,9 @@
 #pragma once
 // The picture control: shows a 24-bit picture on its parent's canvas, at its top left,
-// centred or stretched over its bounds, optionally with a see-through colour. A host fills it
-// through the C handle it is given.
+// centred or stretched over its bounds, optionally with a see-through colour.
 #include <memory>
 #include <string>
 
-#include "invoiceview/host_services.h"
 #include "platform/gfx/bitmap.h"
 #include "platform/ui/graphic_control.h"
 
@@ -39,18 +37,7 @@ class Image : public GraphicControl {
   // Draws within the control's bounds only; an empty picture draws nothing.
   void Paint() override;
 
-  // The handle given to a host, whose operations fill the picture.
-  IvControl *Handle() { return &handle_.control; }
-
  private:
-  struct ImageHandle {
-    IvControl control;
-    Image *owner;
-  };
-  static int IV_CALL LoadPictureOp(IvControl *control, const char *path);
-  static int IV_CALL SetPixelsOp(IvControl *control, int width, int height, int stride,
-                                 const unsigned char *bgr);
-
   void ShowPicture(std::shared_ptr<const Bitmap> picture);
   void FitPicture();
 
@@ -59,7 +46,6 @@ class Image : public GraphicControl {
   bool stretch_ = false;
   bool center_ = false;
   bool transparent_ = false;
-  ImageHandle handle_;
 };
 
 }  // namespace iv

@@ -1,15 +1,12 @@
-// The picture control: where its picture lands on the form, and the handle a host fills it by.
+// The picture control: where its picture lands on the form.
 #include "platform/ui/image.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "platform/display/display.h"
-#include "platform/gfx/picture.h"
-#include "platform/gfx/png_writer.h"
 #include "platform/ui/application.h"
 #include "platform/ui/form.h"
 
@@ -92,33 +89,6 @@ TEST_F(ImageTest, TransparentLeavesTheBottomLeftColourAndAutoSizeFollowsEachNewP
   EXPECT_EQ(image.BoundsRect(), Bounds(1, 1, 3, 5));
   image.ClearPicture();  // an empty picture keeps the place
   EXPECT_EQ(image.BoundsRect(), Bounds(1, 1, 3, 5));
-}
-
-TEST_F(ImageTest, HostHandleLoadsFilesAndCopiesPixelRowsButRefusesNonsense) {
-  IvControl *handle = image.Handle();
-  const std::string png = testing::TempDir() + "image_test_picture.png";
-  WritePng(Bitmap(7, 3), png);
-  EXPECT_EQ(handle->ops->LoadPicture(handle, png.c_str()), 1);
-  EXPECT_EQ(image.Picture().Width(), 7);
-  std::filesystem::remove(png);
-  EXPECT_EQ(handle->ops->LoadPicture(handle, png.c_str()), 0);  // gone
-  EXPECT_EQ(handle->ops->LoadPicture(handle, "picture.txt"), 0);
-  EXPECT_EQ(handle->ops->LoadPicture(handle, nullptr), 0);
-  EXPECT_EQ(image.Picture().Width(), 7) << "a failed load keeps the picture";
-
-  // Two rows of two pixels, each row padded to 8 bytes.
-  const unsigned char bgr[] = {0, 0, 255, 255, 0, 0, 9, 9, 0, 255, 0, 255, 255, 255, 9, 9};
-  EXPECT_EQ(handle->ops->SetPixels(handle, 2, 2, 8, nullptr), 0);
-  EXPECT_EQ(handle->ops->SetPixels(handle, 0, 2, 8, bgr), 0);
-  EXPECT_EQ(handle->ops->SetPixels(handle, 2, -1, 8, bgr), 0);
-  EXPECT_EQ(handle->ops->SetPixels(handle, 2, 2, 5, bgr), 0);  // rows would overlap
-  EXPECT_EQ(handle->ops->SetPixels(handle, kMaxPictureSide + 1, 1, 3 * (kMaxPictureSide + 1), bgr), 0);
-  EXPECT_EQ(image.Picture().Width(), 7);
-  ASSERT_EQ(handle->ops->SetPixels(handle, 2, 2, 8, bgr), 1);
-  EXPECT_EQ(image.Picture().Pixel(0, 0), clRed);
-  EXPECT_EQ(image.Picture().Pixel(1, 0), clBlue);
-  EXPECT_EQ(image.Picture().Pixel(0, 1), clLime);
-  EXPECT_EQ(image.Picture().Pixel(1, 1), clWhite);
 }
 
 }  // namespace

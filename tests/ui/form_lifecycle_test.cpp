@@ -117,11 +117,8 @@ TEST_F(FormLifecycle, SnapshotsShowTheFrameAfterTheRepaintsQueuedBeforeThem) {
   form->OnKeyDown = [form](Control &, std::uint16_t &key, TShiftState) {
     if (key == VK_DOWN) form->SetColor(clBlue);
   };
-  IvForm *handle = form->Handle();
-  EXPECT_EQ(handle->ops->PostKey(handle, VK_DOWN), 1);
-  EXPECT_EQ(handle->ops->PostSnapshot(handle, path.c_str()), 1);
-  EXPECT_EQ(handle->ops->PostSnapshot(handle, nullptr), 0);
-  EXPECT_EQ(handle->ops->PostKey(handle, 0), 0);
+  EXPECT_TRUE(app.PostKeyStroke(*form, VK_DOWN));
+  EXPECT_TRUE(app.PostSnapshot(*form, path));
   app.ShowModal(*form);
   const Bitmap snapshot = LoadPicture(path);
   ASSERT_EQ(snapshot.Width(), 64);

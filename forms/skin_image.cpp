@@ -1,0 +1,20 @@
+#include "forms/skin_image.h"
+
+#include <string>
+
+#include "config/host_handles.h"
+#include "platform/diagnostics/diagnostic_stream.h"
+
+namespace iv {
+
+void LoadSkinImage(const HostLink &host, Image &control, const char *name) {
+  HostImageHandle handle(control);  // the host may use it during the call only
+  if (!host.LoadSkinImage(handle.Get(), name)) return;
+  if (DiagnosticsWanted() && control.Picture().Empty())
+    Diagnose({Diagnostic::Kind::Warning, "", 0,
+              std::string("skin \"") + name +
+                  "\": the host's LoadSkinImage left the picture empty, so nothing is drawn in its place "
+                  "(a background shows black); check the host's skin files"});
+}
+
+}  // namespace iv
