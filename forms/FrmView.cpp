@@ -1,13 +1,14 @@
 #include "forms/FrmView.h"
 
 #include "config/UTSysCs.h"
-#include "config/host_link.h"
 #include "config/error_log.h"
+#include "config/host_link.h"
 #include "forms/Func_Lib.h"
 #include "forms/field_values.h"
-#include "forms/skin_image.h"
 #include "forms/invoice_settings_check.h"
 #include "forms/print_text.h"
+#include "forms/skin_image.h"
+#include "invoice/view_geometry.h"
 #include "platform/diagnostics/diagnostic_stream.h"
 #include "platform/fs/paths.h"
 #include "platform/ini/ini_file.h"
@@ -32,15 +33,15 @@ void PlaceButton(TUImageButton &button, int left, int width, const char *up, con
 }  // namespace
 
 TFrmView::TFrmView() : Invoice(*this), UImgcancel(*this), UImgPrint(*this) {
-  SetBounds(77, 84, 808, 606);
+  SetBounds(77, 84, kViewWidth, kViewHeight);
   SetCaption("FrmView");
-  ImgBk.SetBounds(0, 0, 808, 606);
+  ImgBk.SetBounds(0, 0, kViewWidth, kViewHeight);
 
-  Invoice.SetBounds(0, 0, 808, 606);
+  Invoice.SetBounds(0, 0, kViewWidth, kViewHeight);
   Invoice.SetTransparent(true);
   Invoice.SetuPageWidth(0);
   Invoice.SetuPageLeft(0);
-  Invoice.SetuLinesPerPage(8);
+  Invoice.SetuLinesPerPage(kViewLinesPerPage);
   Invoice.SetuFontOfInfo(DefaultFormFont());
   Invoice.SetuXOfInfo(0);
   Invoice.SetuYOfInfo(0);

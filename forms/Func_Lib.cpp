@@ -9,8 +9,8 @@
 #include "config/settings_file.h"
 #include "platform/fs/paths.h"
 #include "platform/text/gbk.h"
-#include "platform/text/dbcs.h"
 #include "platform/text/integers.h"
+#include "platform/text/substrings.h"
 #include "platform/text/trim.h"
 
 namespace iv {
@@ -68,37 +68,6 @@ std::int32_t ToNumber(std::string_view text, std::string_view what) {
   throw ConversionError(std::string(what) + " \"" + std::string(text) + "\" is not a number");
 }
 
-std::string Substring(std::string_view text, std::int64_t from, std::int64_t count) {
-  const std::int64_t start = std::max<std::int64_t>(from, 1) - 1;
-  if (count <= 0 || start >= static_cast<std::int64_t>(text.size())) return {};
-  return std::string(text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(count)));
-}
-
-std::string TextBetween(std::string_view text, char open, char close) {
-  const std::size_t start = FindCharGbk(text, open);
-  const std::size_t end = FindCharGbk(text, close);
-  if (start == std::string_view::npos || end == std::string_view::npos || end <= start) return {};
-  return std::string(text.substr(start + 1, end - start - 1));
-}
-
-std::string DropLeading(std::string_view text, std::int64_t n) {
-  if (n <= 0) return std::string(text);
-  return n >= static_cast<std::int64_t>(text.size()) ? std::string() : std::string(text.substr(n));
-}
-
-dystring CutFixed(std::string_view text, std::int32_t &count, std::int32_t width) {
-  dystring pieces;
-  if (count != 0) {
-    for (std::int32_t i = 0; i < count; ++i) pieces.push_back(Substring(text, std::int64_t{i} * width + 1, width));
-    return pieces;
-  }
-  if (width > 0) {
-    for (std::size_t at = 0; at < text.size(); at += width) pieces.emplace_back(text.substr(at, width));
-  }
-  count = static_cast<std::int32_t>(pieces.size());
-  return pieces;
-}
-
 std::string HeadWidthCut(std::string_view text, const dystring &widths, WidthCut mode) {
   const std::int64_t sum = WidthSum(widths);
   return mode == WidthCut::Take ? Substring(text, 1, sum) : DropLeading(text, sum);
@@ -118,18 +87,6 @@ dystring CutByWidths(std::string_view text, const dystring &widths) {
     text.remove_prefix(std::min<std::size_t>(static_cast<std::size_t>(sum), text.size()));
   }
   return cells;
-}
-
-std::string NthField(std::string_view text, std::int32_t k, std::string_view separator) {
-  if (k <= 0) return "Err";
-  std::size_t start = 0;
-  for (std::int32_t field = 1; start < text.size(); ++field) {
-    std::size_t end = separator.empty() ? std::string_view::npos : text.find(separator, start);
-    if (end == std::string_view::npos) end = text.size();
-    if (field == k) return std::string(text.substr(start, end - start));
-    start = end + 1;
-  }
-  return {};
 }
 
 int ParseDetailData(dystring &target) {

@@ -1,6 +1,6 @@
 #pragma once
-// The kiosk screens' text helpers and the detail layout parser. The helpers work on 8-bit
-// text byte by byte: positions count from 1 and a Chinese character counts 2.
+// The kiosk screens' settings files and the detail layout parser. The layout cuts 8-bit text
+// byte by byte: positions count from 1 and a Chinese character counts 2.
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
@@ -30,22 +30,6 @@ IniFile ReadSettingsIni(std::string_view name);
 // A whole number as settings are read; throws ConversionError naming `what` otherwise.
 std::int32_t ToNumber(std::string_view text, std::string_view what);
 
-// `count` bytes from position `from`; a position below 1 counts as 1. Shorter when the text
-// ends first, empty when `from` lies beyond it or `count` is 0 or less.
-std::string Substring(std::string_view text, std::int64_t from, std::int64_t count);
-
-// The text between the first `open` and the first `close`; empty when either is missing or
-// `close` comes first. A trail byte of a Chinese character is never taken for either.
-std::string TextBetween(std::string_view text, char open, char close);
-
-// The text without its first `n` bytes.
-std::string DropLeading(std::string_view text, std::int64_t n);
-
-// `count` pieces of `width` bytes, one after the other (pieces beyond the end are empty). A
-// count of 0 cuts pieces until the text is used up, the last maybe shorter, and sets `count`
-// to their number; a width of 0 or less then gives no pieces at all.
-dystring CutFixed(std::string_view text, std::int32_t &count, std::int32_t width);
-
 enum class WidthCut { Take, Drop };
 // With s the sum of the widths (a width that is not a number counts 0): Take gives the first
 // s bytes, Drop the text after them. A sum of 0 or less takes nothing and drops nothing.
@@ -55,12 +39,6 @@ std::string HeadWidthCut(std::string_view text, const dystring &widths, WidthCut
 // one cell per width (cells beyond the end are empty). A round whose widths sum to 0 or less
 // cannot use the text up and is the only one.
 dystring CutByWidths(std::string_view text, const dystring &widths);
-
-// Field k (from 1) of the text, fields being ended by `separator`; "Err" for k of 0 or less,
-// empty when there are fewer fields. Only one byte after each field is skipped, so a longer
-// separator leaves its remainder at the start of the next field. An empty separator is never
-// found: the whole text is field 1.
-std::string NthField(std::string_view text, std::int32_t k, std::string_view separator);
 
 // No customer pages through more detail cells than this; rows beyond it are left out, and the
 // library's log says how many.

@@ -1,10 +1,11 @@
 #include "forms/field_values.h"
 
-#include "invoice/field_text.h"
 #include "platform/fs/paths.h"
 #include "platform/ini/ini_file.h"
 #include "platform/text/dbcs.h"
 #include "platform/text/integers.h"
+#include "platform/text/separated_fields.h"
+#include "platform/text/substrings.h"
 
 namespace iv {
 

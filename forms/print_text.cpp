@@ -11,6 +11,7 @@
 #include "platform/ini/ini_file.h"
 #include "platform/text/dbcs.h"
 #include "platform/text/integers.h"
+#include "platform/text/separated_fields.h"
 #include "platform/text/trim.h"
 #include "platform/time/format_date_time.h"
 

@@ -2,6 +2,7 @@
 #include "invoice/field_text.h"
 #include "invoice/uInvoice.h"
 #include "platform/text/dbcs.h"
+#include "platform/text/separated_fields.h"
 #include "platform/text/trim.h"
 
 namespace iv {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/text/dbcs.h"
 #include "platform/text/integers.h"
 #include "platform/text/trim.h"
 
@@ -15,22 +14,12 @@ constexpr std::int32_t kMaxFieldWidth = 4096;
 
 }  // namespace
 
-std::string CutAtSeparator(char separator, std::string &text) {
-  const std::size_t at = FindCharGbk(text, separator);
-  if (at == std::string::npos) return {};
-  std::string part = text.substr(0, at);
-  text.erase(0, at + 1);
-  return part;
-}
-
 std::string KeepDigits(std::string_view text) {
   std::string digits = FilterDigits(Trim(text));
   return digits.empty() ? "0" : digits;
 }
 
 std::int32_t DigitsValue(std::string_view text) { return LeadingDigits(KeepDigits(text)); }
-
-std::int32_t IntegerOr(std::string_view text, std::int32_t fallback) { return StrToIntDef(text, fallback); }
 
 std::string AlignToWidth(std::string_view value, std::int32_t width, std::string_view mode, char pad) {
   const std::size_t wanted = static_cast<std::size_t>(std::clamp(width, 0, kMaxFieldWidth));

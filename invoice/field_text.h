@@ -1,6 +1,6 @@
 #pragma once
-// Text operations of the template language: cutting arguments, the digit filter, the integer
-// readings and the fitting of values to column widths. All texts are GBK; lengths are bytes.
+// Text operations of the template language: the digit filter, the fitting of values to column
+// widths and colours from their components. All texts are GBK; lengths are bytes.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -9,17 +9,10 @@
 
 namespace iv {
 
-// Returns the part of `text` before the first `separator` and leaves the part after it in
-// `text`. Without a separator the result is empty and `text` is unchanged. Separators are
-// never matched inside a double-byte character.
-std::string CutAtSeparator(char separator, std::string &text);
-
 // Blanks and control characters trimmed, then only '0'..'9' kept; an empty result is "0".
 std::string KeepDigits(std::string_view text);
 // KeepDigits read as a number; never negative, held at the 32-bit maximum.
 std::int32_t DigitsValue(std::string_view text);
-// A whole integer with optional leading blanks and sign; anything else gives `fallback`.
-std::int32_t IntegerOr(std::string_view text, std::int32_t fallback);
 
 // The first `width` bytes of a long value; a short one filled up with `pad`, after it when
 // `mode` is "-" and before it otherwise. A double-byte character may be cut.

@@ -6,6 +6,8 @@
 #include "invoice/uInvoice.h"
 #include "platform/fs/paths.h"
 #include "platform/text/dbcs.h"
+#include "platform/text/integers.h"
+#include "platform/text/separated_fields.h"
 #include "platform/text/trim.h"
 
 namespace iv {
@@ -90,11 +92,11 @@ int TInvoice::ScanNullDataInfo() {
       const std::string green = CutAtSeparator(',', *arguments);
       const std::string blue = CutAtSeparator(')', *arguments);
       info_ = info;
-      x_of_info_ = IntegerOr(x, 0);
-      y_of_info_ = IntegerOr(y, 0);
+      x_of_info_ = StrToIntDef(x, 0);
+      y_of_info_ = StrToIntDef(y, 0);
       font_of_info_.SetName(fontName);
-      font_of_info_.SetSize(IntegerOr(size, 0));
-      font_of_info_.SetColor(ColorFromComponents(IntegerOr(red, 0), IntegerOr(green, 0), IntegerOr(blue, 0)));
+      font_of_info_.SetSize(StrToIntDef(size, 0));
+      font_of_info_.SetColor(ColorFromComponents(StrToIntDef(red, 0), StrToIntDef(green, 0), StrToIntDef(blue, 0)));
     } else if (std::optional<std::string> arguments = TextAfter(tag, "<PICTURE(")) {
       picture_path_ = JoinPath(CurrentDirectory(), ToNativeSeparators(CutAtSeparator(')', *arguments)));
       return 0;

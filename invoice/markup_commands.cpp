@@ -11,6 +11,8 @@
 #include "invoice/uInvoice.h"
 #include "platform/fs/paths.h"
 #include "platform/text/dbcs.h"
+#include "platform/text/integers.h"
+#include "platform/text/separated_fields.h"
 #include "platform/text/trim.h"
 
 namespace iv {
@@ -74,8 +76,8 @@ int TInvoice::RunCommand(const std::string &name, std::string arguments) {
       saved_font_ = {font.Name(), font.Size(), font.Color()};
       if (!fontName.empty()) font.SetName(fontName);
       if (!red.empty()) {
-        field_color_ = ColorFromComponents(IntegerOr(red, 0), IntegerOr(green, 0), IntegerOr(blue, 0));
-        if (!size.empty()) font.SetSize(IntegerOr(size, font.Size()));
+        field_color_ = ColorFromComponents(StrToIntDef(red, 0), StrToIntDef(green, 0), StrToIntDef(blue, 0));
+        if (!size.empty()) font.SetSize(StrToIntDef(size, font.Size()));
       }
       break;
     }
@@ -97,15 +99,15 @@ int TInvoice::RunCommand(const std::string &name, std::string arguments) {
     case TCommand::ForcePosition: {
       const std::string x = cut(',');
       const std::string y = cut(')');
-      if (!x.empty()) pen_x_ = IntegerOr(x, pen_x_);
-      if (!y.empty()) pen_y_ = IntegerOr(y, pen_y_);
+      if (!x.empty()) pen_x_ = StrToIntDef(x, pen_x_);
+      if (!y.empty()) pen_y_ = StrToIntDef(y, pen_y_);
       break;
     }
     case TCommand::Position: {
       // An offset that is not a number does not move the pen.
       const std::string dx = cut(',');
       const std::string dy = cut(')');
-      MovePen(dx.empty() ? 0 : IntegerOr(dx, 0), dy.empty() ? 0 : IntegerOr(dy, 0));
+      MovePen(dx.empty() ? 0 : StrToIntDef(dx, 0), dy.empty() ? 0 : StrToIntDef(dy, 0));
       break;
     }
     case TCommand::CharColor:
@@ -116,7 +118,7 @@ int TInvoice::RunCommand(const std::string &name, std::string arguments) {
       const std::string blue = cut(')');
       if (!red.empty())
         (*command == TCommand::CharColor ? text_color_ : field_color_) =
-            ColorFromComponents(IntegerOr(red, 255), IntegerOr(green, 0), IntegerOr(blue, 0));
+            ColorFromComponents(StrToIntDef(red, 255), StrToIntDef(green, 0), StrToIntDef(blue, 0));
       break;
     }
     case TCommand::LeftDist:
@@ -181,14 +183,14 @@ void TInvoice::ShowImage(std::string arguments) {
   if (!FileExists(path)) return;
   std::optional<Bitmap> image = ReadJpegFile(path);
   if (!image) return;
-  std::int64_t w = IntegerOr(width, 0);
-  std::int64_t h = IntegerOr(height, 0);
+  std::int64_t w = StrToIntDef(width, 0);
+  std::int64_t h = StrToIntDef(height, 0);
   if (w == 0 || h == 0) {
     w = image->Width();
     h = image->Height();
   }
-  const std::int64_t left = IntegerOr(x, 0);
-  const std::int64_t top = IntegerOr(y, 0);
+  const std::int64_t left = StrToIntDef(x, 0);
+  const std::int64_t top = StrToIntDef(y, 0);
   GetCanvas().StretchDraw(ClampedRect(left, top, left + w, top + h), *image);
 }
 

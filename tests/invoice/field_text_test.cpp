@@ -8,20 +8,6 @@
 namespace iv {
 namespace {
 
-TEST(FieldText, CutAtSeparatorLeavesTheRest) {
-  std::string text = "a,b)x";
-  EXPECT_EQ(CutAtSeparator(',', text), "a");
-  EXPECT_EQ(text, "b)x");
-  EXPECT_EQ(CutAtSeparator(',', text), "");
-  EXPECT_EQ(text, "b)x") << "a missing separator leaves the text";
-  EXPECT_EQ(CutAtSeparator(')', text), "b");
-  EXPECT_EQ(text, "x");
-  // The trail byte of a double-byte character is never a separator.
-  std::string gbk = "\x81^x^y";
-  EXPECT_EQ(CutAtSeparator('^', gbk), "\x81^x");
-  EXPECT_EQ(gbk, "y");
-}
-
 TEST(FieldText, DigitsAreFilteredNeverNegative) {
   EXPECT_EQ(KeepDigits("-12)"), "12");
   EXPECT_EQ(KeepDigits("PAGE"), "0");

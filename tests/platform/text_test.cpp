@@ -3,6 +3,8 @@
 #include "platform/text/dbcs.h"
 #include "platform/text/gbk.h"
 #include "platform/text/integers.h"
+#include "platform/text/separated_fields.h"
+#include "platform/text/substrings.h"
 #include "platform/text/trim.h"
 
 namespace iv {
@@ -95,6 +97,55 @@ TEST(IntegerTest, LeadingDigitsAndDigitFilter) {
   EXPECT_EQ(FilterDigits("\xB2\x31"
                          "4"),
             "14");  // '1' here is a trail byte, yet still a digit byte
+}
+
+TEST(SubstringTest, PiecesByCountOrUntilTheTextIsUsedUp) {
+  std::int32_t count = 4;
+  EXPECT_EQ(CutFixed("abcdefg", count, 3), (std::vector<std::string>{"abc", "def", "g", ""}));
+  count = 0;
+  EXPECT_EQ(CutFixed("abcdefg", count, 3), (std::vector<std::string>{"abc", "def", "g"}));
+  EXPECT_EQ(count, 3);
+  count = 0;
+  EXPECT_EQ(CutFixed("abc", count, 0), std::vector<std::string>{}) << "a width of 0 never uses the text up";
+  EXPECT_EQ(count, 0);
+
+  EXPECT_EQ(DropLeading("abc", 2), "c");
+  EXPECT_EQ(DropLeading("abc", 3), "");
+  EXPECT_EQ(Substring("abcdef", 0, 2), "ab");
+  EXPECT_EQ(Substring("abcdef", 5, 9), "ef");
+  EXPECT_EQ(Substring("abcdef", 7, 1), "");
+}
+
+TEST(SeparatedFieldsTest, FieldsEndAtTheSeparatorAndOneByteAfterItIsSkipped) {
+  EXPECT_EQ(NthField("x|y|z", 2, "|"), "y");
+  EXPECT_EQ(NthField("x|y|z", 3, "|"), "z");
+  EXPECT_EQ(NthField("x|y|z", 4, "|"), "");
+  EXPECT_EQ(NthField("x|y|z", 0, "|"), "Err");
+  EXPECT_EQ(NthField("x||z", 2, "|"), "");
+  EXPECT_EQ(NthField("x||z", 3, "|"), "z");
+  EXPECT_EQ(NthField("x::y", 2, "::"), ":y");
+  EXPECT_EQ(NthField("x|y", 1, ""), "x|y");
+}
+
+TEST(SeparatedFieldsTest, CutAtSeparatorLeavesTheRest) {
+  std::string text = "a,b)x";
+  EXPECT_EQ(CutAtSeparator(',', text), "a");
+  EXPECT_EQ(text, "b)x");
+  EXPECT_EQ(CutAtSeparator(',', text), "");
+  EXPECT_EQ(text, "b)x") << "a missing separator leaves the text";
+  EXPECT_EQ(CutAtSeparator(')', text), "b");
+  EXPECT_EQ(text, "x");
+  // The trail byte of a double-byte character is never a separator.
+  std::string gbk = "\x81^x^y";
+  EXPECT_EQ(CutAtSeparator('^', gbk), "\x81^x");
+  EXPECT_EQ(gbk, "y");
+}
+
+TEST(SeparatedFieldsTest, TextBetweenTheFirstOpenAndTheFirstClose) {
+  EXPECT_EQ(TextBetween("Pay[H<3>x<y>", '<', '>'), "3");
+  EXPECT_EQ(TextBetween("a>b<c", '<', '>'), "") << "the close before the open";
+  EXPECT_EQ(TextBetween("a<b", '<', '>'), "");
+  EXPECT_EQ(TextBetween("\x81[x[y<z", '[', '<'), "y") << "a trail byte is never the open";
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include "invoice/field_text.h"
 #include "platform/fs/paths.h"
 #include "platform/text/dbcs.h"
+#include "platform/text/integers.h"
+#include "platform/text/separated_fields.h"
 #include "platform/text/trim.h"
 #include "tools/invoice_render/installed_faces.h"
 
@@ -75,7 +77,7 @@ std::string Signature(TCommand command) {
   return signature + ")";
 }
 
-bool IsInteger(std::string_view text) { return IntegerOr(text, 0) == IntegerOr(text, 1); }
+bool IsInteger(std::string_view text) { return StrToIntDef(text, 0) == StrToIntDef(text, 1); }
 
 class ArgumentChecker {
  public:
@@ -90,7 +92,7 @@ class ArgumentChecker {
         if (!IsInteger(value)) {
           Error(what + " is not a whole number, so the command takes its default instead: write a number such as " +
                 (argument.accepts == Accepts::Component ? "0 to 255" : "12") + ", with no blank after it");
-        } else if (const std::int32_t component = IntegerOr(value, 0);
+        } else if (const std::int32_t component = StrToIntDef(value, 0);
                    argument.accepts == Accepts::Component && (component < 0 || component > 255)) {
           Error(what + " is no colour component: only its low 8 bits count, so it reads as " +
                 std::to_string(component & 0xFF) + "; write 0 to 255");

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "aatext/TextQuality.h"
+#include "invoice/view_geometry.h"
 
 namespace iv {
 
@@ -17,12 +18,12 @@ struct RenderOptions {
   bool showAlways = false;
   int page = 1;
   bool allPages = false;
-  int linesPerPage = 8;
+  int linesPerPage = kViewLinesPerPage;
   TTextQuality quality = tqNormal;
   int upDist = 0;
   int leftDist = 0;
-  int width = 808;
-  int height = 606;
+  int width = kViewWidth;
+  int height = kViewHeight;
   std::string background;
   std::string outPrefix = "invoice";
   bool trace = false;

@@ -1,4 +1,5 @@
 // The skins the host loads into the kiosk screens, as the reference host finds them.
+#include "invoice/view_geometry.h"
 #include "platform/fs/paths.h"
 #include "platform/gfx/picture.h"
 #include "tools/kiosk_check/kiosk_checks.h"
@@ -16,7 +17,7 @@ struct Skin {
 
 constexpr Skin kSkins[] = {
     {"MenuBack", 800, 600, true, "the base screen's background"},
-    {"FileDisp", 808, 606, true, "the invoice screen's background"},
+    {"FileDisp", kViewWidth, kViewHeight, true, "the invoice screen's background"},
     {"return", 84, 80, false, "the return button"},
     {"Print", 89, 80, false, "the print button"},
 };

@@ -1,4 +1,4 @@
-// The byte-counted cutting helpers and the host's detail layout.
+// The settings files, the cutting by width lists and the host's detail layout.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -18,23 +18,6 @@ TEST(SettingsFilesTest, AreReadOnceAndFoundInAnyLetterCase) {
   EXPECT_EQ(ReadSettingsIni("print.ini").ReadString("s", "k", "-"), "-") << "a missing file reads as empty";
 }
 
-TEST(FixedWidthTest, PiecesByCountOrUntilTheTextIsUsedUp) {
-  std::int32_t count = 4;
-  EXPECT_EQ(CutFixed("abcdefg", count, 3), (dystring{"abc", "def", "g", ""}));
-  count = 0;
-  EXPECT_EQ(CutFixed("abcdefg", count, 3), (dystring{"abc", "def", "g"}));
-  EXPECT_EQ(count, 3);
-  count = 0;
-  EXPECT_EQ(CutFixed("abc", count, 0), dystring{}) << "a width of 0 never uses the text up";
-  EXPECT_EQ(count, 0);
-
-  EXPECT_EQ(DropLeading("abc", 2), "c");
-  EXPECT_EQ(DropLeading("abc", 3), "");
-  EXPECT_EQ(Substring("abcdef", 0, 2), "ab");
-  EXPECT_EQ(Substring("abcdef", 5, 9), "ef");
-  EXPECT_EQ(Substring("abcdef", 7, 1), "");
-}
-
 TEST(FixedWidthTest, WidthListsCutHeadsAndRounds) {
   const dystring widths{"002", "abc", "003"};  // a width that is not a number counts 0
   EXPECT_EQ(HeadWidthCut("abcdefgh", widths, WidthCut::Take), "abcde");
@@ -45,17 +28,6 @@ TEST(FixedWidthTest, WidthListsCutHeadsAndRounds) {
   EXPECT_EQ(CutByWidths("abcdefg", {"002", "001"}), (dystring{"ab", "c", "de", "f", "g", ""}));
   EXPECT_EQ(CutByWidths("abc", {"000", "000"}), (dystring{"", ""})) << "one round, not an endless loop";
   EXPECT_EQ(CutByWidths("", {"002"}), dystring{});
-}
-
-TEST(FixedWidthTest, FieldsEndAtTheSeparatorAndOneByteAfterItIsSkipped) {
-  EXPECT_EQ(NthField("x|y|z", 2, "|"), "y");
-  EXPECT_EQ(NthField("x|y|z", 3, "|"), "z");
-  EXPECT_EQ(NthField("x|y|z", 4, "|"), "");
-  EXPECT_EQ(NthField("x|y|z", 0, "|"), "Err");
-  EXPECT_EQ(NthField("x||z", 2, "|"), "");
-  EXPECT_EQ(NthField("x||z", 3, "|"), "z");
-  EXPECT_EQ(NthField("x::y", 2, "::"), ":y");
-  EXPECT_EQ(NthField("x|y", 1, ""), "x|y");
 }
 
 class DetailLayoutTest : public ::testing::Test {
