@@ -22,16 +22,18 @@ function(iv_platform_sources list_name)
   set(${list_name} ${sources} PARENT_SCOPE)
 endfunction()
 
-# iv_module(<target> [LINUX <files>...] [WINDOWS <files>...] [DEPS <libs>...]): one static
-# library from every .cpp below the calling folder, for this system (see iv_platform_sources).
-# Headers are included by their path from the project root.
+# iv_module(<target> [LINUX <files>...] [WINDOWS <files>...] [PUBLIC <libs>...]
+#           [PRIVATE <libs>...]): one static library from every .cpp below the calling folder,
+# for this system (see iv_platform_sources). Headers are included by their path from the
+# project root; PUBLIC are the modules and libraries its headers include, PRIVATE those only
+# its sources do. Which module may include which is checked by tests/layers.
 function(iv_module target)
-  cmake_parse_arguments(M "" "" "LINUX;WINDOWS;DEPS" ${ARGN})
+  cmake_parse_arguments(M "" "" "LINUX;WINDOWS;PUBLIC;PRIVATE" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   iv_platform_sources(sources LINUX ${M_LINUX} WINDOWS ${M_WINDOWS})
   add_library(${target} STATIC ${sources})
-  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/include)
-  target_link_libraries(${target} PUBLIC ${M_DEPS})
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${target} PUBLIC ${M_PUBLIC} PRIVATE ${M_PRIVATE})
 endfunction()
 
 # iv_test(<name> [LIBS <libs>...] [PROPERTIES <ctest properties>...]): one GoogleTest program
