@@ -1,7 +1,7 @@
 #pragma once
 // Text rasterising from a logical font record: on FreeType with fonts found through fontconfig
-// (font_engine_posix.cpp), where the kiosk's Windows family names are mapped to installed free
-// fonts, or on GDI (font_engine_win32.cpp). Either way characters a face lacks come from a
+// (font_engine_freetype.cpp), where the kiosk's Windows family names are mapped to installed free
+// fonts, or on GDI (font_engine_gdi.cpp). Either way characters a face lacks come from a
 // Simplified Chinese face.
 #include <memory>
 #include <string>

@@ -4,7 +4,7 @@
 namespace iv {
 
 // Switches font smoothing on for this session without writing the setting to the user's
-// profile. Nothing to do on POSIX, where the font engine always smooths.
+// profile. Nothing to do with FreeType, which always smooths.
 void SwitchOnFontSmoothing();
 
 }  // namespace iv
