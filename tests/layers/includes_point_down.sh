@@ -20,37 +20,17 @@ declare -A may_include=(
 )
 modules="${!may_include[*]} invoiceview"
 
-# Includes that point up today, each with the reason it is still there. platform/ui implements
-# the host's form and control handles (IvForm, IvControl); when they move out, delete these
-# lines and the host header from iv_platform's links (platform/CMakeLists.txt).
-known_exceptions=(
-  "platform/ui/form.h invoiceview"
-  "platform/ui/image.h invoiceview"
-)
-
 failed=0
-used_exceptions=()
 for module in "${!may_include[@]}"; do
   allowed=" $module ${may_include[$module]} "
   while IFS=: read -r file line text; do
     included=$(sed -E 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*["<]([a-z_]+)\/.*/\1/' <<<"$text")
     [[ " $modules " == *" $included "* ]] || continue  # a system or library header
     [[ $allowed == *" $included "* ]] && continue
-    if [[ " ${known_exceptions[*]/%/;} " == *" $file $included;"* ]]; then
-      used_exceptions+=("$file $included")
-      continue
-    fi
     echo "$file:$line: $module may not include $included/ (it may include: ${may_include[$module]:-its own headers only})"
     failed=1
   done < <(grep -rnE --include='*.h' --include='*.cpp' --include='*.c' \
              '^[[:space:]]*#[[:space:]]*include[[:space:]]*["<][a-z_]+/' "$module" || true)
 done
 
-# An exception outlives its reason only by mistake.
-for exception in "${known_exceptions[@]}"; do
-  if [[ " ${used_exceptions[*]/%/;} " != *" $exception;"* ]]; then
-    echo "${exception% *}: no longer includes ${exception#* }/; delete its known exception in $0"
-    failed=1
-  fi
-done
 exit $failed
