@@ -24,19 +24,19 @@ xmlNode *TXMLControl::CurrentLevel() const {
 void TXMLControl::LoadFile(const std::string &path) {
   try {
     // Nothing loaded yet counts as a different path, so a first call always reads the file.
-    if (filePath_.empty() || UpperCaseGbk(path) != UpperCaseGbk(filePath_)) {
+    if (file_path_.empty() || UpperCaseGbk(path) != UpperCaseGbk(file_path_)) {
       XmlDocPtr loaded = ParseXmlFile(path);
       levels_.clear();
       document_ = std::move(loaded);
-      filePath_ = path;
+      file_path_ = path;
     } else if (const auto time = ModificationTime(ResolvePath(path))) {
-      if (*time != fileTime_) {
+      if (*time != file_time_) {
         XmlDocPtr loaded = ParseXmlFile(path);
         levels_.clear();
         document_ = std::move(loaded);
       }
-      filePath_ = path;
-      fileTime_ = *time;
+      file_path_ = path;
+      file_time_ = *time;
     }
     levels_.assign(1, DocumentLevel());
   } catch (const XmlLoadError &) {

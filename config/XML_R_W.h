@@ -67,8 +67,8 @@ class TXMLControl {
   XmlDocPtr document_;
   // Each entry is the node whose children form that level (the document for entry 0).
   std::vector<xmlNode *> levels_;
-  std::string filePath_;
-  std::int64_t fileTime_ = -1;
+  std::string file_path_;
+  std::int64_t file_time_ = -1;
 };
 
 }  // namespace iv

@@ -47,15 +47,15 @@ class LibxmlMessagesDropped {
  public:
   LibxmlMessagesDropped()
       : structured_(xmlStructuredError),
-        structuredContext_(xmlStructuredErrorContext),
+        structured_context_(xmlStructuredErrorContext),
         generic_(xmlGenericError),
-        genericContext_(xmlGenericErrorContext) {
+        generic_context_(xmlGenericErrorContext) {
     xmlSetStructuredErrorFunc(nullptr, &DropStructured);
     xmlSetGenericErrorFunc(nullptr, &DropGeneric);
   }
   ~LibxmlMessagesDropped() {
-    xmlSetStructuredErrorFunc(structuredContext_, structured_);
-    xmlSetGenericErrorFunc(genericContext_, generic_);
+    xmlSetStructuredErrorFunc(structured_context_, structured_);
+    xmlSetGenericErrorFunc(generic_context_, generic_);
   }
   LibxmlMessagesDropped(const LibxmlMessagesDropped &) = delete;
   LibxmlMessagesDropped &operator=(const LibxmlMessagesDropped &) = delete;
@@ -83,9 +83,9 @@ class LibxmlMessagesDropped {
   static void DropGeneric(void *, const char *, ...) {}
 
   xmlStructuredErrorFunc structured_;
-  void *structuredContext_;
+  void *structured_context_;
   xmlGenericErrorFunc generic_;
-  void *genericContext_;
+  void *generic_context_;
 };
 
 // GBK documents are decoded by the platform's converter, so a parser built without converters

@@ -47,7 +47,7 @@ class TUImageButton : public Image {
   bool ActivateRelated = true;
 
   // Load the down (press) or up (release) picture when its file exists, then raise the event.
-  // A file that cannot be read raises EInvalidGraphic before the event.
+  // A file that cannot be read raises PictureError before the event.
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
   // Raises OnClick, then activates the related entry field, else the related drop-down list,

@@ -1,4 +1,4 @@
-// Picture decoders take hostile files: every failure must be an EInvalidGraphic.
+// Picture decoders take hostile files: every failure must be a PictureError.
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
       case 1: iv::DecodePng(file); break;
       default: iv::DecodeBmp(file); break;
     }
-  } catch (const iv::EInvalidGraphic &) {
+  } catch (const iv::PictureError &) {
   }
   return 0;
 }

@@ -18,12 +18,12 @@ class PluginLibrary {
   PluginLibrary(const PluginLibrary &) = delete;
   PluginLibrary &operator=(const PluginLibrary &) = delete;
 
-  ShowFormFn ShowForm() const { return showForm_; }
+  ShowFormFn ShowForm() const { return show_form_; }
   const std::string &Error() const { return error_; }
 
  private:
   void *handle_ = nullptr;
-  ShowFormFn showForm_ = nullptr;
+  ShowFormFn show_form_ = nullptr;
   std::string error_;
 };
 

@@ -18,8 +18,8 @@ PluginLibrary::PluginLibrary(const std::string &path) : handle_(dlopen(path.c_st
     error_ = std::string("cannot load plug-in: ") + dlerror();
     return;
   }
-  showForm_ = reinterpret_cast<ShowFormFn>(dlsym(handle_, "ShowForm"));
-  if (showForm_ == nullptr) error_ = "the plug-in has no ShowForm";
+  show_form_ = reinterpret_cast<ShowFormFn>(dlsym(handle_, "ShowForm"));
+  if (show_form_ == nullptr) error_ = "the plug-in has no ShowForm";
 }
 
 PluginLibrary::~PluginLibrary() {

@@ -22,8 +22,8 @@ PluginLibrary::PluginLibrary(const std::string &path) {
     return;
   }
   // The export is the plain name of a stdcall function.
-  showForm_ = reinterpret_cast<ShowFormFn>(reinterpret_cast<void (*)()>(GetProcAddress(module, "ShowForm")));
-  if (showForm_ == nullptr) error_ = "the plug-in has no ShowForm";
+  show_form_ = reinterpret_cast<ShowFormFn>(reinterpret_cast<void (*)()>(GetProcAddress(module, "ShowForm")));
+  if (show_form_ == nullptr) error_ = "the plug-in has no ShowForm";
 }
 
 PluginLibrary::~PluginLibrary() {

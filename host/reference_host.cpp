@@ -41,8 +41,8 @@ ReferenceHost::ReferenceHost(Options options) : options_(std::move(options)) {
   vtbl_.PrintText = &ReferenceHost::PrintText;
   services_.vtbl = &vtbl_;
   services_.WindowHandle = 0;
-  businessKey_ = options_.businessKey;
-  services_.BusinessKey = businessKey_.c_str();
+  business_key_ = options_.businessKey;
+  services_.BusinessKey = business_key_.c_str();
 }
 
 ReferenceHost &ReferenceHost::Of(THostServices *self) {
@@ -72,8 +72,8 @@ void IV_CALL ReferenceHost::LoadSkinImage(THostServices *self, IvControl *contro
 void IV_CALL ReferenceHost::FormActivated(THostServices *self, IvForm *form) {
   ReferenceHost &host = Of(self);
   Trace("FormActivated", nullptr);
-  if (!host.keysPosted_ && form != nullptr && form->ops != nullptr) {
-    host.keysPosted_ = true;
+  if (!host.keys_posted_ && form != nullptr && form->ops != nullptr) {
+    host.keys_posted_ = true;
     host.PostKeys(form);
   }
 }
@@ -89,7 +89,7 @@ void ReferenceHost::PostKeys(IvForm *form) {
     else if (key == "ClickPrint") form->ops->PostClick(form, kPrintButtonX, kPrintButtonY);
     else if (key == "Snap") {
       char name[16];
-      std::snprintf(name, sizeof name, "%03d.png", ++snapshotCount_);
+      std::snprintf(name, sizeof name, "%03d.png", ++snapshot_count_);
       std::string folder = options_.snapshotDir.empty() ? "." : options_.snapshotDir;
       form->ops->PostSnapshot(form, JoinPath(folder, name).c_str());
     }
@@ -101,17 +101,17 @@ void IV_CALL ReferenceHost::TextToValue(THostServices *self, const char *text, i
   ReferenceHost &host = Of(self);
   Trace("TextToValue " + std::to_string(kind), text);
   if (out == nullptr) return;
-  host.lastValueText_ = text != nullptr ? text : "";
+  host.last_value_text_ = text != nullptr ? text : "";
   *out = IvVariant{};
   if (kind == 1) {
     out->type = IV_VAR_DOUBLE;
-    out->d = std::strtod(host.lastValueText_.c_str(), nullptr);
+    out->d = std::strtod(host.last_value_text_.c_str(), nullptr);
   } else if (kind == 2) {
     out->type = IV_VAR_INT;
-    out->i = std::strtoll(host.lastValueText_.c_str(), nullptr, 10);
+    out->i = std::strtoll(host.last_value_text_.c_str(), nullptr, 10);
   } else {
     out->type = IV_VAR_STRING;
-    out->s = host.lastValueText_.c_str();
+    out->s = host.last_value_text_.c_str();
   }
 }
 
@@ -123,7 +123,7 @@ void IV_CALL ReferenceHost::PrintText(THostServices *self, const char *text) {
   const std::size_t length = std::strlen(text);
   if (!file || std::fwrite(text, 1, length, file.get()) != length || std::fflush(file.get()) != 0) {
     std::fprintf(stderr, "kiosk-host: cannot write %s: %s\n", host.options_.printOut.c_str(), std::strerror(errno));
-    ++host.fileErrors_;
+    ++host.file_errors_;
   }
 }
 

@@ -16,9 +16,9 @@ class ReferenceHost {
 
   THostServices *Services() { return &services_; }
   // Starts a new ShowForm call: the key list is posted again at its first activation.
-  void BeginCall() { keysPosted_ = false; }
+  void BeginCall() { keys_posted_ = false; }
   // Files the host could not write (the receipt), each already told on stderr.
-  int FileErrors() const { return fileErrors_; }
+  int FileErrors() const { return file_errors_; }
 
  private:
   static ReferenceHost &Of(THostServices *self);
@@ -33,11 +33,11 @@ class ReferenceHost {
   THostServices services_{};  // handed to the plug-in; Of() maps it back to this object
   THostServicesVtbl vtbl_{};
   Options options_;
-  std::string businessKey_;
-  std::string lastValueText_;  // keeps a string variant valid after TextToValue returns
-  bool keysPosted_ = false;
-  int snapshotCount_ = 0;
-  int fileErrors_ = 0;
+  std::string business_key_;
+  std::string last_value_text_;  // keeps a string variant valid after TextToValue returns
+  bool keys_posted_ = false;
+  int snapshot_count_ = 0;
+  int file_errors_ = 0;
 };
 
 }  // namespace iv::host

@@ -33,7 +33,7 @@ class BmpReader {
 
  private:
   void Need(std::size_t at, std::size_t length) const {
-    if (at > data_.size() || length > data_.size() - at) throw EInvalidGraphic("BMP error: file is cut off");
+    if (at > data_.size() || length > data_.size() - at) throw PictureError("BMP error: file is cut off");
   }
   std::span<const std::uint8_t> data_;
 };
@@ -61,11 +61,11 @@ struct Channel {
 
 Bitmap DecodeBmp(std::span<const std::uint8_t> data) {
   const BmpReader file(data);
-  if (data.size() < 26 || data[0] != 'B' || data[1] != 'M') throw EInvalidGraphic("BMP error: not a bitmap file");
+  if (data.size() < 26 || data[0] != 'B' || data[1] != 'M') throw PictureError("BMP error: not a bitmap file");
   const std::uint32_t pixelsAt = file.Unsigned(10, 4);
   const std::uint32_t headerSize = file.Unsigned(14, 4);
   const bool core = headerSize == 12;
-  if (!core && headerSize < 40) throw EInvalidGraphic("BMP error: unknown header");
+  if (!core && headerSize < 40) throw PictureError("BMP error: unknown header");
   const std::int64_t width = core ? std::int64_t{file.Unsigned(18, 2)} : std::int64_t{file.Signed32(18)};
   const std::int64_t storedHeight = core ? std::int64_t{file.Unsigned(20, 2)} : std::int64_t{file.Signed32(22)};
   const int bitCount = int(file.Unsigned(core ? 24 : 28, 2));
@@ -74,7 +74,7 @@ Bitmap DecodeBmp(std::span<const std::uint8_t> data) {
   const std::int64_t height = topDown ? -storedHeight : storedHeight;
   CheckPictureSize(width, height, "BMP");
   if (compression != kRgb && compression != kBitFields)
-    throw EInvalidGraphic("BMP error: compressed bitmaps are not supported");
+    throw PictureError("BMP error: compressed bitmaps are not supported");
 
   // Colour table of the indexed formats: 3 bytes an entry after a core header, else 4.
   std::vector<TColor> colors;
@@ -86,7 +86,7 @@ Bitmap DecodeBmp(std::span<const std::uint8_t> data) {
     for (std::size_t i = 0; i < count; ++i)
       colors.push_back(RGB(table[i * entry + 2], table[i * entry + 1], table[i * entry]));
   } else if (bitCount != 16 && bitCount != 24 && bitCount != 32) {
-    throw EInvalidGraphic("BMP error: " + std::to_string(bitCount) + " bits a pixel are not supported");
+    throw PictureError("BMP error: " + std::to_string(bitCount) + " bits a pixel are not supported");
   }
 
   // Masks: given after a 40-byte header (or inside a longer one) for bit fields, else the defaults.

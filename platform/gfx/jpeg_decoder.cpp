@@ -56,7 +56,7 @@ Bitmap DecodeJpeg(std::span<const std::uint8_t> data) {
   const bool decoded = Decode(data, bitmap, errors, info);
   const std::int64_t width = info.image_width, height = info.image_height;
   jpeg_destroy_decompress(&info);
-  if (!decoded) throw EInvalidGraphic(std::string("JPEG error: ") + errors.message);
+  if (!decoded) throw PictureError(std::string("JPEG error: ") + errors.message);
   if (bitmap.Empty()) CheckPictureSize(width, height, "JPEG");
 
   // libjpeg gives red, green, blue; the bitmap keeps blue first.

@@ -29,9 +29,9 @@ Bitmap LoadPicture(const std::string &path) {
   else if (SameTextGbk(extension, "bmp"))
     decode = DecodeBmp;
   else
-    throw EInvalidGraphic("Unknown picture file extension (." + extension + ")");
+    throw PictureError("Unknown picture file extension (." + extension + ")");
   const std::optional<std::string> data = ReadFileContent(path);
-  if (!data) throw EInvalidGraphic("Cannot open file \"" + path + "\"");
+  if (!data) throw PictureError("Cannot open file \"" + path + "\"");
   return decode({reinterpret_cast<const std::uint8_t *>(data->data()), data->size()});
 }
 

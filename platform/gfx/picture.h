@@ -11,7 +11,7 @@
 namespace iv {
 
 // A picture that cannot be read: unknown extension, unreadable or corrupt file, absurd size.
-class EInvalidGraphic : public std::runtime_error {
+class PictureError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };

@@ -14,7 +14,7 @@ inline bool AcceptablePictureSize(std::int64_t width, std::int64_t height) {
 
 inline void CheckPictureSize(std::int64_t width, std::int64_t height, const char *format) {
   if (!AcceptablePictureSize(width, height))
-    throw EInvalidGraphic(std::string(format) + " picture has unusable dimensions " +
+    throw PictureError(std::string(format) + " picture has unusable dimensions " +
                           std::to_string(width) + "x" + std::to_string(height));
 }
 

@@ -13,7 +13,7 @@ Bitmap DecodePng(std::span<const std::uint8_t> data) {
   std::memset(&image, 0, sizeof image);
   image.version = PNG_IMAGE_VERSION;
   if (!png_image_begin_read_from_memory(&image, data.data(), data.size()))
-    throw EInvalidGraphic(std::string("PNG error: ") + image.message);
+    throw PictureError(std::string("PNG error: ") + image.message);
   try {
     CheckPictureSize(image.width, image.height, "PNG");
   } catch (...) {
@@ -24,7 +24,7 @@ Bitmap DecodePng(std::span<const std::uint8_t> data) {
   // Packed rows first: libpng counts a row stride in components, ours is padded bytes.
   std::vector<std::uint8_t> packed(PNG_IMAGE_SIZE(image));
   if (!png_image_finish_read(&image, nullptr, packed.data(), 0, nullptr))
-    throw EInvalidGraphic(std::string("PNG error: ") + image.message);
+    throw PictureError(std::string("PNG error: ") + image.message);
 
   Bitmap bitmap(int(image.width), int(image.height));
   const std::size_t rowBytes = std::size_t(image.width) * 3;

@@ -58,12 +58,12 @@ IniFile::IniFile(std::string_view content) {
     const std::size_t close = line.front() == '[' ? FindCharGbk(line, ']', 1) : std::string_view::npos;
     if (close != std::string_view::npos) {
       const std::string_view name = line.substr(1, close - 1);
-      const auto [it, added] = sectionIndex_.try_emplace(NameKey(name), sections_.size());
+      const auto [it, added] = section_index_.try_emplace(NameKey(name), sections_.size());
       inSection = added;
       if (added) {
         current = sections_.size();
         sections_.push_back({std::string(TrimBlanks(name)), number, {}});
-        keyIndex_.emplace_back();
+        key_index_.emplace_back();
       }
       continue;
     }
@@ -71,7 +71,7 @@ IniFile::IniFile(std::string_view content) {
     if (!inSection || equals == std::string_view::npos) continue;
     const std::string_view key = line.substr(0, equals);
     std::vector<Entry> &entries = sections_[current].entries;
-    if (keyIndex_[current].try_emplace(NameKey(key), entries.size()).second) {
+    if (key_index_[current].try_emplace(NameKey(key), entries.size()).second) {
       const std::string_view value = StripQuotes(TrimBlanks(line.substr(equals + 1)));
       entries.push_back({std::string(TrimBlanks(key)), std::string(CutToLength(value, kMaxValueLength)), number});
     }
@@ -79,15 +79,15 @@ IniFile::IniFile(std::string_view content) {
 }
 
 const IniFile::Section *IniFile::FindSection(std::string_view name) const {
-  const auto s = sectionIndex_.find(NameKey(name));
-  return s == sectionIndex_.end() ? nullptr : &sections_[s->second];
+  const auto s = section_index_.find(NameKey(name));
+  return s == section_index_.end() ? nullptr : &sections_[s->second];
 }
 
 const IniFile::Entry *IniFile::FindEntry(std::string_view section, std::string_view key) const {
-  const auto s = sectionIndex_.find(NameKey(section));
-  if (s == sectionIndex_.end()) return nullptr;
-  const auto k = keyIndex_[s->second].find(NameKey(key));
-  return k == keyIndex_[s->second].end() ? nullptr : &sections_[s->second].entries[k->second];
+  const auto s = section_index_.find(NameKey(section));
+  if (s == section_index_.end()) return nullptr;
+  const auto k = key_index_[s->second].find(NameKey(key));
+  return k == key_index_[s->second].end() ? nullptr : &sections_[s->second].entries[k->second];
 }
 
 const std::string *IniFile::Find(std::string_view section, std::string_view key) const {

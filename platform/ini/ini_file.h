@@ -46,8 +46,8 @@ class IniFile {
   const std::string *Find(std::string_view section, std::string_view key) const;
 
   std::vector<Section> sections_;
-  std::unordered_map<std::string, std::size_t> sectionIndex_;            // folded name -> section
-  std::vector<std::unordered_map<std::string, std::size_t>> keyIndex_;  // per section: folded key -> entry
+  std::unordered_map<std::string, std::size_t> section_index_;            // folded name -> section
+  std::vector<std::unordered_map<std::string, std::size_t>> key_index_;  // per section: folded key -> entry
 };
 
 }  // namespace iv

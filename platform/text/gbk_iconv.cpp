@@ -16,7 +16,7 @@ using InvalidSequence = size_t (*)(std::string_view rest, std::string &out);
 class Converter {
  public:
   Converter(const char *to, const char *from, InvalidSequence onInvalid)
-      : cd_(iconv_open(to, from)), onInvalid_(onInvalid) {
+      : cd_(iconv_open(to, from)), on_invalid_(onInvalid) {
     if (cd_ == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv_open failed");
   }
   ~Converter() { iconv_close(cd_); }
@@ -36,7 +36,7 @@ class Converter {
       size_t r = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
       out.append(buffer, dst - buffer);
       if (r != static_cast<size_t>(-1) || errno == E2BIG) continue;
-      size_t skip = std::min(onInvalid_({src, srcLeft}, out), srcLeft);
+      size_t skip = std::min(on_invalid_({src, srcLeft}, out), srcLeft);
       src += skip;
       srcLeft -= skip;
     }
@@ -45,7 +45,7 @@ class Converter {
 
  private:
   iconv_t cd_;
-  InvalidSequence onInvalid_;
+  InvalidSequence on_invalid_;
 };
 
 size_t ReplaceByteUtf8(std::string_view, std::string &out) {

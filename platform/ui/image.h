@@ -14,7 +14,7 @@ class Image : public GraphicControl {
   explicit Image(WinControl &parent);
 
   const Bitmap &Picture() const;
-  // Chooses the format by the file's extension; raises EInvalidGraphic when the file cannot
+  // Chooses the format by the file's extension; raises PictureError when the file cannot
   // be read, and the current picture stays. The decoded picture is shared with the process's
   // picture cache.
   void LoadFromFile(const std::string &path);

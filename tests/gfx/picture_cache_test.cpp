@@ -73,7 +73,7 @@ TEST_F(PictureCacheTest, AChangedFileIsReadAgain) {
   EXPECT_EQ(third->Pixel(0, 0), clLime);
 
   fs::remove(path);
-  EXPECT_THROW(cache.Load(path), EInvalidGraphic) << "a removed file is no longer shown";
+  EXPECT_THROW(cache.Load(path), PictureError) << "a removed file is no longer shown";
   EXPECT_EQ(first->Pixel(0, 0), clRed) << "pictures handed out stay as they were";
 }
 

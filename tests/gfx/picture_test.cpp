@@ -119,34 +119,34 @@ TEST_F(PictureTest, UnknownExtensionsAreNamedInTheError) {
     try {
       LoadPicture(PathOf(name));
       ADD_FAILURE() << name;
-    } catch (const EInvalidGraphic &error) {
+    } catch (const PictureError &error) {
       EXPECT_STREQ(error.what(), message);
     }
   }
 }
 
 TEST_F(PictureTest, BrokenFilesGiveACleanError) {
-  EXPECT_THROW(LoadPicture(PathOf("missing.jpg")), EInvalidGraphic);
-  EXPECT_THROW(LoadPicture(std::string(IV_TEST_DATA) + "/gfx/corrupt.jpg"), EInvalidGraphic);
+  EXPECT_THROW(LoadPicture(PathOf("missing.jpg")), PictureError);
+  EXPECT_THROW(LoadPicture(std::string(IV_TEST_DATA) + "/gfx/corrupt.jpg"), PictureError);
 
   WritePng(sample_, PathOf("whole.png"));
   std::vector<std::uint8_t> png = Bytes(PathOf("whole.png"));
   Save(PathOf("cut.png"), {png.begin(), png.begin() + std::ptrdiff_t(png.size() / 2)});
-  EXPECT_THROW(LoadPicture(PathOf("cut.png")), EInvalidGraphic);
+  EXPECT_THROW(LoadPicture(PathOf("cut.png")), PictureError);
 
   WriteBmp(PathOf("whole.bmp"));
   std::vector<std::uint8_t> bmp = Bytes(PathOf("whole.bmp"));
   Save(PathOf("cut.bmp"), {bmp.begin(), bmp.begin() + 40});
-  EXPECT_THROW(LoadPicture(PathOf("cut.bmp")), EInvalidGraphic);
+  EXPECT_THROW(LoadPicture(PathOf("cut.bmp")), PictureError);
   Save(PathOf("empty.jpg"), {});
-  EXPECT_THROW(LoadPicture(PathOf("empty.jpg")), EInvalidGraphic);
+  EXPECT_THROW(LoadPicture(PathOf("empty.jpg")), PictureError);
 }
 
 TEST_F(PictureTest, AbsurdDimensionsAreRefusedBeforeDecoding) {
   WriteBmp(PathOf("whole.bmp"));
   std::vector<std::uint8_t> bmp = Bytes(PathOf("whole.bmp"));
   bmp[18] = 0x00, bmp[19] = 0x00, bmp[20] = 0x01, bmp[21] = 0x00;  // width 65536
-  EXPECT_THROW(DecodeBmp(bmp), EInvalidGraphic);
+  EXPECT_THROW(DecodeBmp(bmp), PictureError);
 
   WriteJpeg(PathOf("whole.jpg"));
   std::vector<std::uint8_t> jpeg = Bytes(PathOf("whole.jpg"));
@@ -156,7 +156,7 @@ TEST_F(PictureTest, AbsurdDimensionsAreRefusedBeforeDecoding) {
       jpeg[i + 5] = 0xFF, jpeg[i + 6] = 0xFF, jpeg[i + 7] = 0xFF, jpeg[i + 8] = 0xFF;
       break;
     }
-  EXPECT_THROW(DecodeJpeg(jpeg), EInvalidGraphic);
+  EXPECT_THROW(DecodeJpeg(jpeg), PictureError);
 }
 
 // A bitmap file of the given header fields (40-byte header), extra bytes (masks or colour
@@ -195,8 +195,8 @@ TEST_F(PictureTest, BitmapFilesOfEveryDepthDecodeToTheirColours) {
   EXPECT_EQ(masked.Pixel(1, 0), clLime);
   // 32 bits with the default masks: the fourth byte is ignored.
   EXPECT_EQ(DecodeBmp(BmpFile(1, 1, 32, 0, {}, {0x10, 0x20, 0x30, 0xFF})).Pixel(0, 0), RGB(0x30, 0x20, 0x10));
-  EXPECT_THROW(DecodeBmp(BmpFile(1, 1, 8, 1, {}, {0, 0, 0, 0})), EInvalidGraphic) << "run-length compressed";
-  EXPECT_THROW(DecodeBmp(BmpFile(4, 4, 24, 0, {}, {1, 2, 3})), EInvalidGraphic) << "rows cut off";
+  EXPECT_THROW(DecodeBmp(BmpFile(1, 1, 8, 1, {}, {0, 0, 0, 0})), PictureError) << "run-length compressed";
+  EXPECT_THROW(DecodeBmp(BmpFile(4, 4, 24, 0, {}, {1, 2, 3})), PictureError) << "rows cut off";
 }
 
 TEST_F(PictureTest, WritingToAnImpossiblePathFails) {

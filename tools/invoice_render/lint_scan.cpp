@@ -43,16 +43,16 @@ class Scanner {
       scan_.invoices[i].warnings.push_back(Warning(at, "a second invoice " + name + ": only the first, on line " +
                                                            std::to_string(first.line) + ", is ever shown"));
       current_ = i;
-      inFirstSpan_ = false;
+      in_first_span_ = false;
       return;
     }
     scan_.invoices.push_back({name, at, {}});
     current_ = scan_.invoices.size() - 1;
-    inFirstSpan_ = true;
-    endSeen_ = false;
+    in_first_span_ = true;
+    end_seen_ = false;
   }
   void Command(const std::string &name, TemplatePosition at) {
-    if (UpperCaseGbk(name) == "END") endSeen_ = true;
+    if (UpperCaseGbk(name) == "END") end_seen_ = true;
     // A marker spoilt by blanks: NAME only once they are trimmed. (A command spoilt so is an
     // unknown command, which the paint logs and the lint explains.)
     const std::string trimmed = UpperCaseGbk(Trim(name));
@@ -68,7 +68,7 @@ class Scanner {
  private:
   // Only an invoice's first marker starts what is shown; the END of a later one's span is moot.
   void EndInvoice() {
-    if (!current_ || !inFirstSpan_ || endSeen_) return;
+    if (!current_ || !in_first_span_ || end_seen_) return;
     ScannedInvoice &invoice = scan_.invoices[*current_];
     invoice.warnings.push_back(
         Warning(invoice.marker, "invoice " + invoice.name + " has no END: its paint runs on into what follows"));
@@ -76,8 +76,8 @@ class Scanner {
 
   TemplateScan scan_;
   std::optional<std::size_t> current_;
-  bool inFirstSpan_ = false;
-  bool endSeen_ = false;
+  bool in_first_span_ = false;
+  bool end_seen_ = false;
 };
 
 }  // namespace

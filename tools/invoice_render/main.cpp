@@ -64,7 +64,7 @@ int Render(const RenderOptions &options) {
     if (!ReadInputFile(path, reason)) return RuntimeError("cannot read background " + options.background + ": " + reason);
     try {
       background = LoadPicture(path);
-    } catch (const EInvalidGraphic &error) {
+    } catch (const PictureError &error) {
       return RuntimeError("cannot read background " + options.background + ": " + error.what());
     }
   }

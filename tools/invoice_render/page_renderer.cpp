@@ -35,7 +35,7 @@ PageRenderer::PageRenderer(const RenderOptions &options, const Bitmap *backgroun
   invoice_.SetTextObserver([this](int x, int y, std::string_view text, const TFont &font) {
     if (text.empty()) return;
     drawn_.push_back({x, y, std::string(text), font});
-    fontsUsed_.emplace(font.Name(), font);
+    fonts_used_.emplace(font.Name(), font);
   });
   invoice_.SetProblemObserver([this](const TemplateProblem &problem) {
     if (problem.severity == TemplateProblem::Severity::Error) ++problems_;

@@ -37,7 +37,7 @@ class PageRenderer {
     problem_handler_ = std::move(handler);
   }
   // Every font drawn with on any page, by name.
-  const std::map<std::string, TFont> &FontsUsed() const { return fontsUsed_; }
+  const std::map<std::string, TFont> &FontsUsed() const { return fonts_used_; }
   // The page the last paint showed; the no-data screen counts as page 1.
   int Page() const { return std::max(invoice_.CurrentPage(), 1); }
 
@@ -63,7 +63,7 @@ class PageRenderer {
   WinControl surface_;
   TInvoice invoice_;
   std::vector<DrawnText> drawn_;
-  std::map<std::string, TFont> fontsUsed_;
+  std::map<std::string, TFont> fonts_used_;
   int problems_ = 0;
   std::function<void(const TemplateProblem &)> problem_handler_;
 };

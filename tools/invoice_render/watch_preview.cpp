@@ -64,13 +64,13 @@ class WatchPreview {
   std::unique_ptr<PageRenderer> renderer_;
   std::unique_ptr<TemplateLint> lint_;
   // What the lint finds without painting counts on every page, with the errors of its paint.
-  int findingsCount_ = 0;
-  int problemsOfLastPaint_ = 0;
+  int findings_count_ = 0;
+  int problems_of_last_paint_ = 0;
   // The problem lines printed since the files were last read: paging on to the current page
   // paints the pages before it again, and their problems are news only once.
-  std::set<std::string> printedProblems_;
+  std::set<std::string> printed_problems_;
   WatchWindow window_;
-  Timer changePoll_;
+  Timer change_poll_;
 };
 
 int WatchPreview::Run() {
@@ -86,8 +86,8 @@ int WatchPreview::Run() {
   if (!Render(options_.page)) return kExitCannotWatch;
   window_.OnKeyDown = [this](Control &, std::uint16_t &key, TShiftState) { KeyDown(key); };
   window_.OnKeyPress = [this](Control &, char &key) { KeyPress(key); };
-  changePoll_.SetInterval(kChangePollMilliseconds);
-  changePoll_.OnTimer = [this](Timer &) { RenderChangedFiles(); };
+  change_poll_.SetInterval(kChangePollMilliseconds);
+  change_poll_.OnTimer = [this](Timer &) { RenderChangedFiles(); };
   Application::Instance().ShowModal(window_);
   return kExitSuccess;
 }
@@ -101,10 +101,10 @@ bool WatchPreview::Render(int page) {
   }
 
   renderer_ = std::make_unique<PageRenderer>(options_, background_);
-  printedProblems_.clear();
+  printed_problems_.clear();
   lint_ = std::make_unique<TemplateLint>(ResolvePath(options_.templatePath));
   const std::vector<TemplateProblem> findings = lint_->Findings(Utf8ToGbk(options_.invoiceName));
-  findingsCount_ = static_cast<int>(findings.size());
+  findings_count_ = static_cast<int>(findings.size());
   for (const TemplateProblem &problem : findings) Print(problem);
   renderer_->SetProblemHandler([this](const TemplateProblem &problem) { Print(lint_->Explained(problem)); });
   renderer_->SetInvoice(Utf8ToGbk(options_.invoiceName), *tables, options_.showAlways);
@@ -120,22 +120,22 @@ bool WatchPreview::Render(int page) {
 
 void WatchPreview::Print(const TemplateProblem &problem) {
   const std::string line = FormatProblemLine(options_.templatePath, problem);
-  if (printedProblems_.insert(line).second) std::cerr << line << "\n";
+  if (printed_problems_.insert(line).second) std::cerr << line << "\n";
 }
 
 template <class Paint>
 bool WatchPreview::PaintCounted(Paint &&paint) {
   const int before = renderer_->Problems();
   if (!paint()) return false;
-  problemsOfLastPaint_ = findingsCount_ + renderer_->Problems() - before;
+  problems_of_last_paint_ = findings_count_ + renderer_->Problems() - before;
   return true;
 }
 
 void WatchPreview::ShowPage() {
   const int pages = std::max(renderer_->Invoice().PageCount(), 1);
   const std::string caption = options_.invoiceName + " - page " + std::to_string(renderer_->Page()) + "/" +
-                              std::to_string(pages) + " - " + std::to_string(problemsOfLastPaint_) +
-                              (problemsOfLastPaint_ == 1 ? " problem" : " problems");
+                              std::to_string(pages) + " - " + std::to_string(problems_of_last_paint_) +
+                              (problems_of_last_paint_ == 1 ? " problem" : " problems");
   window_.ShowPage(renderer_->Picture(), Utf8ToGbk(caption));
 }
 

@@ -60,7 +60,7 @@ void CheckSkins(CheckReport &report, const std::string &folder) {
     Bitmap picture;
     try {
       picture = LoadPicture(found);
-    } catch (const EInvalidGraphic &error) {
+    } catch (const PictureError &error) {
       report.Error(found, 0, std::string("cannot be decoded (") + error.what() + "): " + skin.role + " stays empty");
       continue;
     }
