@@ -39,10 +39,14 @@ endforeach()
 # made then and installed like any other file; everything else is filled in now.
 set(IV_PC_PREFIX "@CMAKE_INSTALL_PREFIX@")
 configure_file(${PROJECT_SOURCE_DIR}/cmake/invoiceview.pc.in ${PROJECT_BINARY_DIR}/invoiceview.pc.in @ONLY)
+# It is made in a folder of its own for each install, since installs may run side by side.
 install(CODE "
-  configure_file(\"${PROJECT_BINARY_DIR}/invoiceview.pc.in\" \"${PROJECT_BINARY_DIR}/pkgconfig/invoiceview.pc\" @ONLY)
-  file(INSTALL \"${PROJECT_BINARY_DIR}/pkgconfig/invoiceview.pc\"
+  string(RANDOM LENGTH 12 staging)
+  set(staging \"${PROJECT_BINARY_DIR}/pkgconfig-\${staging}\")
+  configure_file(\"${PROJECT_BINARY_DIR}/invoiceview.pc.in\" \"\${staging}/invoiceview.pc\" @ONLY)
+  file(INSTALL \"\${staging}/invoiceview.pc\"
     DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBDIR}/pkgconfig\"
-    PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)")
+    PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+  file(REMOVE_RECURSE \"\${staging}\")")
 
 include(${CMAKE_CURRENT_LIST_DIR}/Package.cmake)
