@@ -64,12 +64,14 @@ TFrmView::TFrmView() : Invoice(*this), UImgcancel(*this), UImgPrint(*this) {
 
 void TFrmView::FormCreate(Control &sender) {
   TICForm::FormCreate(sender);
-  const std::string businessKey = HostLink::Current().BusinessKey();
+  // The shared state of the call is read here, once, and handed to the computations.
+  const HostLink host = HostLink::Current();
+  const std::string businessKey = host.BusinessKey();
   HeadValues.assign(kFieldValueCount, "");
   TailValues.assign(kFieldValueCount, "");
   DetailValues.clear();
   try {
-    LoadFieldValues(businessKey, HeadValues, DetailValues);
+    LoadFieldValues(ReadSettingsIni("FormatShow.ini"), businessKey, DataI, DataO, HeadValues, DetailValues);
   } catch (...) {
     // The field lines after the failing one are not applied; the invoice shows what there is.
   }
@@ -82,7 +84,9 @@ void TFrmView::FormCreate(Control &sender) {
   Invoice.SetInvoiceFile(SettingsFile(file), name);
   Invoice.SetInvoiceData(HeadValues, DetailValues, TailValues, 0);
   Invoice.Paint();
-  PrintEnabled = BuildPrintText(businessKey, HeadValues, PrintData);
+  const ReceiptSources receipt{DataI, DataO, HeadValues,
+                               SysCs != nullptr ? std::string_view(SysCs->BankName) : std::string_view()};
+  PrintEnabled = BuildPrintText(ReadSettingsIni("print.ini"), businessKey, receipt, host, PrintData);
 }
 
 void TFrmView::FormActivate(Control &sender) {

@@ -16,8 +16,6 @@
 namespace iv {
 namespace {
 
-constexpr std::size_t kLayoutIndex = 43;
-constexpr std::size_t kDetailDataIndex = 44;
 constexpr std::int32_t kLayoutWidthDigits = 3;
 
 // Widths are three digits each, so sums of them never come near the 32-bit limits; 64 bits
@@ -89,9 +87,7 @@ dystring CutByWidths(std::string_view text, const dystring &widths) {
   return cells;
 }
 
-int ParseDetailData(dystring &target) {
-  const std::string_view layout = DataI[kLayoutIndex];
-  const std::string_view data = DataI[kDetailDataIndex];
+int ParseDetailData(std::string_view layout, std::string_view data, dystring &target) {
   const std::size_t star = layout.find('*');
   const std::string_view headLayout = layout.substr(0, star);
   std::string_view detailLayout;

@@ -44,11 +44,11 @@ dystring CutByWidths(std::string_view text, const dystring &widths);
 // library's log says how many.
 inline constexpr std::size_t kMaxDetailCells = 1'000'000;
 
-// Replaces `target` by the cells that the layout in DataI[43] cuts from the fixed-width data
-// in DataI[44]: the head cells, or with a detail layout the detail cells row after row. Cells
+// Replaces `target` by the cells that the host's layout (DataI[43]) cuts from its fixed-width
+// data (DataI[44]): the head cells, or with a detail layout the detail cells row after row. Cells
 // are trimmed. Detail widths that sum to 0 or less cut no rows; rows beyond kMaxDetailCells cells
 // are left out with a record in the library's log. Throws ConversionError when
 // a detail width is not a number, the head cells already stored. Returns 1.
-int ParseDetailData(dystring &target);
+int ParseDetailData(std::string_view layout, std::string_view data, dystring &target);
 
 }  // namespace iv

@@ -26,43 +26,48 @@ std::variant<FieldLine, std::string> ReadFieldLine(std::string_view line, std::s
 
 namespace {
 
-void ApplyFieldLine(std::string_view line, dystring &headValues) {
+// Where the host's layout and fixed-width detail data come in its DataI.
+constexpr std::size_t kLayoutIndex = 43;
+constexpr std::size_t kDetailDataIndex = 44;
+
+void ApplyFieldLine(std::string_view line, const DataArray &in, const DataArray &out, dystring &headValues) {
   std::variant<FieldLine, std::string> read = ReadFieldLine(line, headValues.size());
   FieldLine *field = std::get_if<FieldLine>(&read);
   if (field == nullptr) return;
   std::string &target = headValues[static_cast<std::size_t>(field->target)];
   if (field->kind == 'O') {
-    target = DataO[field->entry];
+    target = out[field->entry];
   } else if (field->kind == 'I') {
     const std::int32_t from = LeadingDigits(CutAtSeparator(',', field->arguments));
-    target = Substring(DataI[field->entry], from, LeadingDigits(field->arguments));
+    target = Substring(in[field->entry], from, LeadingDigits(field->arguments));
   } else {
     const std::int32_t k = LeadingDigits(CutAtSeparator(',', field->arguments));
-    target = NthField(DataI[field->entry], k, field->arguments);
+    target = NthField(in[field->entry], k, field->arguments);
   }
 }
 
 }  // namespace
 
-void ApplyFieldLines(const std::vector<std::string> &lines, dystring &headValues) {
-  for (const std::string &line : lines) ApplyFieldLine(line, headValues);
+void ApplyFieldLines(const std::vector<std::string> &lines, const DataArray &in, const DataArray &out,
+                     dystring &headValues) {
+  for (const std::string &line : lines) ApplyFieldLine(line, in, out, headValues);
 }
 
-void LoadFieldValues(std::string_view businessKey, dystring &headValues, dystring &detailValues) {
-  const IniFile settings = ReadSettingsIni("FormatShow.ini");
+void LoadFieldValues(const IniFile &settings, std::string_view businessKey, const DataArray &in, const DataArray &out,
+                     dystring &headValues, dystring &detailValues) {
   switch (settings.ReadInteger(businessKey, "IsDetail", 0)) {
     case 1:
       headValues.clear();
-      ParseDetailData(headValues);
+      ParseDetailData(in[kLayoutIndex], in[kDetailDataIndex], headValues);
       break;
     case 2:
       detailValues.clear();
-      ParseDetailData(detailValues);
+      ParseDetailData(in[kLayoutIndex], in[kDetailDataIndex], detailValues);
       break;
     default:
       break;
   }
-  ApplyFieldLines(settings.ReadNumberedList(businessKey), headValues);
+  ApplyFieldLines(settings.ReadNumberedList(businessKey), in, out, headValues);
 }
 
 }  // namespace iv

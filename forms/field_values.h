@@ -9,6 +9,7 @@
 
 #include "config/UPubVar.h"
 #include "forms/Func_Lib.h"
+#include "platform/ini/ini_file.h"
 
 namespace iv {
 
@@ -27,21 +28,24 @@ std::variant<FieldLine, std::string> ReadFieldLine(std::string_view line, std::s
 
 // Applies field lines "<kind>[<t><<arguments>>" in order, each storing a value, untrimmed, in
 // headValues entry t (kind letters match without regard to case):
-//   O[t<n,>              the whole of DataO[n]
-//   I[t<n,from,count>    count bytes of DataI[n] from position `from` (counted from 1)
-//   S[t<n,k,separator>   field k of DataI[n], fields being ended by the separator text
+//   O[t<n,>              the whole of out[n] (the host's DataO)
+//   I[t<n,from,count>    count bytes of in[n] (the host's DataI) from position `from` (counted from 1)
+//   S[t<n,k,separator>   field k of in[n], fields being ended by the separator text
 // Arguments are cut off the front up to their comma, one by one (without a comma the
 // argument is empty and nothing is cut); the last is what remains. Numbers are read by their
-// leading digits, so "n," and "n" differ: an O line without a comma reads DataO[0].
+// leading digits, so "n," and "n" differ: an O line without a comma reads out[0].
 // Lines the kiosk cannot use are skipped, and the next one applies: a line without "[" or
 // with another kind letter, a target t outside headValues' entries, an n beyond 64.
 // A target that is not a number throws ConversionError; the lines before it stay applied.
-void ApplyFieldLines(const std::vector<std::string> &lines, dystring &headValues);
+void ApplyFieldLines(const std::vector<std::string> &lines, const DataArray &in, const DataArray &out,
+                     dystring &headValues);
 
-// Reads the section `businessKey` of FormatShow.ini in the settings folder. IsDetail 1
+// Reads the section `businessKey` of the screen's settings (FormatShow.ini). IsDetail 1
 // replaces headValues, IsDetail 2 detailValues, by the cells of the host's detail data
-// (ParseDetailData); then the field lines apply. A ConversionError, from a detail width or a
-// target, escapes: what was stored before it stays. A missing file or section changes nothing.
-void LoadFieldValues(std::string_view businessKey, dystring &headValues, dystring &detailValues);
+// (ParseDetailData on in[43] and in[44]); then the field lines apply. A ConversionError, from a
+// detail width or a target, escapes: what was stored before it stays. A missing section changes
+// nothing.
+void LoadFieldValues(const IniFile &settings, std::string_view businessKey, const DataArray &in, const DataArray &out,
+                     dystring &headValues, dystring &detailValues);
 
 }  // namespace iv

@@ -15,18 +15,18 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
   std::vector<std::string> lines = iv::fuzz::SplitLines(std::string_view(reinterpret_cast<const char *>(data), size));
   lines.resize(std::max<std::size_t>(lines.size(), 2));
-  iv::DataI.fill(lines[1]);
-  iv::DataO.fill(lines[1]);
-  iv::DataI[43] = lines[0];
+  iv::DataArray entries;
+  entries.fill(lines[1]);
+  entries[43] = lines[0];
 
   iv::dystring head(100);
   iv::dystring detail;
   try {
-    iv::ParseDetailData(detail);
+    iv::ParseDetailData(entries[43], entries[44], detail);
   } catch (const iv::ConversionError &) {
   }
   try {
-    iv::ApplyFieldLines({lines.begin() + 2, lines.end()}, head);
+    iv::ApplyFieldLines({lines.begin() + 2, lines.end()}, entries, entries, head);
   } catch (const iv::ConversionError &) {
   }
   return 0;

@@ -11,8 +11,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
   const std::vector<std::string> lines = iv::fuzz::SplitLines(std::string_view(reinterpret_cast<const char *>(data), size));
-  iv::DataI.fill(lines[0]);
-  iv::DataO.fill(lines[0]);
-  iv::ComposePrintText({lines.begin() + 1, lines.end()}, iv::dystring(100, lines[0]));
+  iv::DataArray entries;
+  entries.fill(lines[0]);
+  const iv::dystring headValues(100, lines[0]);
+  iv::ComposePrintText({lines.begin() + 1, lines.end()}, {entries, entries, headValues, lines[0]});
   return 0;
 }

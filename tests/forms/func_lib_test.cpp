@@ -30,22 +30,27 @@ TEST(FixedWidthTest, WidthListsCutHeadsAndRounds) {
   EXPECT_EQ(CutByWidths("", {"002"}), dystring{});
 }
 
-class DetailLayoutTest : public ::testing::Test {
- protected:
-  dystring Parse(const std::string &layout, const std::string &data) {
-    DataI[43] = layout;
-    DataI[44] = data;
-    dystring cells(100, "old");
-    EXPECT_EQ(ParseDetailData(cells), 1);
-    return cells;
-  }
+TEST(SettingsFilesTest, WithoutSystemParametersTheCurrentFolderIsTheKiosk) {
   test::KioskSettings kiosk;
-};
+  kiosk.Write("formatshow.INI", "[Pay]\n0=O[1<1,>\n");
+  const std::filesystem::path previous = std::filesystem::current_path();
+  std::filesystem::current_path(kiosk.Root());
+  SysCs = nullptr;
+  const IniFile ini = ReadSettingsIni("FormatShow.ini");
+  std::filesystem::current_path(previous);
+  EXPECT_EQ(ini.ReadString("Pay", "0", "-"), "O[1<1,>");
+}
+
+dystring Parse(const std::string &layout, const std::string &data) {
+  dystring cells(100, "old");
+  EXPECT_EQ(ParseDetailData(layout, data, cells), 1);
+  return cells;
+}
 
 constexpr const char *kHeadAndDetail = "02010005A^B*03004004002X^Y^Z*ignored";
 constexpr const char *kHeadRecord = " Pay Co.  0371 ";  // widths 10 and 5
 
-TEST_F(DetailLayoutTest, DetailRowsReplaceTheHeadCells) {
+TEST(DetailLayoutTest, DetailRowsReplaceTheHeadCells) {
   EXPECT_EQ(Parse(kHeadAndDetail, std::string(kHeadRecord) + "A1  B1  C1 A2  B2\tC2"),
             (dystring{"A1", "B1", "C1", "A2", "B2", "C2"}));
   EXPECT_EQ(Parse(kHeadAndDetail, std::string(kHeadRecord) + "A1  B1  C1A2  B"),
@@ -55,22 +60,20 @@ TEST_F(DetailLayoutTest, DetailRowsReplaceTheHeadCells) {
       << "no head, and count 00: the widths tell";
 }
 
-TEST_F(DetailLayoutTest, WithoutDetailLayoutTheHeadCellsAreAll) {
+TEST(DetailLayoutTest, WithoutDetailLayoutTheHeadCellsAreAll) {
   EXPECT_EQ(Parse("02010005A^B", std::string(kHeadRecord) + "rows"), (dystring{"Pay Co.", "0371"}));
   EXPECT_EQ(Parse("00010005", kHeadRecord), (dystring{"Pay Co.", "0371"}));
   EXPECT_EQ(Parse("", "data"), dystring{});
   EXPECT_EQ(Parse(kHeadAndDetail, ""), dystring{});
 }
 
-TEST_F(DetailLayoutTest, DetailWidthsMustBeNumbersAndMustUseTheTextUp) {
-  DataI[43] = "01004A*02004 4X^Y";
-  DataI[44] = "head";
+TEST(DetailLayoutTest, DetailWidthsMustBeNumbersAndMustUseTheTextUp) {
   dystring cells;
-  EXPECT_THROW(ParseDetailData(cells), ConversionError);
+  EXPECT_THROW(ParseDetailData("01004A*02004 4X^Y", "head", cells), ConversionError);
   EXPECT_EQ(cells, (dystring{"head"})) << "the head cells were stored before";
 
-  DataI[43] = "*03004004";  // a third width that is missing
-  EXPECT_THROW(ParseDetailData(cells), ConversionError);
+  // a third width that is missing
+  EXPECT_THROW(ParseDetailData("*03004004", "head", cells), ConversionError);
 
   EXPECT_EQ(Parse("*02000000", "rows that no width takes"), dystring{});
 }

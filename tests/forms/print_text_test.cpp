@@ -6,46 +6,9 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
-#include <limits>
 #include <new>
 #include <string>
 #include <vector>
-
-#include "kiosk_settings.h"
-
-namespace {
-
-// While a test lowers it, larger allocations fail as on an exhausted heap (errno ENOMEM).
-std::size_t allocationLimit = std::numeric_limits<std::size_t>::max();
-
-void *Allocate(std::size_t size) noexcept {
-  if (size > allocationLimit) {
-    errno = ENOMEM;
-    return nullptr;
-  }
-  return std::malloc(size == 0 ? 1 : size);
-}
-
-// Out of line, so that the compiler does not pair the releases below with the operators new.
-[[gnu::noinline]] void Release(void *block) noexcept { std::free(block); }
-
-}  // namespace
-
-// Every replaceable form that the test binary uses, so each allocation pairs with its release.
-void *operator new(std::size_t size) {
-  if (void *block = Allocate(size)) return block;
-  throw std::bad_alloc();
-}
-void *operator new[](std::size_t size) { return operator new(size); }
-void *operator new(std::size_t size, const std::nothrow_t &) noexcept { return Allocate(size); }
-void *operator new[](std::size_t size, const std::nothrow_t &) noexcept { return Allocate(size); }
-void operator delete(void *block) noexcept { Release(block); }
-void operator delete[](void *block) noexcept { Release(block); }
-void operator delete(void *block, std::size_t) noexcept { Release(block); }
-void operator delete[](void *block, std::size_t) noexcept { Release(block); }
-void operator delete(void *block, const std::nothrow_t &) noexcept { Release(block); }
-void operator delete[](void *block, const std::nothrow_t &) noexcept { Release(block); }
 
 namespace iv {
 namespace {
@@ -54,26 +17,30 @@ class PrintTextTest : public ::testing::Test {
  protected:
   PrintTextTest() {
     vtbl_.ReportError = [](THostServices *, const char *text) IV_CALL { reports.push_back(text); };
-    HostServices = &host_;
     reports.clear();
   }
-  ~PrintTextTest() override { HostServices = nullptr; }
 
   // `section` under the business key "Pay", read for the key "PAY"; the result and the text.
   std::pair<bool, std::string> Build(const std::string &section) {
-    kiosk.Write("print.ini", "[Other]\nIsPrint=1\n0=other~\n[Pay]\n" + section);
+    const IniFile settings("[Other]\nIsPrint=1\n0=other~\n[Pay]\n" + section);
     std::string text;
-    const bool offered = BuildPrintText("PAY", head, text);
+    const bool offered = BuildPrintText(settings, "PAY", {in, out, head, bankName, clock}, host, text);
     return {offered, text};
   }
 
   static inline std::vector<std::string> reports;
-  test::KioskSettings kiosk;
+  DataArray in;   // the host's DataI
+  DataArray out;  // the host's DataO
   dystring head = dystring(100);
+  std::string bankName;
+  DateTime (*clock)() = Now;
 
  private:
   THostServicesVtbl vtbl_{};
   THostServices host_{&vtbl_, {}, 0, "Pay"};
+
+ protected:
+  HostLink host{&host_};
 };
 
 TEST_F(PrintTextTest, PrintingIsOfferedOnlyWithIsPrint) {
@@ -86,10 +53,10 @@ TEST_F(PrintTextTest, PrintingIsOfferedOnlyWithIsPrint) {
 }
 
 TEST_F(PrintTextTest, DataItemsPrintTheirLabelAndValue) {
-  DataO[0] = "zero";
-  DataO[5] = "five";
-  DataI[1] = std::string("ab\0cd", 5);
-  DataI[64] = "last";
+  out[0] = "zero";
+  out[5] = "five";
+  in[1] = std::string("ab\0cd", 5);
+  in[64] = "last";
   head[99] = "head";
   const auto [offered, text] = Build(
       "IsPrint=1\n"
@@ -101,28 +68,36 @@ TEST_F(PrintTextTest, DataItemsPrintTheirLabelAndValue) {
 }
 
 TEST_F(PrintTextTest, TitleIsTheBankAndDatesFollowTheirPattern) {
-  kiosk.Parameters().BankName = "Bank of Kiosks";
-  const auto [offered, text] = Build(
+  bankName = std::string("Bank of Kiosks\0rest", 19);
+  const std::string section =
       "IsPrint=1\n"
-      "0=[tItLe<ignored>\n1=[ Title<>\n2=[Date<yyyy-mm-dd>\n3=At [ TIME <hh:nn:ss>\n");
-  std::string shape = text;  // the clock's digits zeroed
+      "0=[tItLe<ignored>\n1=[ Title<>\n2=[Date<yyyy-mm-dd>\n3=At [ TIME <hh:nn:ss>\n";
+  std::string shape = Build(section).second;  // the local clock's digits zeroed
   std::replace_if(shape.begin(), shape.end(), [](char c) { return c >= '0' && c <= '9'; }, '0');
   EXPECT_EQ(shape, "Bank of Kiosks\r\n0000-00-00\r\nAt 00:00:00\r\n");
+
+  clock = [] { return DateTime{2026, 3, 4, 5, 6, 7, 8}; };
+  EXPECT_EQ(Build(section).second, "Bank of Kiosks\r\n2026-03-04\r\nAt 05:06:07\r\n");
 }
 
 TEST_F(PrintTextTest, AFailureLeavesNoTextAndTellsTheHost) {
-  head[1] = std::string(1 << 20, 'x');
-  allocationLimit = 1 << 19;
-  const auto [offered, text] = Build("IsPrint=1\n0=[H<1>\n");
-  allocationLimit = std::numeric_limits<std::size_t>::max();
+  // The clock stands for any step of composing that fails as an exhausted heap does.
+  clock = []() -> DateTime {
+    errno = ENOMEM;
+    throw std::bad_alloc();
+  };
+  std::string text = "before";
+  const std::string section = "IsPrint=1\n0=kept~\n1=[Date<yyyy>\n";
+  EXPECT_TRUE(BuildPrintText(IniFile("[Pay]\n" + section), "Pay", {in, out, head, bankName, clock}, host, text));
+  EXPECT_EQ(text, "before") << "the text stays as it was";
+  const auto [offered, built] = Build(section);
   EXPECT_TRUE(offered);
-  EXPECT_EQ(text, "");
-  EXPECT_EQ(reports, (std::vector<std::string>{"GetPrintFile ErrorCode=[" + std::to_string(ENOMEM) + "]"}));
+  EXPECT_EQ(built, "");
+  EXPECT_EQ(reports, (std::vector<std::string>(2, "GetPrintFile ErrorCode=[" + std::to_string(ENOMEM) + "]")));
 
-  HostServices = nullptr;
-  allocationLimit = 1 << 19;
-  EXPECT_TRUE(Build("IsPrint=1\n0=[H<1>\n").first) << "without a host the failure goes unreported";
-  allocationLimit = std::numeric_limits<std::size_t>::max();
+  host = HostLink(nullptr);
+  EXPECT_TRUE(Build(section).first) << "without a host the failure goes unreported";
+  EXPECT_EQ(reports.size(), 2u);
 }
 
 }  // namespace

@@ -13,6 +13,9 @@ constexpr const char *kFile = "INI/print.ini";
 
 void CheckPrintSettings(CheckReport &report, const IniFile &settings, const std::vector<std::string> &keys) {
   const dystring headValues(kFieldValueCount);
+  // Whether a line prints depends on its item and index, not on the values: empty ones do.
+  const DataArray noData;
+  const ReceiptSources sources{noData, noData, headValues, ""};
   for (const std::string &key : keys) {
     const IniFile::Section *section = settings.FindSection(key);
     if (section == nullptr) {
@@ -27,7 +30,7 @@ void CheckPrintSettings(CheckReport &report, const IniFile &settings, const std:
     }
     for (const IniFile::Entry *line : NumberedLines(report, kFile, settings, key)) {
       std::string why;
-      if (!ComposePrintLine(line->value, headValues, &why))
+      if (!ComposePrintLine(line->value, sources, &why))
         report.Error(kFile, line->line, "print line " + line->key + "=" + line->value + " prints nothing: " + why, key);
     }
   }

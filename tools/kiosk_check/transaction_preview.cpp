@@ -44,12 +44,10 @@ void PreviewTransaction(CheckReport &report, std::ostream &out, const std::strin
   // reads them, once Sys.xml is known to load without a record in the kiosk's log.
   static std::optional<TSysCs> parameters;
   if (SysCs == nullptr && SystemFileLoads()) SysCs = &parameters.emplace();
-  std::copy(data.in.begin(), data.in.end(), DataI.begin());
-  std::copy(data.out.begin(), data.out.end(), DataO.begin());
 
   dystring head(kFieldValueCount), detail;
   try {
-    LoadFieldValues(businessKey, head, detail);
+    LoadFieldValues(ReadSettingsIni("FormatShow.ini"), businessKey, data.in, data.out, head, detail);
   } catch (const ConversionError &error) {
     report.Error("INI/FormatShow.ini", 0, std::string(error.what()) + ": the field values stop there", businessKey);
   }
@@ -60,7 +58,9 @@ void PreviewTransaction(CheckReport &report, std::ostream &out, const std::strin
   for (std::size_t i = 0; i < detail.size(); ++i) out << "  " << i << ": " << GbkToUtf8(detail[i]) << "\n";
   std::string receipt;
   out << "== " << GbkToUtf8(businessKey) << ": receipt\n";
-  if (!BuildPrintText(businessKey, head, receipt)) {
+  const ReceiptSources sources{data.in, data.out, head,
+                               SysCs != nullptr ? std::string_view(SysCs->BankName) : std::string_view()};
+  if (!BuildPrintText(ReadSettingsIni("print.ini"), businessKey, sources, HostLink::Current(), receipt)) {
     out << "  (printing is off: IsPrint is 0 or missing)\n";
     return;
   }
