@@ -59,6 +59,19 @@ TEST(DbcsCaseTest, FindingSkipsDoubleByteCharacters) {
   EXPECT_EQ(FindCharGbk("\x81\x7F", '\x7F'), 1u) << "DEL trails no lead byte";
 }
 
+// A line measured piece by piece keeps what it measured up to here: only a lead byte at the end
+// may still pair with the next piece, and after a byte that did not decode only an ASCII byte
+// is a sure end.
+TEST(DbcsCaseTest, SettledLengthStopsBeforeALeadByteThatMayStillPair) {
+  EXPECT_EQ(SettledGbkLength("ab", 0), 2u);
+  EXPECT_EQ(SettledGbkLength("a\xB2", 0), 1u);
+  EXPECT_EQ(SettledGbkLength("a\xB2\xA1", 0), 3u);
+  EXPECT_EQ(SettledGbkLength("\xB2\xA1\xB2", 0), 2u);
+  EXPECT_EQ(SettledGbkLength("ab\xB2", 2), 2u);
+  EXPECT_EQ(SettledGbkLength("a\x81 \xB2\xA1\xB2", 0), 3u)
+      << "a lead byte without its trail decodes to nothing: settled after the last ASCII byte";
+}
+
 TEST(TrimTest, BlanksAndControlCharactersGoGbkBytesStay) {
   EXPECT_EQ(Trim(" \t\x01"
                  "a b\r\n"),
