@@ -70,15 +70,15 @@ void TFrmView::FormCreate(Control &sender) {
   HeadValues.assign(kFieldValueCount, "");
   TailValues.assign(kFieldValueCount, "");
   DetailValues.clear();
+  const IniFile settings = ReadSettingsIni("FormatShow.ini");
   try {
-    LoadFieldValues(ReadSettingsIni("FormatShow.ini"), businessKey, DataI, DataO, HeadValues, DetailValues);
+    LoadFieldValues(settings, businessKey, DataI, DataO, HeadValues, DetailValues);
   } catch (...) {
     // The field lines after the failing one are not applied; the invoice shows what there is.
   }
   if (DiagnosticsWanted()) Diagnose(CheckInvoiceSettings(businessKey));
   // An error from here on ends the preparation: it reaches the framework's creation-error
   // message and printing stays disabled.
-  const IniFile settings = ReadSettingsIni("FormatShow.ini");
   const std::string name = settings.ReadString(businessKey, "DisPlayName", "");
   const std::string file = settings.ReadString(businessKey, "DisPlayIniFile", "");
   Invoice.SetInvoiceFile(SettingsFile(file), name);

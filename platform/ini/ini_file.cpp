@@ -109,10 +109,16 @@ std::int32_t IniFile::ReadInteger(std::string_view section, std::string_view key
 
 std::vector<std::string> IniFile::ReadNumberedList(std::string_view section) const {
   std::vector<std::string> values;
+  for (const Entry *entry : NumberedEntries(section)) values.push_back(entry->value);
+  return values;
+}
+
+std::vector<const IniFile::Entry *> IniFile::NumberedEntries(std::string_view section) const {
+  std::vector<const Entry *> entries;
   for (;;) {
-    const std::string *value = Find(section, std::to_string(values.size()));
-    if (value == nullptr || value->empty()) return values;
-    values.push_back(*value);
+    const Entry *entry = FindEntry(section, std::to_string(entries.size()));
+    if (entry == nullptr || entry->value.empty()) return entries;
+    entries.push_back(entry);
   }
 }
 

@@ -41,6 +41,8 @@ class IniFile {
   const std::vector<Section> &Sections() const { return sections_; }
   const Section *FindSection(std::string_view name) const;
   const Entry *FindEntry(std::string_view section, std::string_view key) const;
+  // The entries ReadNumberedList reads the values of.
+  std::vector<const Entry *> NumberedEntries(std::string_view section) const;
 
  private:
   const std::string *Find(std::string_view section, std::string_view key) const;

@@ -7,13 +7,7 @@ namespace iv::check {
 
 std::vector<const IniFile::Entry *> NumberedLines(CheckReport &report, const std::string &file, const IniFile &settings,
                                                   const std::string &key) {
-  // As the library reads them: "0", "1", ... up to the first number missing or empty.
-  std::vector<const IniFile::Entry *> lines;
-  for (;;) {
-    const IniFile::Entry *entry = settings.FindEntry(key, std::to_string(lines.size()));
-    if (entry == nullptr || entry->value.empty()) break;
-    lines.push_back(entry);
-  }
+  const std::vector<const IniFile::Entry *> lines = settings.NumberedEntries(key);
   const IniFile::Section *section = settings.FindSection(key);
   if (section == nullptr) return lines;
   for (const IniFile::Entry &entry : section->entries) {
