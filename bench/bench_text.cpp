@@ -21,10 +21,9 @@
 #include <vector>
 
 #include "aatext/SmoothFont.h"
-#include "invoice/uInvoice.h"
+#include "invoice/invoice_painter.h"
 #include "platform/gfx/font_engine.h"
 #include "platform/text/gbk.h"
-#include "platform/ui/win_control.h"
 
 namespace {
 
@@ -104,16 +103,12 @@ std::vector<Text> InvoiceTexts(TTextQuality quality) {
   const std::filesystem::path path =
       std::filesystem::temp_directory_path() / ("bench-text-" + std::to_string(::getpid()) + ".txt");
   std::ofstream(path, std::ios::binary) << SaleTemplate();
-  WinControl surface;
-  surface.SetBounds(0, 0, kCanvasWidth, kCanvasHeight);
-  surface.SetColor(clWhite);
-  TFont controlFont;
-  controlFont.SetName("MS Sans Serif");
-  controlFont.SetHeight(-11);
-  surface.SetFont(controlFont);
-  TInvoice invoice(surface);
-  invoice.SetBounds(0, 0, kCanvasWidth, kCanvasHeight);
-  invoice.SetuQuality(quality);
+  Bitmap page(kCanvasWidth, kCanvasHeight);
+  Canvas canvas(page);
+  canvas.Font().SetName("MS Sans Serif");
+  canvas.Font().SetHeight(-11);
+  InvoicePainter invoice;
+  invoice.SetQuality(quality);
   invoice.SetInvoiceFile(path.string(), "SALE");
   std::vector<std::string> detail;
   for (const char8_t *row : {u8"矿泉水 550ml|2|1.50|3.00", u8"面包|1|6.80|6.80", u8"牛奶 250ml|3|2.50|7.50",
@@ -129,7 +124,7 @@ std::vector<Text> InvoiceTexts(TTextQuality quality) {
   invoice.SetTextObserver([&texts](int x, int y, std::string_view text, const TFont &font) {
     if (!text.empty()) texts.push_back({x, y, std::string(text), font});
   });
-  surface.Repaint();
+  invoice.Paint(canvas);
   std::filesystem::remove(path);
   return MarkFontChanges(texts);
 }

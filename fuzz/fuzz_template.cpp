@@ -1,5 +1,5 @@
 // Random templates and data through a full paint and a turn to the next page of the invoice
-// control.
+// painter.
 // Input: one byte of settings, the template up to the first NUL, then the data cells, one per
 // line, with a 0x01 byte moving on from the head cells to the detail cells to the tail cells.
 
@@ -12,8 +12,9 @@
 #include <vector>
 
 #include "fuzz/fuzz_support.h"
-#include "invoice/uInvoice.h"
-#include "platform/ui/win_control.h"
+#include "invoice/invoice_painter.h"
+#include "platform/gfx/bitmap.h"
+#include "platform/gfx/canvas.h"
 
 namespace {
 
@@ -56,21 +57,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   const std::string_view cells = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
   std::ofstream(folder / "fuzz.txt", std::ios::binary).write(text.data(), static_cast<std::streamsize>(text.size()));
 
-  iv::WinControl surface;
-  surface.SetBounds(0, 0, 808, 606);
-  iv::TFont font;
-  font.SetName("MS Sans Serif");
-  font.SetHeight(-11);
-  surface.SetFont(font);
-  iv::TInvoice invoice(surface);
-  invoice.SetuLinesPerPage(settings & 0x0F);
-  invoice.SetuQuality(static_cast<iv::TTextQuality>((settings >> 4) & 0x03));
-  invoice.SetInvoiceFile((folder / "fuzz.txt").string(), "A");
+  iv::Bitmap page(808, 606);
+  iv::Canvas canvas(page);
+  canvas.Font().SetName("MS Sans Serif");
+  canvas.Font().SetHeight(-11);
+  iv::InvoicePainter painter;
+  painter.SetLinesPerPage(settings & 0x0F);
+  painter.SetQuality(static_cast<iv::TTextQuality>((settings >> 4) & 0x03));
+  painter.SetInvoiceFile((folder / "fuzz.txt").string(), "A");
   const std::vector<std::vector<std::string>> tables = SplitTables(cells);
-  invoice.SetInvoiceData(tables[0], tables[1], tables[2], settings >> 7);
+  painter.SetInvoiceData(tables[0], tables[1], tables[2], settings >> 7);
 
-  surface.Repaint();
-  invoice.NextPage();
-  surface.Update();
+  painter.Paint(canvas);
+  if (painter.NextPage()) painter.Paint(canvas);
   return 0;
 }

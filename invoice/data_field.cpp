@@ -1,6 +1,6 @@
 // Data fields: reading them, binding them to the cells, and filling the cell tables.
 #include "invoice/field_text.h"
-#include "invoice/uInvoice.h"
+#include "invoice/invoice_painter.h"
 #include "platform/text/dbcs.h"
 #include "platform/text/separated_fields.h"
 #include "platform/text/trim.h"
@@ -28,7 +28,7 @@ const std::string *CellValue(const std::vector<TCellRecord> &table, std::int64_t
 
 }  // namespace
 
-void TInvoice::SetInvoiceData(const std::vector<std::string> &head, const std::vector<std::string> &detail,
+void InvoicePainter::SetInvoiceData(const std::vector<std::string> &head, const std::vector<std::string> &detail,
                               const std::vector<std::string> &tail, std::int32_t showAlways) {
   if (head.empty() && detail.empty() && tail.empty() && showAlways == 0) {
     no_data_ = true;
@@ -41,7 +41,7 @@ void TInvoice::SetInvoiceData(const std::vector<std::string> &head, const std::v
   data_given_ = true;
 }
 
-int TInvoice::ExecuteDataField(std::string &element) {
+int InvoicePainter::ExecuteDataField(std::string &element) {
   bool closed = false;
   char c;
   while (!closed && reader_->Read(c)) {
@@ -67,7 +67,7 @@ int TInvoice::ExecuteDataField(std::string &element) {
   return 0;
 }
 
-std::string TInvoice::BindField(const std::string &indexText, const std::string &widthText) {
+std::string InvoicePainter::BindField(const std::string &indexText, const std::string &widthText) {
   const std::int32_t index = DigitsValue(indexText);
   SetFontColor(field_color_);
 
@@ -112,7 +112,7 @@ std::string TInvoice::BindField(const std::string &indexText, const std::string 
   return AlignToWidth(value, DigitsValue(widthText), widthText.front() == '-' ? "-" : " ", ' ');
 }
 
-void TInvoice::WarnBeyondData(std::int32_t index, const std::vector<TCellRecord> &table, std::string_view section) {
+void InvoicePainter::WarnBeyondData(std::int32_t index, const std::vector<TCellRecord> &table, std::string_view section) {
   // A table that was given no data is empty on purpose: a preview without data files.
   if (!problem_observer_ || table.empty() || static_cast<std::size_t>(index) < table.size()) return;
   Warn(element_start_, "field index " + std::to_string(index) + " is beyond the " + std::string(section) +

@@ -4,27 +4,27 @@
 
 #include "invoice/field_text.h"
 #include "invoice/int32_range.h"
-#include "invoice/uInvoice.h"
+#include "invoice/invoice_painter.h"
 
 namespace iv {
 
-std::int64_t TInvoice::EffectiveLinesPerPage() const {
+std::int64_t InvoicePainter::EffectiveLinesPerPage() const {
   // No page can show fewer than one row: 0 lines per page pages like 1.
   return std::max(lines_per_page_, 1);
 }
 
-std::int64_t TInvoice::ColumnsPerRow() const {
+std::int64_t InvoicePainter::ColumnsPerRow() const {
   return detail_column_count_ > 0 ? detail_column_count_ : field_counter_;
 }
 
-std::size_t TInvoice::RecordedColumns() const {
+std::size_t InvoicePainter::RecordedColumns() const {
   // A later FPMX may have switched the mode or made the column table smaller than the fields
   // already counted.
   return std::min(static_cast<std::size_t>(field_counter_),
                   detail_column_count_ > 0 ? column_table_.size() : detail_.size());
 }
 
-std::int64_t TInvoice::FirstCellOfPage() const {
+std::int64_t InvoicePainter::FirstCellOfPage() const {
   const std::int64_t cells = static_cast<std::int64_t>(detail_.size());
   const std::int64_t pagesBefore = std::max(current_page_ - 1, 0);
   const std::int64_t cellsPerPage = EffectiveLinesPerPage() * ColumnsPerRow();
@@ -33,17 +33,17 @@ std::int64_t TInvoice::FirstCellOfPage() const {
   return pagesBefore > cells / cellsPerPage ? cells : pagesBefore * cellsPerPage;
 }
 
-const TCellRecord &TInvoice::ColumnLayout(std::size_t column) const {
+const TCellRecord &InvoicePainter::ColumnLayout(std::size_t column) const {
   return detail_column_count_ > 0 ? column_table_[column] : detail_[column];
 }
 
-std::string TInvoice::ColumnText(std::size_t column, std::int64_t cell) const {
+std::string InvoicePainter::ColumnText(std::size_t column, std::int64_t cell) const {
   const TCellRecord &layout = ColumnLayout(column);
   return AlignToWidth(detail_[static_cast<std::size_t>(cell)].value, layout.width,
                       layout.alignmentMark == '-' ? "-" : " ", ' ');
 }
 
-void TInvoice::DrawFurtherDetailRows() {
+void InvoicePainter::DrawFurtherDetailRows() {
   if (line_lock_) {
     SetFontColor(text_color_);
     DrawText(left_margin_, pen_y_, line_text_.Text());
@@ -71,7 +71,7 @@ void TInvoice::DrawFurtherDetailRows() {
   first_cell_ = d;
 }
 
-void TInvoice::DrawColumnOrderRows(std::int64_t &d, std::int64_t pageEnd) {
+void InvoicePainter::DrawColumnOrderRows(std::int64_t &d, std::int64_t pageEnd) {
   const std::int64_t last = static_cast<std::int64_t>(detail_.size()) - 1;
   if (RecordedColumns() == 0) return;  // every row must take a cell
   while (d < last && d < pageEnd) {
@@ -83,7 +83,7 @@ void TInvoice::DrawColumnOrderRows(std::int64_t &d, std::int64_t pageEnd) {
   }
 }
 
-void TInvoice::DrawColumnCountRows(std::int64_t b, std::int64_t pageEnd) {
+void InvoicePainter::DrawColumnCountRows(std::int64_t b, std::int64_t pageEnd) {
   const std::int64_t last = static_cast<std::int64_t>(detail_.size()) - 1;
   const std::int64_t cols = detail_column_count_;
   // Without fields no column ends the rows: they end where the next row would start beyond
@@ -108,7 +108,7 @@ void TInvoice::DrawColumnCountRows(std::int64_t b, std::int64_t pageEnd) {
   }
 }
 
-void TInvoice::DrawLockedColumnCountRows(std::int64_t &b, std::int64_t pageEnd) {
+void InvoicePainter::DrawLockedColumnCountRows(std::int64_t &b, std::int64_t pageEnd) {
   const std::int64_t last = static_cast<std::int64_t>(detail_.size()) - 1;
   const std::int64_t cols = detail_column_count_;
   while (b <= last && b <= pageEnd) {
@@ -124,7 +124,7 @@ void TInvoice::DrawLockedColumnCountRows(std::int64_t &b, std::int64_t pageEnd) 
   }
 }
 
-void TInvoice::DrawRow(const std::vector<RowCell> &cells) {
+void InvoicePainter::DrawRow(const std::vector<RowCell> &cells) {
   if (!line_lock_) {
     SetFontColor(text_color_);
     for (const TStaticPiece &piece : static_pieces_) DrawText(piece.x, pen_y_, piece.text);

@@ -1,15 +1,15 @@
-// The paint of the control: the invoice interpreted from its template, or the no-data screen.
+// A paint: the invoice interpreted from its template, or the no-data screen.
 #include "invoice/invoice_error_log.h"
 #include "invoice/jpeg_file.h"
-#include "invoice/uInvoice.h"
+#include "invoice/invoice_painter.h"
 #include "platform/fs/paths.h"
 #include "platform/text/gbk.h"
 
 namespace iv {
 
-void TInvoice::Paint() {
-  Label::Paint();  // makes the control's font the canvas font
-  smooth_font_->SetCanvas(&GetCanvas());
+void InvoicePainter::Paint(Canvas &canvas) {
+  canvas_ = &canvas;
+  smooth_font_->SetCanvas(&canvas);
   line_lock_ = false;
   if (!data_given_ || no_data_) {
     PaintNoDataScreen();
@@ -17,16 +17,18 @@ void TInvoice::Paint() {
     PaintInvoice();
   }
   reader_.reset();
+  smooth_font_->SetCanvas(nullptr);
+  canvas_ = nullptr;
 }
 
-void TInvoice::PaintInvoice() {
+void InvoicePainter::PaintInvoice() {
   if (current_page_ == 0) current_page_ = 1;
   first_cell_ = FirstCellOfPage();
   pen_x_ = left_margin_;
   pen_y_ = up_dist_;
   field_counter_ = 0;
   static_pieces_.clear();
-  Canvas &canvas = GetCanvas();
+  Canvas &canvas = *canvas_;
   text_color_ = field_color_ = canvas.Font().Color();
   canvas.Brush().Style = bsClear;
   // Every paint starts on an empty line, whatever the previous one left unfinished.
@@ -55,7 +57,7 @@ void TInvoice::PaintInvoice() {
   }
 }
 
-void TInvoice::PaintNoDataScreen() {
+void InvoicePainter::PaintNoDataScreen() {
   if (FileExists(ResolvePath(picture_path_))) {
     LoadAndDrawPicture(ResolvePath(picture_path_));
   } else if (const std::string path = ResolvePath(template_path_); FileExists(path)) {
@@ -64,26 +66,26 @@ void TInvoice::PaintNoDataScreen() {
         FileExists(ResolvePath(picture_path_)))
       LoadAndDrawPicture(ResolvePath(picture_path_));
   }
-  Canvas &canvas = GetCanvas();
+  Canvas &canvas = *canvas_;
   canvas.Font() = font_of_info_;
   DrawText(x_of_info_, y_of_info_, info_);
 }
 
-void TInvoice::LogProblem(const std::string &message, TemplatePosition at) {
+void InvoicePainter::LogProblem(const std::string &message, TemplatePosition at) {
   if (writes_error_log_) LogInvoiceError(message);
   if (problem_observer_) problem_observer_({TemplateProblem::Severity::Error, at, message, {}});
 }
 
-void TInvoice::Warn(TemplatePosition at, const std::string &message) {
+void InvoicePainter::Warn(TemplatePosition at, const std::string &message) {
   if (problem_observer_) problem_observer_({TemplateProblem::Severity::Warning, at, message, {}});
 }
 
-void TInvoice::LoadAndDrawPicture(const std::string &path) {
+void InvoicePainter::LoadAndDrawPicture(const std::string &path) {
   std::optional<Bitmap> image = ReadJpegFile(path);
   if (!image) return;
   if (!picture_) picture_ = std::make_unique<Bitmap>();
   *picture_ = std::move(*image);
-  GetCanvas().Draw(0, 0, *picture_);
+  canvas_->Draw(0, 0, *picture_);
 }
 
 }  // namespace iv

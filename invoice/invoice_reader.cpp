@@ -3,7 +3,7 @@
 
 #include "invoice/field_text.h"
 #include "invoice/template_tags.h"
-#include "invoice/uInvoice.h"
+#include "invoice/invoice_painter.h"
 #include "platform/fs/paths.h"
 #include "platform/text/dbcs.h"
 #include "platform/text/integers.h"
@@ -22,9 +22,9 @@ std::optional<std::string> TextAfter(const std::string &text, std::string_view k
 
 }  // namespace
 
-int TInvoice::FindInvoice(const std::string &name) { return SkipToInvoice(*reader_, name) ? 0 : -1; }
+int InvoicePainter::FindInvoice(const std::string &name) { return SkipToInvoice(*reader_, name) ? 0 : -1; }
 
-void TInvoice::ReadPlainText() {
+void InvoicePainter::ReadPlainText() {
   std::string pending;
   TemplatePosition pendingStart = reader_->NextPosition();
   char c;
@@ -79,7 +79,7 @@ void TInvoice::ReadPlainText() {
     Warn(pendingStart, "text at the end of the file is never drawn: no line feed or markup follows it");
 }
 
-int TInvoice::ScanNullDataInfo() {
+int InvoicePainter::ScanNullDataInfo() {
   while (SkipToTagOpener(*reader_)) {
     const std::string tag = UpperCaseGbk(CollectTag(*reader_));
     if (std::optional<std::string> arguments = TextAfter(tag, "<NULLDATAINFO(")) {

@@ -8,7 +8,7 @@
 #include "invoice/int32_range.h"
 #include "invoice/jpeg_file.h"
 #include "invoice/template_commands.h"
-#include "invoice/uInvoice.h"
+#include "invoice/invoice_painter.h"
 #include "platform/fs/paths.h"
 #include "platform/text/dbcs.h"
 #include "platform/text/integers.h"
@@ -29,7 +29,7 @@ TRect ClampedRect(std::int64_t left, std::int64_t top, std::int64_t right, std::
 
 }  // namespace
 
-int TInvoice::ExecuteMarkup(std::string &element) {
+int InvoicePainter::ExecuteMarkup(std::string &element) {
   element.assign(1, opener_);
   char c;
   if (opener_ == '^') {
@@ -58,11 +58,11 @@ int TInvoice::ExecuteMarkup(std::string &element) {
   return result;
 }
 
-int TInvoice::RunCommand(const std::string &name, std::string arguments) {
+int InvoicePainter::RunCommand(const std::string &name, std::string arguments) {
   const std::optional<TCommand> command = FindCommand(name);
   if (!command) return kUnknownCommand;
   const auto cut = [&arguments](char separator) { return CutAtSeparator(separator, arguments); };
-  Canvas &canvas = GetCanvas();
+  Canvas &canvas = *canvas_;
 
   switch (*command) {
     case TCommand::SetFont: {
@@ -167,14 +167,14 @@ int TInvoice::RunCommand(const std::string &name, std::string arguments) {
           {{"NONE", tqNone}, {"NORMAL", tqNormal}, {"LOW", tqLow}, {"HIGH", tqHigh}}};
       const std::string level = UpperCaseGbk(cut(')'));
       for (const auto &[levelName, quality] : kLevels)
-        if (level == levelName) SetuQuality(quality);
+        if (level == levelName) SetQuality(quality);
       break;
     }
   }
   return kMarkupDone;
 }
 
-void TInvoice::ShowImage(std::string arguments) {
+void InvoicePainter::ShowImage(std::string arguments) {
   const std::string x = CutAtSeparator(',', arguments);
   const std::string y = CutAtSeparator(',', arguments);
   const std::string width = CutAtSeparator(',', arguments);
@@ -191,7 +191,7 @@ void TInvoice::ShowImage(std::string arguments) {
   }
   const std::int64_t left = StrToIntDef(x, 0);
   const std::int64_t top = StrToIntDef(y, 0);
-  GetCanvas().StretchDraw(ClampedRect(left, top, left + w, top + h), *image);
+  canvas_->StretchDraw(ClampedRect(left, top, left + w, top + h), *image);
 }
 
 }  // namespace iv

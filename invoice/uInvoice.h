@@ -1,186 +1,65 @@
 #pragma once
-// TInvoice: the invoice control. At every paint it reads its template file anew, finds its
-// invoice and interprets it on its parent's canvas: plain text where it stands, commands that
-// move the pen and change fonts and colours, data fields bound to the head, detail and tail
-// cells, and the detail rows of the current page. Without data it shows a picture and a notice.
+// TInvoice: the invoice control the view form holds. Its properties set up its painter, which
+// interprets the invoice's template on the parent's canvas at every paint; a page turn that
+// changes the page asks for a repaint.
 #include <cstdint>
-#include <functional>
-#include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "aatext/SmoothFont.h"
-#include "invoice/invoice_tables.h"
-#include "invoice/line_text.h"
-#include "invoice/template_problem.h"
-#include "invoice/template_reader.h"
-#include "platform/gfx/bitmap.h"
-#include "platform/gfx/font.h"
+#include "invoice/invoice_painter.h"
 #include "platform/ui/label.h"
 
 namespace iv {
 
 class TInvoice : public Label {
  public:
-  // Called for every text drawn, with the canvas font (name, size, colour) it is drawn in.
-  using TextObserver = std::function<void(int x, int y, std::string_view text, const TFont &font)>;
-  // Called with every error the control writes to its error log (the logged text, and its place
-  // in the template), and with warnings about what the control draws without complaint but is
-  // almost always a mistake in a template. Warnings are never logged.
-  using ProblemObserver = std::function<void(const TemplateProblem &problem)>;
+  using TextObserver = InvoicePainter::TextObserver;
+  using ProblemObserver = InvoicePainter::ProblemObserver;
 
   explicit TInvoice(WinControl &parent);
-  ~TInvoice() override;
 
-  // Stores both when a file exists at `path` and `name` is not empty (0); otherwise -1 and
-  // the earlier values stay.
-  int SetInvoiceFile(const std::string &path, const std::string &name);
-  // Fills the head, detail and tail cells; all three empty (and showAlways 0) means no data.
+  int SetInvoiceFile(const std::string &path, const std::string &name) {
+    return painter_.SetInvoiceFile(path, name);
+  }
   void SetInvoiceData(const std::vector<std::string> &head, const std::vector<std::string> &detail,
-                      const std::vector<std::string> &tail, std::int32_t showAlways);
+                      const std::vector<std::string> &tail, std::int32_t showAlways) {
+    painter_.SetInvoiceData(head, detail, tail, showAlways);
+  }
 
   void Paint() override;
   void NextPage();
   void PriorPage();
-  // Turns straight to `page`, kept within 1 and the page count the last paint found, and
-  // repaints when that changes the page: a far page costs one paint, not one per page before it.
   void TurnToPage(int page);
 
-  int uPageWidth() const { return page_width_; }
-  void SetuPageWidth(int value);
-  int uPageLeft() const { return page_left_; }
-  void SetuPageLeft(int value);
-  int uLinesPerPage() const { return lines_per_page_; }
-  void SetuLinesPerPage(int value);
-  const TFont &uFontOfInfo() const { return font_of_info_; }
+  int uPageWidth() const { return painter_.PageWidth(); }
+  void SetuPageWidth(int value) { painter_.SetPageWidth(value); }
+  int uPageLeft() const { return painter_.PageLeft(); }
+  void SetuPageLeft(int value) { painter_.SetPageLeft(value); }
+  int uLinesPerPage() const { return painter_.LinesPerPage(); }
+  void SetuLinesPerPage(int value) { painter_.SetLinesPerPage(value); }
+  const TFont &uFontOfInfo() const { return painter_.InfoFont(); }
   void SetuFontOfInfo(const TFont &font);
-  int uXOfInfo() const { return x_of_info_; }
-  void SetuXOfInfo(int value) { x_of_info_ = value; }
-  int uYOfInfo() const { return y_of_info_; }
-  void SetuYOfInfo(int value) { y_of_info_ = value; }
-  const std::string &uInfo() const { return info_; }
-  void SetuInfo(const std::string &info) { info_ = info; }
-  TTextQuality uQuality() const { return quality_; }
-  void SetuQuality(TTextQuality quality);
-  int uUpDist() const { return up_dist_; }
-  void SetuUpDist(int value) { up_dist_ = value; }
-  int uLeftDist() const { return left_dist_; }
-  void SetuLeftDist(int value);
+  int uXOfInfo() const { return painter_.InfoX(); }
+  void SetuXOfInfo(int value) { painter_.SetInfoX(value); }
+  int uYOfInfo() const { return painter_.InfoY(); }
+  void SetuYOfInfo(int value) { painter_.SetInfoY(value); }
+  const std::string &uInfo() const { return painter_.Info(); }
+  void SetuInfo(const std::string &info) { painter_.SetInfo(info); }
+  TTextQuality uQuality() const { return painter_.Quality(); }
+  void SetuQuality(TTextQuality quality) { painter_.SetQuality(quality); }
+  int uUpDist() const { return painter_.UpDist(); }
+  void SetuUpDist(int value) { painter_.SetUpDist(value); }
+  int uLeftDist() const { return painter_.LeftDist(); }
+  void SetuLeftDist(int value) { painter_.SetLeftDist(value); }
 
-  int CurrentPage() const { return current_page_; }
-  int PageCount() const { return page_count_; }
+  int CurrentPage() const { return painter_.CurrentPage(); }
+  int PageCount() const { return painter_.PageCount(); }
 
-  void SetTextObserver(TextObserver observer) { text_observer_ = std::move(observer); }
-  void SetProblemObserver(ProblemObserver observer) { problem_observer_ = std::move(observer); }
-  // Errors go to the kiosk's error log as well, unless a checker that takes them through the
-  // problem observer alone turns that off.
-  void SetWritesErrorLog(bool writes) { writes_error_log_ = writes; }
+  void SetTextObserver(TextObserver observer) { painter_.SetTextObserver(std::move(observer)); }
+  void SetProblemObserver(ProblemObserver observer) { painter_.SetProblemObserver(std::move(observer)); }
 
  private:
-  // Template reading (invoice_reader.cpp)
-  int FindInvoice(const std::string &name);
-  void ReadPlainText();
-  int ScanNullDataInfo();
-
-  // Commands (markup_commands.cpp)
-  int ExecuteMarkup(std::string &element);
-  int RunCommand(const std::string &name, std::string arguments);
-  void ShowImage(std::string arguments);
-
-  // Data fields (data_field.cpp)
-  int ExecuteDataField(std::string &element);
-  std::string BindField(const std::string &indexText, const std::string &widthText);
-  // A field naming a cell that the data given for its section does not hold.
-  void WarnBeyondData(std::int32_t index, const std::vector<TCellRecord> &table, std::string_view section);
-
-  // Detail rows and paging (detail_rows.cpp)
-  std::int64_t EffectiveLinesPerPage() const;
-  std::int64_t ColumnsPerRow() const;
-  // The columns the further rows can show: the fields counted that have a column entry.
-  std::size_t RecordedColumns() const;
-  std::int64_t FirstCellOfPage() const;
-  void DrawFurtherDetailRows();
-  void DrawColumnOrderRows(std::int64_t &d, std::int64_t pageEnd);
-  void DrawColumnCountRows(std::int64_t b, std::int64_t pageEnd);
-  void DrawLockedColumnCountRows(std::int64_t &b, std::int64_t pageEnd);
-  // One further row: the columns taken with the cell each shows.
-  struct RowCell {
-    std::size_t column;
-    std::int64_t cell;
-  };
-  void DrawRow(const std::vector<RowCell> &cells);
-  std::string ColumnText(std::size_t column, std::int64_t cell) const;
-  const TCellRecord &ColumnLayout(std::size_t column) const;
-
-  // Painting (invoice_paint.cpp)
-  void PaintInvoice();
-  void PaintNoDataScreen();
-  void LogProblem(const std::string &message, TemplatePosition at);
-  void Warn(TemplatePosition at, const std::string &message);
-  void LoadAndDrawPicture(const std::string &path);
-
-  // Drawing primitives shared by all of the above (uInvoice.cpp)
-  void DrawText(std::int64_t x, std::int64_t y, std::string_view text);
-  int LineHeight();
-  void SetFontColor(TColor color);
-  void AddStaticPiece(const std::string &text);
-  void PlaceAfterLineText();
-  // Pen moves saturate at the 32-bit range instead of wrapping.
-  void MovePen(std::int64_t dx, std::int64_t dy);
-
-  // Settings and properties
-  std::string template_path_;
-  std::string invoice_name_;
-  int page_width_ = 0;
-  int page_left_ = 0;
-  int lines_per_page_ = 1;
-  TFont font_of_info_;
-  int x_of_info_ = 0;
-  int y_of_info_ = 0;
-  std::string info_;
-  TTextQuality quality_ = tqNormal;
-  int up_dist_ = 0;
-  int left_dist_ = 0;
-
-  // Renderer and pictures
-  std::unique_ptr<TSmoothFont> smooth_font_;
-  std::unique_ptr<Bitmap> picture_;
-  std::string picture_path_;
-  TextObserver text_observer_;
-  ProblemObserver problem_observer_;
-  bool writes_error_log_ = true;
-
-  // Drawing state
-  std::unique_ptr<TemplateReader> reader_;  // open only during a paint
-  char opener_ = '<';
-  TemplatePosition element_start_;  // where the element ExecuteMarkup reads starts
-  std::int32_t pen_x_ = 0;
-  std::int32_t pen_y_ = 0;
-  std::int32_t left_margin_ = 0;
-  LineText line_text_;
-  TColor text_color_ = clBlack;
-  TColor field_color_ = clBlack;
-  TSavedFont saved_font_;
-  TInvoiceSection section_ = TInvoiceSection::None;
-  bool line_lock_ = false;
-
-  // Data binding
-  std::vector<TCellRecord> head_;
-  std::vector<TCellRecord> detail_;
-  std::vector<TCellRecord> tail_;
-  bool data_given_ = false;
-  bool no_data_ = false;
-  std::int32_t detail_column_count_ = 0;
-  // Entries are made as fields claim them, up to the column count.
-  std::vector<TCellRecord> column_table_;
-  std::int32_t field_counter_ = 0;
-  std::vector<TStaticPiece> static_pieces_;
-
-  // Paging
-  std::int32_t current_page_ = 0;
-  std::int32_t page_count_ = 0;
-  std::int64_t first_cell_ = 0;
+  InvoicePainter painter_;
 };
 
 }  // namespace iv

@@ -32,11 +32,11 @@ std::vector<TemplateProblem> FindTemplateProblems(const RenderOptions &options, 
   const auto paintEveryPage = [&](const std::string &invoice) {
     PageRenderer renderer(options, nullptr);
     // A check leaves the kiosk's logs alone: its problems are printed.
-    renderer.Invoice().SetWritesErrorLog(false);
+    renderer.Painter().SetWritesErrorLog(false);
     renderer.SetProblemHandler([&](const TemplateProblem &problem) { problems.insert(lint.Explained(problem)); });
     // Drawn even without data: the no-data screen reads nothing of the invoice but its markers.
     renderer.SetInvoice(invoice, tables, true);
-    renderer.PaintFirst();
+    renderer.Paint();
     while (renderer.PaintNext()) {
     }
   };

@@ -75,7 +75,7 @@ int Render(const RenderOptions &options) {
   renderer.SetInvoice(Utf8ToGbk(options.invoiceName), *tables, options.showAlways);
 
   // Painted all the same: the kiosk's error log gets its record as on the kiosk.
-  renderer.PaintFirst();
+  renderer.Paint();
   if (const std::optional<std::string> missing = MissingInvoice(options)) return RuntimeError(*missing);
   if (options.allPages) {
     do {
@@ -87,10 +87,10 @@ int Render(const RenderOptions &options) {
     renderer.PaintPage(options.page);
     if (renderer.Page() != options.page)
       return UsageError("page " + std::to_string(options.page) + " does not exist; the invoice has " +
-                        std::to_string(renderer.Invoice().PageCount()) + " page(s)");
+                        std::to_string(renderer.Painter().PageCount()) + " page(s)");
     if (!renderer.Emit()) return kExitRuntimeError;
   }
-  if (options.trace) std::cout << "pages=" << renderer.Invoice().PageCount() << "\n";
+  if (options.trace) std::cout << "pages=" << renderer.Painter().PageCount() << "\n";
   if (options.fonts)
     for (const auto &[name, font] : renderer.FontsUsed()) std::cout << FormatFontFileLine(font) << "\n";
   return options.strict && renderer.Problems() > 0 ? kExitProblemLogged : kExitSuccess;

@@ -17,27 +17,18 @@ TFont ViewFormFont() { return DefaultFormFont(); }
 }  // namespace
 
 PageRenderer::PageRenderer(const RenderOptions &options, const Bitmap *background)
-    : options_(options), invoice_(surface_) {
-  surface_.SetBounds(0, 0, options.width, options.height);
-  surface_.SetColor(clWhite);
-  surface_.SetFont(ViewFormFont());
-  if (background != nullptr)
-    surface_.SetOnEraseBackground([background](Canvas &canvas) {
-      canvas.Target().Fill(clWhite);
-      canvas.Draw(0, 0, *background);
-    });
-  invoice_.SetBounds(0, 0, options.width, options.height);
-  invoice_.SetuLinesPerPage(options.linesPerPage);
-  invoice_.SetuQuality(options.quality);
-  invoice_.SetuUpDist(options.upDist);
-  invoice_.SetuLeftDist(options.leftDist);
-  invoice_.SetuFontOfInfo(ViewFormFont());
-  invoice_.SetTextObserver([this](int x, int y, std::string_view text, const TFont &font) {
+    : options_(options), background_(background), page_(options.width, options.height), canvas_(page_) {
+  painter_.SetLinesPerPage(options.linesPerPage);
+  painter_.SetQuality(options.quality);
+  painter_.SetUpDist(options.upDist);
+  painter_.SetLeftDist(options.leftDist);
+  painter_.SetInfoFont(ViewFormFont());
+  painter_.SetTextObserver([this](int x, int y, std::string_view text, const TFont &font) {
     if (text.empty()) return;
     drawn_.push_back({x, y, std::string(text), font});
     fonts_used_.emplace(font.Name(), font);
   });
-  invoice_.SetProblemObserver([this](const TemplateProblem &problem) {
+  painter_.SetProblemObserver([this](const TemplateProblem &problem) {
     if (problem.severity == TemplateProblem::Severity::Error) ++problems_;
     if (problem_handler_) {
       problem_handler_(problem);
@@ -48,35 +39,29 @@ PageRenderer::PageRenderer(const RenderOptions &options, const Bitmap *backgroun
 }
 
 void PageRenderer::SetInvoice(const std::string &name, const SectionTables &tables, bool showAlways) {
-  invoice_.SetInvoiceFile(options_.templatePath, name);
-  invoice_.SetInvoiceData(tables.head, tables.detail, tables.tail, showAlways ? 1 : 0);
+  painter_.SetInvoiceFile(options_.templatePath, name);
+  painter_.SetInvoiceData(tables.head, tables.detail, tables.tail, showAlways ? 1 : 0);
 }
 
-void PageRenderer::PaintFirst() {
+void PageRenderer::Paint() {
   drawn_.clear();
-  surface_.Repaint();
+  page_.Fill(clWhite);
+  if (background_ != nullptr) canvas_.Draw(0, 0, *background_);
+  // The invoice control starts each paint in its form's font, over what lies beneath it.
+  canvas_.Font() = ViewFormFont();
+  canvas_.Brush().Style = bsClear;
+  painter_.Paint(canvas_);
 }
 
-bool PageRenderer::PaintNext() {
-  invoice_.NextPage();
-  return RepaintTurnedPage();
-}
+bool PageRenderer::PaintNext() { return PaintTurnedPage(painter_.NextPage()); }
 
-bool PageRenderer::PaintPrior() {
-  invoice_.PriorPage();
-  return RepaintTurnedPage();
-}
+bool PageRenderer::PaintPrior() { return PaintTurnedPage(painter_.PriorPage()); }
 
-bool PageRenderer::PaintPage(int page) {
-  invoice_.TurnToPage(page);
-  return RepaintTurnedPage();
-}
+bool PageRenderer::PaintPage(int page) { return PaintTurnedPage(painter_.TurnToPage(page)); }
 
-bool PageRenderer::RepaintTurnedPage() {
-  if (!surface_.NeedsRepaint()) return false;
-  drawn_.clear();
-  surface_.Update();
-  return true;
+bool PageRenderer::PaintTurnedPage(bool turned) {
+  if (turned) Paint();
+  return turned;
 }
 
 bool PageRenderer::Emit() {
@@ -85,7 +70,7 @@ bool PageRenderer::Emit() {
       std::cout << FormatTraceLine(Page(), drawn.x, drawn.y, drawn.font, drawn.text) << "\n";
   const std::string path = options_.outPrefix + "-" + std::to_string(Page()) + ".png";
   try {
-    WritePng(surface_.Surface(), path);
+    WritePng(page_, path);
     return true;
   } catch (const std::runtime_error &error) {
     std::cerr << "invoice-render: " << error.what() << "\n";

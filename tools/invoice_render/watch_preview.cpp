@@ -109,7 +109,7 @@ bool WatchPreview::Render(int page) {
   renderer_->SetProblemHandler([this](const TemplateProblem &problem) { Print(lint_->Explained(problem)); });
   renderer_->SetInvoice(Utf8ToGbk(options_.invoiceName), *tables, options_.showAlways);
   PaintCounted([this] {
-    renderer_->PaintFirst();
+    renderer_->Paint();
     return true;
   });
   while (renderer_->Page() < page && PaintCounted([this] { return renderer_->PaintNext(); })) {
@@ -132,7 +132,7 @@ bool WatchPreview::PaintCounted(Paint &&paint) {
 }
 
 void WatchPreview::ShowPage() {
-  const int pages = std::max(renderer_->Invoice().PageCount(), 1);
+  const int pages = std::max(renderer_->Painter().PageCount(), 1);
   const std::string caption = options_.invoiceName + " - page " + std::to_string(renderer_->Page()) + "/" +
                               std::to_string(pages) + " - " + std::to_string(problems_of_last_paint_) +
                               (problems_of_last_paint_ == 1 ? " problem" : " problems");
