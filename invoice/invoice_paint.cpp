@@ -1,7 +1,7 @@
 // A paint: the invoice interpreted from its template, or the no-data screen.
 #include "invoice/invoice_error_log.h"
-#include "invoice/jpeg_file.h"
 #include "invoice/invoice_painter.h"
+#include "invoice/jpeg_file.h"
 #include "platform/fs/paths.h"
 #include "platform/text/gbk.h"
 
@@ -52,8 +52,7 @@ void InvoicePainter::PaintInvoice() {
     if (result == kInvoiceEnd) break;
     if (result == kDetailEnd && !detail_.empty()) DrawFurtherDetailRows();
     if (result == kFormatError) LogProblem(template_path_ + Gbk(u8",文件格式错误:") + element, element_start_);
-    if (result == kUnknownCommand)
-      LogProblem(template_path_ + Gbk(u8",不可识别的命令:") + element, element_start_);
+    if (result == kUnknownCommand) LogProblem(template_path_ + Gbk(u8",不可识别的命令:") + element, element_start_);
   }
 }
 

@@ -18,9 +18,7 @@ class TInvoice : public Label {
 
   explicit TInvoice(WinControl &parent);
 
-  int SetInvoiceFile(const std::string &path, const std::string &name) {
-    return painter_.SetInvoiceFile(path, name);
-  }
+  int SetInvoiceFile(const std::string &path, const std::string &name) { return painter_.SetInvoiceFile(path, name); }
   void SetInvoiceData(const std::vector<std::string> &head, const std::vector<std::string> &detail,
                       const std::vector<std::string> &tail, std::int32_t showAlways) {
     painter_.SetInvoiceData(head, detail, tail, showAlways);
