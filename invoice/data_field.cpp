@@ -29,7 +29,7 @@ const std::string *CellValue(const std::vector<TCellRecord> &table, std::int64_t
 }  // namespace
 
 void InvoicePainter::SetInvoiceData(const std::vector<std::string> &head, const std::vector<std::string> &detail,
-                              const std::vector<std::string> &tail, std::int32_t showAlways) {
+                                    const std::vector<std::string> &tail, std::int32_t showAlways) {
   if (head.empty() && detail.empty() && tail.empty() && showAlways == 0) {
     no_data_ = true;
     return;
@@ -42,13 +42,6 @@ void InvoicePainter::SetInvoiceData(const std::vector<std::string> &head, const 
 }
 
 int InvoicePainter::ExecuteDataField(std::string &element) {
-  bool closed = false;
-  char c;
-  while (!closed && reader_->Read(c)) {
-    element += c;
-    closed = !reader_->InDoubleByte() && (c == '[' || c == '}');
-  }
-  if (!closed) return kFormatError;
   if (element.front() == '{' && element.back() == '}') {
     element.replace(element.size() - 1, 1, "^[");
     element.replace(0, 1, "^[");
@@ -112,7 +105,8 @@ std::string InvoicePainter::BindField(const std::string &indexText, const std::s
   return AlignToWidth(value, DigitsValue(widthText), widthText.front() == '-' ? "-" : " ", ' ');
 }
 
-void InvoicePainter::WarnBeyondData(std::int32_t index, const std::vector<TCellRecord> &table, std::string_view section) {
+void InvoicePainter::WarnBeyondData(std::int32_t index, const std::vector<TCellRecord> &table,
+                                    std::string_view section) {
   // A table that was given no data is empty on purpose: a preview without data files.
   if (!problem_observer_ || table.empty() || static_cast<std::size_t>(index) < table.size()) return;
   Warn(element_start_, "field index " + std::to_string(index) + " is beyond the " + std::string(section) +

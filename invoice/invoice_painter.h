@@ -92,6 +92,7 @@ class InvoicePainter {
   void ShowImage(std::string arguments);
 
   // Data fields (data_field.cpp)
+  // A data field read up to its closer: binds and draws it.
   int ExecuteDataField(std::string &element);
   std::string BindField(const std::string &indexText, const std::string &widthText);
   // A field naming a cell that the data given for its section does not hold.

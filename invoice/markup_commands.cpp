@@ -6,9 +6,10 @@
 
 #include "invoice/field_text.h"
 #include "invoice/int32_range.h"
+#include "invoice/invoice_painter.h"
 #include "invoice/jpeg_file.h"
 #include "invoice/template_commands.h"
-#include "invoice/invoice_painter.h"
+#include "invoice/template_element.h"
 #include "platform/fs/paths.h"
 #include "platform/text/dbcs.h"
 #include "platform/text/integers.h"
@@ -30,31 +31,21 @@ TRect ClampedRect(std::int64_t left, std::int64_t top, std::int64_t right, std::
 }  // namespace
 
 int InvoicePainter::ExecuteMarkup(std::string &element) {
-  element.assign(1, opener_);
-  char c;
-  if (opener_ == '^') {
-    if (!reader_->Read(c)) return kFormatError;
-    element += c;
-  }
-  if (element == "^[" || element == "{") return ExecuteDataField(element);
+  const TemplateElement read = ReadElement(*reader_, opener_, element_start_);
+  element = read.text;
+  if (read.kind == TemplateElement::Kind::Field) return read.closed ? ExecuteDataField(element) : kFormatError;
+  if (element == "^") return kFormatError;  // the file ends after the '^'
 
-  bool closed = false;
-  while (!closed && reader_->Read(c)) {
-    element += c;
-    closed = !reader_->InDoubleByte() && (c == '>' || c == ']');
-  }
-  if (closed && element.front() == '<' && element.back() == '>') {
-    element.replace(element.size() - 1, 1, "^]");
-    element.replace(0, 1, "^]");
-  }
-  const std::size_t paren = element.find('(');
-  if (!closed || !element.starts_with("^]") || paren == std::string::npos) {
+  const std::optional<TagParts> tag = SplitTag(read);
+  if (!tag) {
     element.assign(1, '(').append(std::to_string(pen_x_)).append(1, ',').append(std::to_string(pen_y_)).append(1, ')');
     return kFormatError;
   }
-  const std::string name = element.substr(2, paren - 2);
-  const int result = RunCommand(UpperCaseGbk(name), element.substr(paren + 1));
-  if (result == kUnknownCommand) element = name;
+  // A '<' ... '>' tag reads as "^]" ... "^]": what follows its last argument is "^]" too.
+  std::string arguments = tag->arguments;
+  if (element.front() == '<') arguments.replace(arguments.size() - 1, 1, "^]");
+  const int result = RunCommand(UpperCaseGbk(tag->name), std::move(arguments));
+  if (result == kUnknownCommand) element = tag->name;
   return result;
 }
 
@@ -121,12 +112,8 @@ int InvoicePainter::RunCommand(const std::string &name, std::string arguments) {
             ColorFromComponents(StrToIntDef(red, 255), StrToIntDef(green, 0), StrToIntDef(blue, 0));
       break;
     }
-    case TCommand::LeftDist:
-      left_margin_ = DigitsValue(cut(')'));
-      break;
-    case TCommand::Fpt:
-      section_ = TInvoiceSection::Head;
-      break;
+    case TCommand::LeftDist: left_margin_ = DigitsValue(cut(')')); break;
+    case TCommand::Fpt: section_ = TInvoiceSection::Head; break;
     case TCommand::Fpmx:
       section_ = TInvoiceSection::Detail;
       detail_column_count_ = DigitsValue(cut(')'));
@@ -134,34 +121,17 @@ int InvoicePainter::RunCommand(const std::string &name, std::string arguments) {
       if (detail_column_count_ > 0)
         column_table_.assign(std::min<std::size_t>(detail_column_count_, field_counter_), TCellRecord{});
       break;
-    case TCommand::Fpw:
-      section_ = TInvoiceSection::Tail;
-      break;
-    case TCommand::FptEnd:
-      return kHeadEnd;
-    case TCommand::FpmxEnd:
-      return kDetailEnd;
-    case TCommand::FpwEnd:
-      return kTailEnd;
-    case TCommand::End:
-      return kInvoiceEnd;
-    case TCommand::Image:
-      ShowImage(std::move(arguments));
-      break;
-    case TCommand::LinesPerPage:
-      lines_per_page_ = DigitsValue(cut(')'));
-      break;
-    case TCommand::NullDataInfo:
-      break;  // read only by the no-data screen
-    case TCommand::PageLeft:
-      page_left_ = DigitsValue(cut(')'));
-      break;
-    case TCommand::LockEnd:
-      line_lock_ = false;
-      break;
-    case TCommand::Lock:
-      line_lock_ = true;
-      break;
+    case TCommand::Fpw: section_ = TInvoiceSection::Tail; break;
+    case TCommand::FptEnd: return kHeadEnd;
+    case TCommand::FpmxEnd: return kDetailEnd;
+    case TCommand::FpwEnd: return kTailEnd;
+    case TCommand::End: return kInvoiceEnd;
+    case TCommand::Image: ShowImage(std::move(arguments)); break;
+    case TCommand::LinesPerPage: lines_per_page_ = DigitsValue(cut(')')); break;
+    case TCommand::NullDataInfo: break;  // read only by the no-data screen
+    case TCommand::PageLeft: page_left_ = DigitsValue(cut(')')); break;
+    case TCommand::LockEnd: line_lock_ = false; break;
+    case TCommand::Lock: line_lock_ = true; break;
     case TCommand::Quality: {
       static constexpr std::array<std::pair<std::string_view, TTextQuality>, 4> kLevels{
           {{"NONE", tqNone}, {"NORMAL", tqNormal}, {"LOW", tqLow}, {"HIGH", tqHigh}}};
