@@ -1,6 +1,5 @@
 #include "forms/FrmView.h"
 
-#include "config/UTSysCs.h"
 #include "config/error_log.h"
 #include "config/host_link.h"
 #include "forms/Func_Lib.h"
@@ -67,26 +66,26 @@ void TFrmView::FormCreate(Control &sender) {
   // The shared state of the call is read here, once, and handed to the computations.
   const HostLink host = HostLink::Current();
   const std::string businessKey = host.BusinessKey();
+  const std::string settingsFolder = SettingsFolder(SysCs);
   HeadValues.assign(kFieldValueCount, "");
   TailValues.assign(kFieldValueCount, "");
   DetailValues.clear();
-  const IniFile settings = ReadSettingsIni("FormatShow.ini");
+  const IniFile settings = ReadSettingsIni(settingsFolder, "FormatShow.ini");
   try {
     LoadFieldValues(settings, businessKey, DataI, DataO, HeadValues, DetailValues);
   } catch (...) {
     // The field lines after the failing one are not applied; the invoice shows what there is.
   }
-  if (DiagnosticsWanted()) Diagnose(CheckInvoiceSettings(businessKey));
+  if (DiagnosticsWanted()) Diagnose(CheckInvoiceSettings(settingsFolder, businessKey));
   // An error from here on ends the preparation: it reaches the framework's creation-error
   // message and printing stays disabled.
   const std::string name = settings.ReadString(businessKey, "DisPlayName", "");
   const std::string file = settings.ReadString(businessKey, "DisPlayIniFile", "");
-  Invoice.SetInvoiceFile(SettingsFile(file), name);
+  Invoice.SetInvoiceFile(SettingsFile(settingsFolder, file), name);
   Invoice.SetInvoiceData(HeadValues, DetailValues, TailValues, 0);
   Invoice.Paint();
-  const ReceiptSources receipt{DataI, DataO, HeadValues,
-                               SysCs != nullptr ? std::string_view(SysCs->BankName) : std::string_view()};
-  PrintEnabled = BuildPrintText(ReadSettingsIni("print.ini"), businessKey, receipt, host, PrintData);
+  const ReceiptSources receipt{DataI, DataO, HeadValues, BankName(SysCs)};
+  PrintEnabled = BuildPrintText(ReadSettingsIni(settingsFolder, "print.ini"), businessKey, receipt, host, PrintData);
 }
 
 void TFrmView::FormActivate(Control &sender) {
