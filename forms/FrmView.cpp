@@ -7,6 +7,7 @@
 #include "forms/invoice_settings_check.h"
 #include "forms/print_text.h"
 #include "forms/skin_image.h"
+#include "forms/skin_sizes.h"
 #include "invoice/view_geometry.h"
 #include "platform/diagnostics/diagnostic_stream.h"
 #include "platform/fs/paths.h"
@@ -21,8 +22,8 @@ TFrmView *FrmView = nullptr;
 
 namespace {
 
-void PlaceButton(TUImageButton &button, int left, int width, const char *up, const char *down) {
-  button.SetBounds(left, 448, width, 80);
+void PlaceButton(TUImageButton &button, int left, TSize size, const char *up, const char *down) {
+  button.SetBounds(left, kButtonsTop, size.cx, size.cy);
   button.SetAutoSize(true);
   button.SetTag(VK_ESCAPE);  // both buttons act as Escape, the print button too
   button.SetUUpPicture(up);
@@ -32,9 +33,9 @@ void PlaceButton(TUImageButton &button, int left, int width, const char *up, con
 }  // namespace
 
 TFrmView::TFrmView() : Invoice(*this), UImgcancel(*this), UImgPrint(*this) {
-  SetBounds(77, 84, kViewWidth, kViewHeight);
+  SetBounds(77, 84, kViewScreenSize.cx, kViewScreenSize.cy);
   SetCaption("FrmView");
-  ImgBk.SetBounds(0, 0, kViewWidth, kViewHeight);
+  ImgBk.SetBounds(0, 0, kViewScreenSize.cx, kViewScreenSize.cy);
 
   Invoice.SetBounds(0, 0, kViewWidth, kViewHeight);
   Invoice.SetTransparent(true);
@@ -48,8 +49,8 @@ TFrmView::TFrmView() : Invoice(*this), UImgcancel(*this), UImgPrint(*this) {
   Invoice.SetuUpDist(0);
   Invoice.SetuLeftDist(0);
 
-  PlaceButton(UImgcancel, 674, 84, "return", "returnq");
-  PlaceButton(UImgPrint, 573, 89, "Print", "Printq");
+  PlaceButton(UImgcancel, 674, kReturnButtonSize, "return", "returnq");
+  PlaceButton(UImgPrint, 573, kPrintButtonSize, "Print", "Printq");
   UImgcancel.OnClick = [this](Control &sender) { UImgOkClick(sender); };
   UImgPrint.OnClick = [this](Control &sender) { UImgOkClick(sender); };
 
