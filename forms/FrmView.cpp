@@ -1,6 +1,5 @@
 #include "forms/FrmView.h"
 
-#include "config/UTSysCs.h"
 #include "config/error_log.h"
 #include "config/host_link.h"
 #include "forms/Func_Lib.h"
@@ -8,6 +7,7 @@
 #include "forms/invoice_settings_check.h"
 #include "forms/print_text.h"
 #include "forms/skin_image.h"
+#include "forms/skin_sizes.h"
 #include "invoice/view_geometry.h"
 #include "platform/diagnostics/diagnostic_stream.h"
 #include "platform/fs/paths.h"
@@ -22,8 +22,8 @@ TFrmView *FrmView = nullptr;
 
 namespace {
 
-void PlaceButton(TUImageButton &button, int left, int width, const char *up, const char *down) {
-  button.SetBounds(left, 448, width, 80);
+void PlaceButton(TUImageButton &button, int left, TSize size, const char *up, const char *down) {
+  button.SetBounds(left, kButtonsTop, size.cx, size.cy);
   button.SetAutoSize(true);
   button.SetTag(VK_ESCAPE);  // both buttons act as Escape, the print button too
   button.SetUUpPicture(up);
@@ -33,9 +33,9 @@ void PlaceButton(TUImageButton &button, int left, int width, const char *up, con
 }  // namespace
 
 TFrmView::TFrmView() : Invoice(*this), UImgcancel(*this), UImgPrint(*this) {
-  SetBounds(77, 84, kViewWidth, kViewHeight);
+  SetBounds(77, 84, kViewScreenSize.cx, kViewScreenSize.cy);
   SetCaption("FrmView");
-  ImgBk.SetBounds(0, 0, kViewWidth, kViewHeight);
+  ImgBk.SetBounds(0, 0, kViewScreenSize.cx, kViewScreenSize.cy);
 
   Invoice.SetBounds(0, 0, kViewWidth, kViewHeight);
   Invoice.SetTransparent(true);
@@ -49,8 +49,8 @@ TFrmView::TFrmView() : Invoice(*this), UImgcancel(*this), UImgPrint(*this) {
   Invoice.SetuUpDist(0);
   Invoice.SetuLeftDist(0);
 
-  PlaceButton(UImgcancel, 674, 84, "return", "returnq");
-  PlaceButton(UImgPrint, 573, 89, "Print", "Printq");
+  PlaceButton(UImgcancel, 674, kReturnButtonSize, "return", "returnq");
+  PlaceButton(UImgPrint, 573, kPrintButtonSize, "Print", "Printq");
   UImgcancel.OnClick = [this](Control &sender) { UImgOkClick(sender); };
   UImgPrint.OnClick = [this](Control &sender) { UImgOkClick(sender); };
 
@@ -67,26 +67,26 @@ void TFrmView::FormCreate(Control &sender) {
   // The shared state of the call is read here, once, and handed to the computations.
   const HostLink host = HostLink::Current();
   const std::string businessKey = host.BusinessKey();
+  const std::string settingsFolder = SettingsFolder(SysCs);
   HeadValues.assign(kFieldValueCount, "");
   TailValues.assign(kFieldValueCount, "");
   DetailValues.clear();
-  const IniFile settings = ReadSettingsIni("FormatShow.ini");
+  const IniFile settings = ReadSettingsIni(settingsFolder, "FormatShow.ini");
   try {
     LoadFieldValues(settings, businessKey, DataI, DataO, HeadValues, DetailValues);
   } catch (...) {
     // The field lines after the failing one are not applied; the invoice shows what there is.
   }
-  if (DiagnosticsWanted()) Diagnose(CheckInvoiceSettings(businessKey));
+  if (DiagnosticsWanted()) Diagnose(CheckInvoiceSettings(settingsFolder, businessKey));
   // An error from here on ends the preparation: it reaches the framework's creation-error
   // message and printing stays disabled.
   const std::string name = settings.ReadString(businessKey, "DisPlayName", "");
   const std::string file = settings.ReadString(businessKey, "DisPlayIniFile", "");
-  Invoice.SetInvoiceFile(SettingsFile(file), name);
+  Invoice.SetInvoiceFile(SettingsFile(settingsFolder, file), name);
   Invoice.SetInvoiceData(HeadValues, DetailValues, TailValues, 0);
   Invoice.Paint();
-  const ReceiptSources receipt{DataI, DataO, HeadValues,
-                               SysCs != nullptr ? std::string_view(SysCs->BankName) : std::string_view()};
-  PrintEnabled = BuildPrintText(ReadSettingsIni("print.ini"), businessKey, receipt, host, PrintData);
+  const ReceiptSources receipt{DataI, DataO, HeadValues, BankName(SysCs)};
+  PrintEnabled = BuildPrintText(ReadSettingsIni(settingsFolder, "print.ini"), businessKey, receipt, host, PrintData);
 }
 
 void TFrmView::FormActivate(Control &sender) {

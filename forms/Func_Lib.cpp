@@ -51,15 +51,17 @@ void StoreGuarded(Store store) {
 
 }  // namespace
 
-std::string SettingsFolder() {
-  return SysCs != nullptr ? SysCs->IniDir : JoinPath(CurrentDirectory(), "INI");
+std::string SettingsFolder(const TSysCs *parameters) {
+  return parameters != nullptr ? parameters->IniDir : JoinPath(CurrentDirectory(), "INI");
 }
 
-std::string SettingsFile(std::string_view name) {
-  return ResolvePath(JoinPath(SettingsFolder(), ToNativeSeparators(name)));
+std::string SettingsFile(std::string_view folder, std::string_view name) {
+  return ResolvePath(JoinPath(folder, ToNativeSeparators(name)));
 }
 
-IniFile ReadSettingsIni(std::string_view name) { return IniFile(ReadSettingsFile(SettingsFile(name)).value_or("")); }
+IniFile ReadSettingsIni(std::string_view folder, std::string_view name) {
+  return IniFile(ReadSettingsFile(SettingsFile(folder, name)).value_or(""));
+}
 
 std::int32_t ToNumber(std::string_view text, std::string_view what) {
   if (const auto value = TryStrToInt(text)) return *value;

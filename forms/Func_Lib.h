@@ -19,13 +19,13 @@ class ConversionError : public std::runtime_error {
 };
 
 // The folder of FormatShow.ini, print.ini and the templates: the system parameters' IniDir,
-// or the current directory's INI folder before they exist.
-std::string SettingsFolder();
+// or the current directory's INI folder while there are none (null).
+std::string SettingsFolder(const TSysCs *parameters);
 // A file in the settings folder, its name matched without regard to case when a kiosk folder
 // copied from Windows spells it otherwise; names written with '\' work too.
-std::string SettingsFile(std::string_view name);
+std::string SettingsFile(std::string_view folder, std::string_view name);
 // The settings in such a file; a missing, special or oversized one reads as empty.
-IniFile ReadSettingsIni(std::string_view name);
+IniFile ReadSettingsIni(std::string_view folder, std::string_view name);
 
 // A whole number as settings are read; throws ConversionError naming `what` otherwise.
 std::int32_t ToNumber(std::string_view text, std::string_view what);

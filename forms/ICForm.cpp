@@ -3,20 +3,21 @@
 #include "config/UPubVar.h"
 #include "config/host_link.h"
 #include "forms/skin_image.h"
+#include "forms/skin_sizes.h"
 #include "platform/gfx/color.h"
 #include "platform/text/gbk.h"
 
 namespace iv {
 
 TICForm::TICForm() : ImgBk(*this), ErrDisplay(*this), host_handle_(*this) {
-  SetBounds(53, 63, 800, 600);
+  SetBounds(53, 63, kBaseScreenSize.cx, kBaseScreenSize.cy);
   SetCaption("ICForm");
   SetColor(clBtnFace);
   SetKeyPreview(true);
   // The full-size background covers the client area: erasing it first would only flicker.
   SetOnEraseBackground([](Canvas &) {});
 
-  ImgBk.SetBounds(0, 0, 800, 600);
+  ImgBk.SetBounds(0, 0, kBaseScreenSize.cx, kBaseScreenSize.cy);
   ImgBk.SetTransparent(true);
 
   // The label's stored design, applied in its stored order.

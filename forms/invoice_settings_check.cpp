@@ -10,13 +10,13 @@
 
 namespace iv {
 
-std::vector<Diagnostic> CheckInvoiceSettings(const std::string &businessKey) {
+std::vector<Diagnostic> CheckInvoiceSettings(const std::string &settingsFolder, const std::string &businessKey) {
   constexpr auto kError = Diagnostic::Kind::Error;
-  const std::string settingsPath = SettingsFile("FormatShow.ini");
+  const std::string settingsPath = SettingsFile(settingsFolder, "FormatShow.ini");
   if (!FileExists(settingsPath))
     return {{kError, settingsPath, 0,
              "file missing: no invoice is shown for any business key (this call's is \"" + businessKey + "\")"}};
-  const IniFile settings = ReadSettingsIni("FormatShow.ini");
+  const IniFile settings = ReadSettingsIni(settingsFolder, "FormatShow.ini");
   const IniFile::Section *section = settings.FindSection(businessKey);
   if (section == nullptr)
     return {{kError, settingsPath, 0,
@@ -31,14 +31,14 @@ std::vector<Diagnostic> CheckInvoiceSettings(const std::string &businessKey) {
   if (file.empty())
     problems.push_back({kError, settingsPath, section->line,
                         heading + " has no DisPlayIniFile, so the screen shows no invoice; name the template "
-                                  "file, which lies in " + SettingsFolder()});
+                                  "file, which lies in " + settingsFolder});
   if (name.empty())
     problems.push_back({kError, settingsPath, section->line,
                         heading + " has no DisPlayName, so the screen shows no invoice; give the name that "
                                   "follows NAME in the template's <NAME(...)>"});
   if (!problems.empty()) return problems;
 
-  const std::string templatePath = SettingsFile(file);
+  const std::string templatePath = SettingsFile(settingsFolder, file);
   if (!FileExists(templatePath))
     return {{kError, settingsPath, settings.FindEntry(businessKey, "DisPlayIniFile")->line,
              heading + " DisPlayIniFile=" + file + ": no such template file: " + templatePath}};

@@ -10,6 +10,7 @@
 
 namespace iv {
 
-std::vector<Diagnostic> CheckInvoiceSettings(const std::string &businessKey);
+// `settingsFolder` is where the screen reads FormatShow.ini and the templates (SettingsFolder).
+std::vector<Diagnostic> CheckInvoiceSettings(const std::string &settingsFolder, const std::string &businessKey);
 
 }  // namespace iv

@@ -4,6 +4,7 @@
 #include <exception>
 #include <optional>
 
+#include "config/UTSysCs.h"
 #include "platform/fs/paths.h"
 #include "platform/ini/ini_file.h"
 #include "platform/text/dbcs.h"
@@ -36,6 +37,10 @@ std::optional<std::string> ItemValue(std::string_view item, std::string_view arg
 }
 
 }  // namespace
+
+std::string_view BankName(const TSysCs *parameters) {
+  return parameters != nullptr ? std::string_view(parameters->BankName) : std::string_view();
+}
 
 std::optional<std::string> ComposePrintLine(std::string_view line, const ReceiptSources &sources, std::string *why) {
   if (const std::size_t tilde = FindCharGbk(line, '~'); tilde != std::string_view::npos) {

@@ -23,6 +23,10 @@ struct ReceiptSources {
   DateTime (*clock)() = Now;
 };
 
+// The bank's name that the receipt's Title prints: the system parameters' BankName, empty while
+// there are none (null).
+std::string_view BankName(const TSysCs *parameters);
+
 // One printed line per print line, each ending in CR LF:
 //   text~...             the text before the first "~" (a line with "~" is always plain text)
 //   label[Title<...>     the bank name; the name written without blanks around it, in any case

@@ -29,7 +29,7 @@ void DiagnoseKioskFolder() {
   const std::string folder = CurrentDirectory();
   Diagnose({Diagnostic::Kind::Note, folder, 0,
             "ShowForm for the business key \"" + HostLink::Current().BusinessKey() + "\": kiosk folder (logs in Log/ and "
-            "ErrorLog/ here), settings and templates from " + SettingsFolder()});
+            "ErrorLog/ here), settings and templates from " + SettingsFolder(SysCs)});
   Diagnose(CheckKioskFolders(folder));
 }
 

@@ -3,19 +3,21 @@
 
 #include <filesystem>
 
+#include "config/UTSysCs.h"
 #include "forms/Func_Lib.h"
-#include "kiosk_settings.h"
+#include "tests/platform/temp_folder.h"
 
 namespace iv {
 namespace {
 
 TEST(SettingsFilesTest, AreReadOnceAndFoundInAnyLetterCase) {
-  test::KioskSettings kiosk;
-  kiosk.Write("Print.INI", "[s]\nk=v\n");
-  const IniFile ini = ReadSettingsIni("print.ini");
-  std::filesystem::remove(kiosk.Root() + "/INI/Print.INI");
+  const testing::TempFolder folder;
+  const std::string written = folder.Write("Print.INI", "[s]\nk=v\n");
+  const IniFile ini = ReadSettingsIni(folder.Path(), "print.ini");
+  std::filesystem::remove(written);
   EXPECT_EQ(ini.ReadString("s", "k", "-"), "v");
-  EXPECT_EQ(ReadSettingsIni("print.ini").ReadString("s", "k", "-"), "-") << "a missing file reads as empty";
+  EXPECT_EQ(ReadSettingsIni(folder.Path(), "print.ini").ReadString("s", "k", "-"), "-")
+      << "a missing file reads as empty";
 }
 
 TEST(FixedWidthTest, WidthListsCutHeadsAndRounds) {
@@ -30,15 +32,15 @@ TEST(FixedWidthTest, WidthListsCutHeadsAndRounds) {
   EXPECT_EQ(CutByWidths("", {"002"}), dystring{});
 }
 
-TEST(SettingsFilesTest, WithoutSystemParametersTheCurrentFolderIsTheKiosk) {
-  test::KioskSettings kiosk;
-  kiosk.Write("formatshow.INI", "[Pay]\n0=O[1<1,>\n");
-  const std::filesystem::path previous = std::filesystem::current_path();
-  std::filesystem::current_path(kiosk.Root());
-  SysCs = nullptr;
-  const IniFile ini = ReadSettingsIni("FormatShow.ini");
-  std::filesystem::current_path(previous);
+TEST(SettingsFilesTest, TheSystemParametersNameTheFolderAndWithoutThemTheCurrentFolderIsTheKiosk) {
+  const testing::CurrentTempFolder kiosk;
+  kiosk.Write("INI/formatshow.INI", "[Pay]\n0=O[1<1,>\n");
+  const IniFile ini = ReadSettingsIni(SettingsFolder(nullptr), "FormatShow.ini");
   EXPECT_EQ(ini.ReadString("Pay", "0", "-"), "O[1<1,>");
+
+  TSysCs parameters;  // the kiosk has no INI/Sys.xml: nothing is loaded
+  parameters.IniDir = kiosk.Path() + "/elsewhere";
+  EXPECT_EQ(SettingsFolder(&parameters), parameters.IniDir);
 }
 
 dystring Parse(const std::string &layout, const std::string &data) {

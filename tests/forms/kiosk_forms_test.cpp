@@ -1,5 +1,7 @@
 // The kiosk forms' own rules, with a recording host: the key lock, the skins at activation and
-// deactivation, and what Enter and the paging keys do.
+// deactivation, and what Enter and the paging keys do. Each test runs in a kiosk folder of its
+// own made the current directory, as the host runs, with no system parameters loaded: the forms
+// read their settings from its INI/.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,7 +12,7 @@
 #include "forms/ICForm.h"
 #include "platform/ui/application.h"
 #include "platform/ui/keyboard.h"
-#include "tests/forms/kiosk_settings.h"
+#include "tests/platform/temp_folder.h"
 
 namespace iv {
 namespace {
@@ -48,7 +50,10 @@ class CharacterSink : public GraphicControl {
 
 class KioskForms : public ::testing::Test {
  protected:
-  void SetUp() override { app.SetDisplay(OpenHeadlessDisplay()); }
+  void SetUp() override {
+    ASSERT_EQ(SysCs, nullptr) << "system parameters would name another settings folder";
+    app.SetDisplay(OpenHeadlessDisplay());
+  }
   void Type(Form &form, const std::string &text) {
     for (char ch : text) app.Post(form, {.kind = InputEvent::Kind::Char, .ch = ch});
   }
@@ -58,7 +63,7 @@ class KioskForms : public ::testing::Test {
   }
 
   Application &app = Application::Instance();
-  test::KioskSettings kiosk;
+  testing::CurrentTempFolder kiosk;
   RecordingHost host;
 };
 
@@ -76,7 +81,7 @@ TEST_F(KioskForms, TheFirstEscapeLocksOutEveryCharacterUntilTheNextActivation) {
 }
 
 TEST_F(KioskForms, TheViewFormReloadsItsSkinsAtEachActivationAndPrintsAtEachEnter) {
-  kiosk.Write("print.ini", "[PAY]\nIsPrint=1\n0=receipt~\n");
+  kiosk.Write("INI/print.ini", "[PAY]\nIsPrint=1\n0=receipt~\n");
   auto *view = app.CreateForm<TFrmView>();
   ASSERT_TRUE(view->PrintEnabled);
   EXPECT_EQ(view->PrintData, "receipt\r\n");

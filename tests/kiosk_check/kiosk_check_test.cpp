@@ -73,6 +73,7 @@ TEST_F(KioskCheck, TheSampleKioskIsCleanAndItsTransactionIsShownAsTheScreenGetsI
   // Field lines 0 and 1 cut the account and the name from I1 and I2; the receipt follows print.ini.
   EXPECT_THAT(run.output, HasSubstr("  0: 0571203344\n"));
   EXPECT_THAT(run.output, HasSubstr("  1: 李四"));
+  EXPECT_THAT(run.output, HasSubstr("WATER: receipt\n  中国工商银行郑州金水支行\n")) << "titled with Sys.xml's bank";
   EXPECT_THAT(run.output, HasSubstr("自来水费缴费凭条"));
   EXPECT_THAT(run.output, HasSubstr("WATER: ok, 0 errors, 0 warnings"));
   EXPECT_EQ(Read("Log/ErrorLog.txt") + Read("ErrorLog/Error.txt"), "") << "a check writes no log";

@@ -41,4 +41,15 @@ class TempFolder {
   std::string path_;
 };
 
+// A fresh folder that is the current directory while this lives, as a kiosk's folder is for the
+// host; the previous current directory comes back afterwards.
+class CurrentTempFolder : public TempFolder {
+ public:
+  CurrentTempFolder() : previous_(std::filesystem::current_path()) { std::filesystem::current_path(Path()); }
+  ~CurrentTempFolder() { std::filesystem::current_path(previous_); }
+
+ private:
+  std::filesystem::path previous_;
+};
+
 }  // namespace iv::testing

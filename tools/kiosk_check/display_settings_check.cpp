@@ -19,8 +19,9 @@ constexpr const char *kFile = "INI/FormatShow.ini";
 
 // The template's lint, for an invoice the screen finds. Keys sharing an invoice share its
 // problems: each is told once.
-void LintInvoice(CheckReport &report, const std::string &key, const std::string &file, const std::string &name) {
-  const std::string path = SettingsFile(file);
+void LintInvoice(CheckReport &report, const std::string &settingsFolder, const std::string &key,
+                 const std::string &file, const std::string &name) {
+  const std::string path = SettingsFile(settingsFolder, file);
   static std::set<std::pair<std::string, std::string>> linted;
   if (!linted.insert({UpperCaseGbk(path), UpperCaseGbk(name)}).second) return;
   RenderOptions options;
@@ -53,14 +54,16 @@ void CheckFieldLines(CheckReport &report, const IniFile &settings, const std::st
 
 }  // namespace
 
-void CheckDisplaySettings(CheckReport &report, const IniFile &settings, const std::vector<std::string> &keys) {
+void CheckDisplaySettings(CheckReport &report, const std::string &settingsFolder, const IniFile &settings,
+                          const std::vector<std::string> &keys) {
   for (const std::string &key : keys) {
     // The file, the key's section, the template and the invoice, as the screen finds them.
-    const std::vector<Diagnostic> found = CheckInvoiceSettings(key);
+    const std::vector<Diagnostic> found = CheckInvoiceSettings(settingsFolder, key);
     report.Add(found, key);
     if (settings.FindSection(key) == nullptr) continue;
     if (found.empty())
-      LintInvoice(report, key, settings.ReadString(key, "DisPlayIniFile", ""), settings.ReadString(key, "DisPlayName", ""));
+      LintInvoice(report, settingsFolder, key, settings.ReadString(key, "DisPlayIniFile", ""),
+                  settings.ReadString(key, "DisPlayName", ""));
     if (const IniFile::Entry *detail = settings.FindEntry(key, "IsDetail");
         detail != nullptr && detail->value != "0" && detail->value != "1" && detail->value != "2")
       report.Error(kFile, detail->line,

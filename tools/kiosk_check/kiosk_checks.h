@@ -24,9 +24,10 @@ struct SettingsText {
 };
 SettingsText ReadSettingsText(CheckReport &report, const std::string &file);
 
-// FormatShow.ini's sections (only `onlyKey` when not empty): names, template, invoice and its
-// lint, IsDetail, field lines.
-void CheckDisplaySettings(CheckReport &report, const IniFile &formatShow, const std::vector<std::string> &keys);
+// FormatShow.ini's sections for the business keys: names, template, invoice and its
+// lint, IsDetail, field lines. The templates are looked for in `settingsFolder`.
+void CheckDisplaySettings(CheckReport &report, const std::string &settingsFolder, const IniFile &formatShow,
+                          const std::vector<std::string> &keys);
 
 // print.ini's sections: IsPrint and the print lines.
 void CheckPrintSettings(CheckReport &report, const IniFile &print, const std::vector<std::string> &keys);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/Func_Lib.h"
 #include "platform/fs/paths.h"
 #include "platform/fs/standard_streams.h"
 #include "tools/kiosk_check/kiosk_checks.h"
@@ -94,7 +95,9 @@ int Check(const CheckOptions &options) {
       for (const IniFile::Section &section : text->settings.Sections())
         if (options.businessKey.empty() && seen.insert(section.name).second) keys.push_back(section.name);
     for (const std::string &key : keys) report.Mention(key);
-    if (formatShow.present) CheckDisplaySettings(report, formatShow.settings, keys);
+    // The templates as a call finds them: in the kiosk folder's INI/ (the system parameters,
+    // once loaded, name the same folder).
+    if (formatShow.present) CheckDisplaySettings(report, SettingsFolder(nullptr), formatShow.settings, keys);
     if (print.present) CheckPrintSettings(report, print.settings, keys);
   }
   if (!options.skins.empty()) CheckSkins(report, FromStart(start, options.skins));

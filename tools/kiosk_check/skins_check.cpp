@@ -1,5 +1,5 @@
 // The skins the host loads into the kiosk screens, as the reference host finds them.
-#include "invoice/view_geometry.h"
+#include "forms/skin_sizes.h"
 #include "platform/fs/paths.h"
 #include "platform/gfx/picture.h"
 #include "tools/kiosk_check/kiosk_checks.h"
@@ -9,17 +9,16 @@ namespace {
 
 struct Skin {
   const char *name;
-  int width;
-  int height;
+  TSize size;
   bool seeThrough;  // shown on a transparent picture: its bottom-left colour is not drawn
   const char *role;
 };
 
 constexpr Skin kSkins[] = {
-    {"MenuBack", 800, 600, true, "the base screen's background"},
-    {"FileDisp", kViewWidth, kViewHeight, true, "the invoice screen's background"},
-    {"return", 84, 80, false, "the return button"},
-    {"Print", 89, 80, false, "the print button"},
+    {"MenuBack", kBaseScreenSize, true, "the base screen's background"},
+    {"FileDisp", kViewScreenSize, true, "the invoice screen's background"},
+    {"return", kReturnButtonSize, false, "the return button"},
+    {"Print", kPrintButtonSize, false, "the print button"},
 };
 
 // The share of edge pixels that have the bottom-left pixel's colour.
@@ -64,10 +63,10 @@ void CheckSkins(CheckReport &report, const std::string &folder) {
       report.Error(found, 0, std::string("cannot be decoded (") + error.what() + "): " + skin.role + " stays empty");
       continue;
     }
-    if (picture.Width() != skin.width || picture.Height() != skin.height)
+    if (picture.Width() != skin.size.cx || picture.Height() != skin.size.cy)
       report.Warning(found, 0,
                      std::to_string(picture.Width()) + "x" + std::to_string(picture.Height()) + ", but " + skin.role +
-                         " is designed for " + std::to_string(skin.width) + "x" + std::to_string(skin.height));
+                         " is designed for " + std::to_string(skin.size.cx) + "x" + std::to_string(skin.size.cy));
     if (skin.seeThrough && !picture.Empty() && EdgeShareOfCornerColour(picture) > 0.5)
       report.Warning(found, 0,
                      std::string("its bottom-left colour also covers most of its edges: the picture is drawn "

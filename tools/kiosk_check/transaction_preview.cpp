@@ -2,12 +2,12 @@
 #include <optional>
 #include <ostream>
 
-#include "config/UPubVar.h"
 #include "config/UTSysCs.h"
 #include "config/settings_file.h"
 #include "config/xml_document.h"
 #include "config/xml_error.h"
 #include "forms/FrmView.h"
+#include "forms/Func_Lib.h"
 #include "forms/field_values.h"
 #include "forms/print_text.h"
 #include "host/data_file.h"
@@ -42,12 +42,13 @@ void PreviewTransaction(CheckReport &report, std::ostream &out, const std::strin
   }
   // The receipt's title is the bank name of the system parameters: they are read as a call
   // reads them, once Sys.xml is known to load without a record in the kiosk's log.
-  static std::optional<TSysCs> parameters;
-  if (SysCs == nullptr && SystemFileLoads()) SysCs = &parameters.emplace();
+  std::optional<TSysCs> loaded;
+  const TSysCs *parameters = SystemFileLoads() ? &loaded.emplace() : nullptr;
+  const std::string settingsFolder = SettingsFolder(parameters);
 
   dystring head(kFieldValueCount), detail;
   try {
-    LoadFieldValues(ReadSettingsIni("FormatShow.ini"), businessKey, data.in, data.out, head, detail);
+    LoadFieldValues(ReadSettingsIni(settingsFolder, "FormatShow.ini"), businessKey, data.in, data.out, head, detail);
   } catch (const ConversionError &error) {
     report.Error("INI/FormatShow.ini", 0, std::string(error.what()) + ": the field values stop there", businessKey);
   }
@@ -58,9 +59,9 @@ void PreviewTransaction(CheckReport &report, std::ostream &out, const std::strin
   for (std::size_t i = 0; i < detail.size(); ++i) out << "  " << i << ": " << GbkToUtf8(detail[i]) << "\n";
   std::string receipt;
   out << "== " << GbkToUtf8(businessKey) << ": receipt\n";
-  const ReceiptSources sources{data.in, data.out, head,
-                               SysCs != nullptr ? std::string_view(SysCs->BankName) : std::string_view()};
-  if (!BuildPrintText(ReadSettingsIni("print.ini"), businessKey, sources, HostLink::Current(), receipt)) {
+  const ReceiptSources sources{data.in, data.out, head, BankName(parameters)};
+  if (!BuildPrintText(ReadSettingsIni(settingsFolder, "print.ini"), businessKey, sources, HostLink::Current(),
+                      receipt)) {
     out << "  (printing is off: IsPrint is 0 or missing)\n";
     return;
   }
