@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/gfx/picture.h"
 #include "platform/text/gbk.h"
 #include "tests/kiosk_screen/kiosk_copy.h"
 
@@ -36,6 +37,17 @@ std::string WithDigitsZeroed(std::string text, const std::string &label) {
   return text;
 }
 
+// How many of the skin's pixels the screen does not show at (left, top); the skin's see-through
+// colour (its bottom-left pixel) is not drawn and not counted.
+int SkinPixelsMissing(const Bitmap &screen, const Bitmap &skin, int left, int top) {
+  const TColor seeThrough = skin.Pixel(0, skin.Height() - 1);
+  int missing = 0;
+  for (int y = 0; y < skin.Height(); ++y)
+    for (int x = 0; x < skin.Width(); ++x)
+      missing += skin.Pixel(x, y) != seeThrough && screen.Pixel(left + x, top + y) != skin.Pixel(x, y);
+  return missing;
+}
+
 class KioskScreen : public ::testing::Test {
  protected:
   test::KioskCopy kiosk{TestName()};
@@ -54,6 +66,11 @@ TEST_F(KioskScreen, PagesThroughTheBillAndStopsAtBothEnds) {
   EXPECT_EQ(kiosk.Read("snaps/005.png"), page2);
   EXPECT_EQ(kiosk.Read("snaps/006.png"), page1) << "Up on the first page keeps it";
   EXPECT_EQ(kiosk.Read("stderr.txt"), "") << "nothing on the host's stderr in normal operation";
+
+  // The buttons' skins stand where the screen's design puts them, side by side below the invoice.
+  const Bitmap screen = LoadPicture(kiosk.Path("snaps/001.png").string());
+  EXPECT_EQ(SkinPixelsMissing(screen, LoadPicture(kiosk.Path("skins/Print.png").string()), 573, 448), 0);
+  EXPECT_EQ(SkinPixelsMissing(screen, LoadPicture(kiosk.Path("skins/return.png").string()), 674, 448), 0);
 }
 
 TEST_F(KioskScreen, EnterPrintsTheReceiptComposedFromPrintIniAndTheData) {
