@@ -8,13 +8,13 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "invoiceview/host_services.h"
 #include "platform/fs/paths.h"
 #include "platform/text/gbk.h"
+#include "tests/platform/temp_folder.h"
 
 namespace iv::test {
 
@@ -35,37 +35,23 @@ inline std::string ReadFileBytes(const std::filesystem::path &path) {
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-class KioskFolder {
+// A kiosk folder with INI/ and Log/, the current directory while this lives.
+class KioskFolder : public testing::CurrentTempFolder {
  public:
-  KioskFolder() : previous_(std::filesystem::current_path()) {
-    std::random_device random;
-    do {
-      root_ = std::filesystem::temp_directory_path() / ("iv-kiosk-" + std::to_string(random()));
-    } while (!std::filesystem::create_directory(root_));
+  KioskFolder() {
     std::filesystem::create_directory(Ini());
-    std::filesystem::create_directory(root_ / "Log");
-    std::filesystem::current_path(root_);
+    std::filesystem::create_directory(Root() / "Log");
   }
-  ~KioskFolder() {
-    std::filesystem::current_path(previous_);
-    std::filesystem::remove_all(root_);
-  }
-  KioskFolder(const KioskFolder &) = delete;
-  KioskFolder &operator=(const KioskFolder &) = delete;
 
-  const std::filesystem::path &Root() const { return root_; }
-  std::filesystem::path Ini() const { return root_ / "INI"; }
+  std::filesystem::path Root() const { return Path(); }
+  std::filesystem::path Ini() const { return Root() / "INI"; }
   void AddIniFile(const std::string &dataFile, const std::string &name) const {
     // Removed first: MinGW's copy_file does not overwrite.
     std::filesystem::remove(Ini() / name);
     std::filesystem::copy_file(DataPath(dataFile), Ini() / name);
   }
   // The library's error log; "" while nothing was written.
-  std::string ErrorLog() const { return ReadFileBytes(root_ / "Log" / "ErrorLog.txt"); }
-
- private:
-  std::filesystem::path previous_;
-  std::filesystem::path root_;
+  std::string ErrorLog() const { return ReadFileBytes(Root() / "Log" / "ErrorLog.txt"); }
 };
 
 class TestHost {

@@ -113,7 +113,7 @@ class HostHandlesTest : public ::testing::Test {
 };
 
 TEST_F(HostHandlesTest, AFormHandlePostsBehindTheQueuedWorkAndRefusesNonsense) {
-  const std::string path = testing::TempDir() + "host_handle_snapshot.png";
+  const std::string path = ::testing::TempDir() + "host_handle_snapshot.png";
   std::vector<std::string> log;
   auto *form = app.CreateForm<Form>();
   form->SetBounds(10, 20, 64, 48);
@@ -142,7 +142,7 @@ TEST_F(HostHandlesTest, AnImageHandleLoadsFilesAndCopiesPixelRowsButRefusesNonse
   image.SetPicture(Bitmap(4, 2));
   HostImageHandle host(image);
   IvControl *handle = host.Get();
-  const std::string png = testing::TempDir() + "host_handle_picture.png";
+  const std::string png = ::testing::TempDir() + "host_handle_picture.png";
   WritePng(Bitmap(7, 3), png);
   EXPECT_EQ(handle->ops->LoadPicture(handle, png.c_str()), 1);
   EXPECT_EQ(image.Picture().Width(), 7);

@@ -170,9 +170,9 @@ TEST_F(SysParametersTest, LibxmlMessagesReachNeitherStderrNorTheHostsHandler) {
     std::filesystem::remove(kiosk.Root() / "Log" / "ErrorLog.txt");
     std::ofstream(kiosk.Ini() / "Sys.xml", std::ios::binary) << document;
 
-    testing::internal::CaptureStderr();
+    ::testing::internal::CaptureStderr();
     TSysCs{};
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
     EXPECT_NE(kiosk.ErrorLog().find(record), std::string::npos);
 
     int hostMessages = 0;
@@ -235,7 +235,7 @@ TEST_F(SysParametersTest, HostValuesConvertAsVariants) {
       {{99, 0, 0, nullptr}, "", false, 0, 0u},
   };
   for (const auto &c : cases) {
-    SCOPED_TRACE(testing::Message() << "type " << c.answer.type << " text " << c.text);
+    SCOPED_TRACE(::testing::Message() << "type " << c.answer.type << " text " << c.text);
     ResetShared();
     host.answer = c.answer;
     host.answerText = c.text;

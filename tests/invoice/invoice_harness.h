@@ -3,7 +3,6 @@
 // -11 in the window-text colour, 8 lines per page) in a fresh kiosk folder that is the current
 // directory, and records every non-empty text drawn and every problem logged.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -17,6 +16,7 @@
 #include "platform/text/gbk.h"
 #include "platform/ui/form_font.h"
 #include "platform/ui/win_control.h"
+#include "tests/platform/temp_folder.h"
 
 namespace iv::test {
 
@@ -46,11 +46,7 @@ inline std::string U8(const char8_t *text) { return reinterpret_cast<const char 
 class InvoiceTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    previous_ = std::filesystem::current_path();
-    folder_ = std::filesystem::temp_directory_path() /
-              ("invoice-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
     std::filesystem::create_directories(folder_ / "ErrorLog");
-    std::filesystem::current_path(folder_);
 
     surface_.SetBounds(0, 0, 808, 606);
     surface_.SetColor(clWhite);
@@ -68,11 +64,7 @@ class InvoiceTest : public ::testing::Test {
     });
   }
 
-  void TearDown() override {
-    invoice_.reset();
-    std::filesystem::current_path(previous_);
-    std::filesystem::remove_all(folder_);
-  }
+  void TearDown() override { invoice_.reset(); }
 
   static TFont ViewFormFont() { return DefaultFormFont(); }
 
@@ -143,13 +135,12 @@ class InvoiceTest : public ::testing::Test {
   static constexpr TColor kBlue = 0xFF0000;
   static constexpr TColor kRed = 0x0000FF;
 
-  std::filesystem::path previous_;
-  std::filesystem::path folder_;
+  const testing::CurrentTempFolder kiosk_;
+  const std::filesystem::path folder_ = kiosk_.Path();
   WinControl surface_;
   std::unique_ptr<TInvoice> invoice_;
   std::vector<Drawn> drawn_;
   std::vector<std::string> problems_;
-  static inline int counter_ = 0;
 };
 
 }  // namespace iv::test
