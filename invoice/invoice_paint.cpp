@@ -9,6 +9,7 @@ namespace iv {
 
 void InvoicePainter::Paint(Canvas &canvas) {
   canvas_ = &canvas;
+  canvas.Brush().Style = bsClear;  // texts never paint a background of their own
   smooth_font_->SetCanvas(&canvas);
   line_lock_ = false;
   if (!data_given_ || no_data_) {
@@ -30,7 +31,6 @@ void InvoicePainter::PaintInvoice() {
   static_pieces_.clear();
   Canvas &canvas = *canvas_;
   text_color_ = field_color_ = canvas.Font().Color();
-  canvas.Brush().Style = bsClear;
   // Every paint starts on an empty line, whatever the previous one left unfinished.
   line_text_.Clear();
 

@@ -42,7 +42,8 @@ class InvoicePainter {
   void SetInvoiceData(const std::vector<std::string> &head, const std::vector<std::string> &detail,
                       const std::vector<std::string> &tail, std::int32_t showAlways);
 
-  // Paints the current page (the first when none is yet) on `canvas`, starting in its font.
+  // Paints the current page (the first when none is yet) on `canvas`, starting in its font;
+  // texts paint no background (the canvas brush is left clear).
   void Paint(Canvas &canvas);
   // Page turns within 1 and the page count the last paint found; each is true when the page
   // changed, so that the caller paints again. A far page costs one paint, not one per page.

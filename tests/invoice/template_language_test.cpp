@@ -186,16 +186,22 @@ TEST_F(TemplateLanguage, EndOfFileEndsTheInvoice) {
   EXPECT_EQ(problems_, std::vector<std::string>{caret + U8(u8",文件格式错误:^")});
 }
 
-TEST_F(TemplateLanguage, DoubleByteCharactersNeverOpenMarkup) {
-  // 0x81 0x7B and 0x81 0x5E are GBK characters whose second byte is '{' and '^'.
-  const std::string text = "<NAME(A)>a\x81\x7B" "b\x81\x5E" "c<END()>";
+TEST_F(TemplateLanguage, DoubleByteCharactersNeverOpenOrCloseMarkup) {
+  // 0x81 0x7B and 0x81 0x5E are GBK characters whose second byte is '{' and '^'; 倉 (0x82 0x7D)
+  // ends in '}' and 揮 (0x93 0x5D) in ']', inside a field's label and a tag's argument.
+  const std::string text = "<NAME(A)>a\x81\x7B" "b\x81\x5E" "c\n"
+                           "<FPT()>{\x82\x7D(0,3}<FPTEND()>\n"
+                           "<SETFONT(\x93\x5D,0,0,0,12)>d\n<END()>";
   std::ofstream(folder_ / "dbcs.txt", std::ios::binary) << text;
   Use((folder_ / "dbcs.txt").string(), "A");
   SetData(Cells({u8"x"}), {}, {});
   Paint();
-  ASSERT_EQ(drawn_.size(), 1u);
+  EXPECT_TRUE(problems_.empty()) << ::testing::PrintToString(problems_);
+  ASSERT_EQ(drawn_.size(), 3u);
   EXPECT_EQ(drawn_[0].text, GbkToUtf8("a\x81\x7B" "b\x81\x5E" "c"));
-  EXPECT_TRUE(problems_.empty());
+  EXPECT_EQ(drawn_[1].text, "  x");
+  EXPECT_EQ(drawn_[2].text, "d");
+  EXPECT_EQ(drawn_[2].font, U8(u8"揮"));
 }
 
 }  // namespace

@@ -97,12 +97,19 @@ TEST_F(InvoiceRender, RendersEveryPageOfTheSaleSampleWithItsTrace) {
   EXPECT_EQ(ReadText(folder_ / "ErrorLog" / "Error.txt"), "");
 }
 
-TEST_F(InvoiceRender, SingleSelectedPageAndOutputPrefix) {
+TEST_F(InvoiceRender, SingleSelectedPageOverABackgroundAndOutputPrefix) {
+  const fs::path skin = fs::path(IV_SOURCE_DIR) / "examples" / "kiosk" / "skins" / "FileDisp.png";
   const CommandResult result = Render("INI/WaterInvoice.txt WATER --head " + Data("water-head.txt") + " --detail " +
-                                      Data("water-detail.txt") + " --page 2 --out water --trace");
+                                      Data("water-detail.txt") + " --page 2 --out water --trace --background '" +
+                                      skin.string() + "'");
   ASSERT_EQ(result.status, 0) << Stderr();
   EXPECT_TRUE(fs::exists(folder_ / "water-2.png"));
   EXPECT_FALSE(fs::exists(folder_ / "water-1.png"));
+  // Where the invoice draws nothing the background shows.
+  const Bitmap page = LoadPicture((folder_ / "water-2.png").string());
+  const Bitmap background = LoadPicture(skin.string());
+  EXPECT_EQ(page.Pixel(5, 600), background.Pixel(5, 600));
+  EXPECT_NE(page.Pixel(5, 600), clWhite);
   for (const std::string &line : Lines(result.output))
     EXPECT_TRUE(line.starts_with("page=2 ") || line == "pages=2") << line;
   EXPECT_EQ(Render("INI/WaterInvoice.txt WATER --detail " + Data("water-detail.txt") + " --page 3").status, 2);
@@ -242,6 +249,8 @@ TEST_F(InvoiceRender, NoDataScreenOnABackgroundAtAnotherSize) {
   const Bitmap page = LoadPicture((folder_ / "invoice-1.png").string());
   EXPECT_EQ(std::make_pair(page.Width(), page.Height()), std::make_pair(900, 700));
   EXPECT_EQ(page.Pixel(850, 650), clWhite) << "outside the 808 x 606 picture the canvas stays white";
+  EXPECT_EQ(page.Pixel(250, 500), LoadPicture((folder_ / "image" / "nodata.jpg").string()).Pixel(250, 500))
+      << "the notice paints no box of its own: the corner of its cell shows the picture";
 }
 
 // Lint output is compared line by line. "…" in an expected line stands for any text: the pen

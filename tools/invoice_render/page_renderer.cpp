@@ -47,9 +47,8 @@ void PageRenderer::Paint() {
   drawn_.clear();
   page_.Fill(clWhite);
   if (background_ != nullptr) canvas_.Draw(0, 0, *background_);
-  // The invoice control starts each paint in its form's font, over what lies beneath it.
+  // The invoice control starts each paint in its form's font.
   canvas_.Font() = ViewFormFont();
-  canvas_.Brush().Style = bsClear;
   painter_.Paint(canvas_);
 }
 
