@@ -103,7 +103,7 @@ TEST_F(TemplateLanguage, FormatErrorsAreLoggedAndReadingGoesOn) {
   const std::string path = WriteTemplate(
       u8"<NAME(A)>\n"
       u8"ab<FPT()]cd\n"        // '<' closed by ']'
-      u8"ef^xyz>gh\n"          // a lone '^' swallows text up to '>'
+      u8"ef^x(yz>gh\n"         // a lone '^' swallows text up to '>', a '(' in it too
       u8"<NOPAREN>ij\n"        // no '('
       u8"{f(0)}kl\n"           // a field without width
       u8"{f(0,4)[mn\n"         // a field opened with '{' and closed with '['
