@@ -10,7 +10,6 @@
 #include "forms/skin_sizes.h"
 #include "invoice/view_geometry.h"
 #include "platform/diagnostics/diagnostic_stream.h"
-#include "platform/fs/paths.h"
 #include "platform/ini/ini_file.h"
 #include "platform/text/gbk.h"
 #include "platform/ui/form_font.h"
@@ -77,7 +76,7 @@ void TFrmView::FormCreate(Control &sender) {
   } catch (...) {
     // The field lines after the failing one are not applied; the invoice shows what there is.
   }
-  if (DiagnosticsWanted()) Diagnose(CheckInvoiceSettings(settingsFolder, businessKey));
+  if (DiagnosticsWanted()) Diagnose(CheckInvoiceSettings(settingsFolder, settings, businessKey));
   // An error from here on ends the preparation: it reaches the framework's creation-error
   // message and printing stays disabled.
   const std::string name = settings.ReadString(businessKey, "DisPlayName", "");

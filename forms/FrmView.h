@@ -12,9 +12,6 @@
 
 namespace iv {
 
-// Entries of the head and tail values the view form prepares.
-inline constexpr std::size_t kFieldValueCount = 100;
-
 class TFrmView : public TICForm {
  public:
   TFrmView();

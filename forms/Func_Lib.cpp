@@ -49,6 +49,16 @@ void StoreGuarded(Store store) {
   }
 }
 
+// One round of the widths from the start of `text`: cell j the widths[j] bytes after the cells
+// before it, stored from `cells` on.
+void CutRow(std::string_view text, const std::vector<std::int32_t> &widths, std::string *cells) {
+  std::int64_t position = 1;
+  for (std::size_t j = 0; j < widths.size(); ++j) {
+    cells[j] = Substring(text, position, widths[j]);
+    position += widths[j];
+  }
+}
+
 }  // namespace
 
 std::string SettingsFolder(const TSysCs *parameters) {
@@ -75,14 +85,12 @@ std::string HeadWidthCut(std::string_view text, const dystring &widths, WidthCut
 
 dystring CutByWidths(std::string_view text, const dystring &widths) {
   const std::int64_t sum = WidthSum(widths);
+  std::vector<std::int32_t> sizes;
+  for (const std::string &width : widths) sizes.push_back(StrToIntDef(width, 0));
   dystring cells;
   while (!text.empty()) {
-    std::int64_t position = 1;
-    for (const std::string &width : widths) {
-      const std::int32_t size = StrToIntDef(width, 0);
-      cells.push_back(Substring(text, position, size));
-      position += size;
-    }
+    cells.resize(cells.size() + sizes.size());
+    CutRow(text, sizes, cells.data() + cells.size() - sizes.size());
     if (sum <= 0) break;
     text.remove_prefix(std::min<std::size_t>(static_cast<std::size_t>(sum), text.size()));
   }
@@ -111,7 +119,8 @@ int ParseDetailData(std::string_view layout, std::string_view data, dystring &ta
   // Widths that sum to 0 or less cut no rows: they could never use the text up.
   const std::int64_t cut = std::min<std::int64_t>(rowWidth, INT32_MAX);
   const std::size_t columns = widths.size();
-  const std::size_t rows = cut <= 0 ? 0 : (rowsText.size() + static_cast<std::size_t>(cut) - 1) / static_cast<std::size_t>(cut);
+  const std::size_t rows =
+      cut <= 0 ? 0 : (rowsText.size() + static_cast<std::size_t>(cut) - 1) / static_cast<std::size_t>(cut);
   const std::size_t kept = std::min(rows, kMaxDetailCells / std::max<std::size_t>(columns, 1));
   if (kept < rows) {
     WriteErrorLog(Gbk(u8"明细数据有 ") + std::to_string(rows) + Gbk(u8" 行,超过上限 ") + std::to_string(kept) +
@@ -119,16 +128,15 @@ int ParseDetailData(std::string_view layout, std::string_view data, dystring &ta
                   Gbk(u8" 行"));
   }
 
-  // Each row cut into its cells in place: one round of the widths (CutByWidths on the row).
+  // Each row cut into its cells in place, without a copy of the rows.
   StoreGuarded([&] {
     target.assign(columns * kept, std::string());
     for (std::size_t r = 0; r < kept; ++r) {
-      const std::string_view row = std::string_view(rowsText).substr(r * static_cast<std::size_t>(cut), static_cast<std::size_t>(cut));
-      std::int64_t position = 1;
-      for (std::size_t j = 0; j < columns; ++j) {
-        target[j + r * columns] = Trim(Substring(row, position, widths[j]));
-        position += widths[j];
-      }
+      std::string *cells = target.data() + r * columns;
+      const std::string_view row =
+          std::string_view(rowsText).substr(r * static_cast<std::size_t>(cut), static_cast<std::size_t>(cut));
+      CutRow(row, widths, cells);
+      for (std::size_t j = 0; j < columns; ++j) cells[j] = Trim(cells[j]);
     }
   });
   return 1;

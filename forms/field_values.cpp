@@ -1,6 +1,5 @@
 #include "forms/field_values.h"
 
-#include "platform/fs/paths.h"
 #include "platform/ini/ini_file.h"
 #include "platform/text/dbcs.h"
 #include "platform/text/integers.h"
@@ -15,9 +14,11 @@ std::variant<FieldLine, std::string> ReadFieldLine(std::string_view line, std::s
   const std::string kind = UpperCaseGbk(line.substr(0, bracket));
   if (kind != "O" && kind != "I" && kind != "S") return "its kind \"" + kind + "\" is none of O, I and S";
 
-  FieldLine field{kind.front(), ToNumber(TextBetween(line, '[', '<'), "field line target"), 0, TextBetween(line, '<', '>')};
+  FieldLine field{kind.front(), ToNumber(TextBetween(line, '[', '<'), "field line target"), 0,
+                  TextBetween(line, '<', '>')};
   if (field.target < 0 || static_cast<std::size_t>(field.target) >= headCount)
-    return "its target " + std::to_string(field.target) + " is outside the head values 0 to " + std::to_string(headCount - 1);
+    return "its target " + std::to_string(field.target) + " is outside the head values 0 to " +
+           std::to_string(headCount - 1);
   field.entry = LeadingDigits(CutAtSeparator(',', field.arguments));
   if (field.entry >= kDataEntries)
     return "its data entry " + std::to_string(field.entry) + " is beyond " + std::to_string(kDataEntries - 1);
@@ -64,8 +65,7 @@ void LoadFieldValues(const IniFile &settings, std::string_view businessKey, cons
       detailValues.clear();
       ParseDetailData(in[kLayoutIndex], in[kDetailDataIndex], detailValues);
       break;
-    default:
-      break;
+    default: break;
   }
   ApplyFieldLines(settings.ReadNumberedList(businessKey), in, out, headValues);
 }

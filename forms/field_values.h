@@ -13,6 +13,9 @@
 
 namespace iv {
 
+// Entries of the head and tail values the invoice screen prepares.
+inline constexpr std::size_t kFieldValueCount = 100;
+
 // A field line cut into its parts: the kind letter (upper case), the target entry of the head
 // values, the data entry n, and the arguments after n's comma.
 struct FieldLine {

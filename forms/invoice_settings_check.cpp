@@ -10,13 +10,13 @@
 
 namespace iv {
 
-std::vector<Diagnostic> CheckInvoiceSettings(const std::string &settingsFolder, const std::string &businessKey) {
+std::vector<Diagnostic> CheckInvoiceSettings(const std::string &settingsFolder, const IniFile &settings,
+                                             const std::string &businessKey) {
   constexpr auto kError = Diagnostic::Kind::Error;
   const std::string settingsPath = SettingsFile(settingsFolder, "FormatShow.ini");
   if (!FileExists(settingsPath))
     return {{kError, settingsPath, 0,
              "file missing: no invoice is shown for any business key (this call's is \"" + businessKey + "\")"}};
-  const IniFile settings = ReadSettingsIni(settingsFolder, "FormatShow.ini");
   const IniFile::Section *section = settings.FindSection(businessKey);
   if (section == nullptr)
     return {{kError, settingsPath, 0,

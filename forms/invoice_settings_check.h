@@ -7,10 +7,13 @@
 #include <vector>
 
 #include "platform/diagnostics/diagnostic.h"
+#include "platform/ini/ini_file.h"
 
 namespace iv {
 
-// `settingsFolder` is where the screen reads FormatShow.ini and the templates (SettingsFolder).
-std::vector<Diagnostic> CheckInvoiceSettings(const std::string &settingsFolder, const std::string &businessKey);
+// `settingsFolder` is where the screen reads FormatShow.ini and the templates (SettingsFolder);
+// `settings` is FormatShow.ini as the caller has read it (empty when the file is missing).
+std::vector<Diagnostic> CheckInvoiceSettings(const std::string &settingsFolder, const IniFile &settings,
+                                             const std::string &businessKey);
 
 }  // namespace iv

@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "config/UTSysCs.h"
-#include "platform/fs/paths.h"
 #include "platform/ini/ini_file.h"
 #include "platform/text/dbcs.h"
 #include "platform/text/integers.h"

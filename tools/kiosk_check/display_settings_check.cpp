@@ -2,7 +2,6 @@
 #include <set>
 #include <utility>
 
-#include "forms/FrmView.h"
 #include "forms/Func_Lib.h"
 #include "forms/field_values.h"
 #include "forms/invoice_settings_check.h"
@@ -58,7 +57,7 @@ void CheckDisplaySettings(CheckReport &report, const std::string &settingsFolder
                           const std::vector<std::string> &keys) {
   for (const std::string &key : keys) {
     // The file, the key's section, the template and the invoice, as the screen finds them.
-    const std::vector<Diagnostic> found = CheckInvoiceSettings(settingsFolder, key);
+    const std::vector<Diagnostic> found = CheckInvoiceSettings(settingsFolder, settings, key);
     report.Add(found, key);
     if (settings.FindSection(key) == nullptr) continue;
     if (found.empty())

@@ -1,5 +1,5 @@
 // print.ini: for each business key whether Enter prints and what each print line gives.
-#include "forms/FrmView.h"
+#include "forms/field_values.h"
 #include "forms/print_text.h"
 #include "platform/text/integers.h"
 #include "tools/kiosk_check/kiosk_checks.h"

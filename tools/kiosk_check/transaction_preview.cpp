@@ -6,7 +6,6 @@
 #include "config/settings_file.h"
 #include "config/xml_document.h"
 #include "config/xml_error.h"
-#include "forms/FrmView.h"
 #include "forms/Func_Lib.h"
 #include "forms/field_values.h"
 #include "forms/print_text.h"
