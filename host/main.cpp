@@ -75,12 +75,7 @@ int main(int argc, char **argv) try {
   }
 
   iv::host::TransactionData data;
-  try {
-    if (!options.dataFile.empty()) data = iv::host::ReadTransactionData(options.dataFile);
-  } catch (const std::exception &e) {
-    std::fprintf(stderr, "kiosk-host: %s\n", e.what());
-    return 1;
-  }
+  if (!options.dataFile.empty()) data = iv::host::ReadTransactionData(options.dataFile);
   if (!PrepareFolders(options)) return 1;
 
   const iv::host::PluginLibrary library(options.plugin);

@@ -77,8 +77,7 @@ void InvoicePainter::DrawColumnOrderRows(std::int64_t &d, std::int64_t pageEnd) 
   while (d < last && d < pageEnd) {
     MovePen(0, LineHeight());
     std::vector<RowCell> row;
-    for (std::size_t j = 0; j < RecordedColumns() && d < last && d < pageEnd; ++j)
-      row.push_back({j, ++d});
+    for (std::size_t j = 0; j < RecordedColumns() && d < last && d < pageEnd; ++j) row.push_back({j, ++d});
     DrawRow(row);
   }
 }
@@ -139,7 +138,8 @@ void InvoicePainter::DrawRow(const std::vector<RowCell> &cells) {
     if (cell.column < static_pieces_.size()) line_text_.Append(static_pieces_[cell.column].text);
     line_text_.Append(ColumnText(cell.column, cell.cell));
   }
-  DrawText(left_margin_, pen_y_, static_pieces_.empty() ? line_text_.Text() : line_text_.Text() + static_pieces_.back().text);
+  DrawText(left_margin_, pen_y_,
+           static_pieces_.empty() ? line_text_.Text() : line_text_.Text() + static_pieces_.back().text);
 }
 
 }  // namespace iv

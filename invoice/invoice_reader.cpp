@@ -2,8 +2,8 @@
 #include <optional>
 
 #include "invoice/field_text.h"
-#include "invoice/template_tags.h"
 #include "invoice/invoice_painter.h"
+#include "invoice/template_tags.h"
 #include "platform/fs/paths.h"
 #include "platform/text/dbcs.h"
 #include "platform/text/integers.h"

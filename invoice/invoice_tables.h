@@ -1,5 +1,5 @@
 #pragma once
-// The records the invoice control keeps between and during paints.
+// The records the invoice painter keeps between and during paints.
 #include <cstdint>
 #include <string>
 

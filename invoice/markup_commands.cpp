@@ -41,10 +41,7 @@ int InvoicePainter::ExecuteMarkup(std::string &element) {
     element.assign(1, '(').append(std::to_string(pen_x_)).append(1, ',').append(std::to_string(pen_y_)).append(1, ')');
     return kFormatError;
   }
-  // A '<' ... '>' tag reads as "^]" ... "^]": what follows its last argument is "^]" too.
-  std::string arguments = tag->arguments;
-  if (element.front() == '<') arguments.replace(arguments.size() - 1, 1, "^]");
-  const int result = RunCommand(UpperCaseGbk(tag->name), std::move(arguments));
+  const int result = RunCommand(UpperCaseGbk(tag->name), tag->arguments);
   if (result == kUnknownCommand) element = tag->name;
   return result;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// A problem the invoice control meets in its template, with where in the file it stands.
+// A problem the invoice painter meets in its template, with where in the file it stands.
 #include <cstdint>
 #include <string>
 
@@ -13,7 +13,7 @@ struct TemplateProblem {
   // Where the element concerned starts; line 0 when the problem has no place in the file (a
   // missing file or invoice).
   TemplatePosition at;
-  // GBK. An error the control logs has the text of its error log record; other problems say in
+  // GBK. An error the painter logs has the text of its error log record; other problems say in
   // English what is wrong.
   std::string message;
   // GBK, English: for a logged error, what is wrong and what to do (a checker adds it; the log

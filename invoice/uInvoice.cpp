@@ -24,10 +24,6 @@ void TInvoice::PriorPage() {
   if (painter_.PriorPage()) Invalidate();
 }
 
-void TInvoice::TurnToPage(int page) {
-  if (painter_.TurnToPage(page)) Invalidate();
-}
-
 void TInvoice::SetuFontOfInfo(const TFont &font) {
   painter_.SetInfoFont(font);
   Invalidate();

@@ -27,7 +27,6 @@ class TInvoice : public Label {
   void Paint() override;
   void NextPage();
   void PriorPage();
-  void TurnToPage(int page);
 
   int uPageWidth() const { return painter_.PageWidth(); }
   void SetuPageWidth(int value) { painter_.SetPageWidth(value); }

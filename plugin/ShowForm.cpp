@@ -28,8 +28,10 @@ void DiagnoseKioskFolder() {
   if (!DiagnosticsWanted()) return;
   const std::string folder = CurrentDirectory();
   Diagnose({Diagnostic::Kind::Note, folder, 0,
-            "ShowForm for the business key \"" + HostLink::Current().BusinessKey() + "\": kiosk folder (logs in Log/ and "
-            "ErrorLog/ here), settings and templates from " + SettingsFolder(SysCs)});
+            "ShowForm for the business key \"" + HostLink::Current().BusinessKey() +
+                "\": kiosk folder (logs in Log/ and "
+                "ErrorLog/ here), settings and templates from " +
+                SettingsFolder(SysCs)});
   Diagnose(CheckKioskFolders(folder));
 }
 
@@ -59,8 +61,8 @@ void ShowInvoice(THostServices *host, const char *const *dataI, const char *cons
 
 // No exception may cross a C boundary: whatever escapes the steps is logged and the host
 // still gets 1.
-extern "C" IV_EXPORT int32_t IV_CALL ShowForm(THostServices *host, const char *const *dataI,
-                                              const char *const *dataO, int32_t /*reserved*/) {
+extern "C" IV_EXPORT int32_t IV_CALL ShowForm(THostServices *host, const char *const *dataI, const char *const *dataO,
+                                              int32_t /*reserved*/) {
   // Without its host the screen cannot be shown, and touching a missing table would crash.
   if (host == nullptr || host->vtbl == nullptr) {
     iv::WriteErrorLog(host == nullptr ? "ShowForm: no host services object (host is NULL); nothing shown"
