@@ -14,8 +14,10 @@ namespace {
 int OpenFlags(std::string_view mode) {
   const bool update = mode.find('+') != std::string_view::npos;
   int flags = O_CLOEXEC | O_NONBLOCK;  // a FIFO must not hold the open up
-  if (mode.starts_with('a')) flags |= O_CREAT | O_APPEND | (update ? O_RDWR : O_WRONLY);
-  else flags |= update ? O_RDWR : O_RDONLY;
+  if (mode.starts_with('a'))
+    flags |= O_CREAT | O_APPEND | (update ? O_RDWR : O_WRONLY);
+  else
+    flags |= update ? O_RDWR : O_RDONLY;
   return flags;
 }
 
@@ -26,7 +28,10 @@ FilePtr OpenFile(const std::string &path, const char *mode) {
   if (!modeText.starts_with('r') && !modeText.starts_with('a')) return FilePtr(std::fopen(path.c_str(), mode));
 
   const int fd = open(path.c_str(), OpenFlags(modeText), 0666);
-  if (fd < 0) return nullptr;
+  if (fd < 0) {
+    if (errno == ENXIO) errno = ENODEV;  // a FIFO opened to append while nothing reads it
+    return nullptr;
+  }
   struct stat st {};
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     const int reason = S_ISDIR(st.st_mode) ? EISDIR : ENODEV;

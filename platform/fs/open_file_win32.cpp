@@ -17,7 +17,9 @@ FilePtr OpenFile(const std::string &path, const char *mode) {
   // Device names (CON, NUL, COM1, ...) open as character devices.
   struct _stat64 st {};
   if (_fstat64(_fileno(file.get()), &st) != 0 || (st.st_mode & _S_IFMT) != _S_IFREG) {
-    errno = (st.st_mode & _S_IFMT) == _S_IFDIR ? EISDIR : ENODEV;
+    const int reason = (st.st_mode & _S_IFMT) == _S_IFDIR ? EISDIR : ENODEV;
+    file.reset();
+    errno = reason;
     return nullptr;
   }
   return file;

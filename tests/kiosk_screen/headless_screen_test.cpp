@@ -244,6 +244,14 @@ TEST(SpecialFiles, StandInForMissingFilesAndNeverHoldTheCallUp) {
       EXPECT_EQ(kiosk->Read("snaps/001.png"), missing.Read("snaps/001.png")) << file;
     }
   }
+  // A record that cannot be kept says why on the diagnostic stream: a FIFO in the invoice log's place.
+  test::KioskCopy fifo("fifo-log");
+  fifo.Remove("ErrorLog/Error.txt");
+  ASSERT_EQ(::mkfifo(fifo.Path("ErrorLog/Error.txt").c_str(), 0644), 0);
+  test::RunCommand("INVOICEVIEW_DIAGNOSTICS=stderr timeout 60 " +
+                       fifo.HostCommand("NOSUCHKEY", "--headless --keys Escape"),
+                   false);
+  EXPECT_THAT(fifo.Read("stderr.txt"), HasSubstr("record dropped, it is not a regular file (a FIFO"));
 }
 
 TEST_F(KioskScreen, ManyCallsInOneProcessEachShowAFreshScreen) {
