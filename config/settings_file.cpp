@@ -7,6 +7,10 @@
 
 namespace iv {
 
+bool SettingsFileTooLarge(const std::string &path) {
+  return FileSize(ResolvePath(path)).value_or(0) > std::int64_t{kMaxSettingsFileBytes};
+}
+
 std::optional<std::string> ReadSettingsFile(const std::string &path) {
   const std::string resolved = ResolvePath(path);
   std::optional<std::string> bytes = ReadFileContent(resolved, kMaxSettingsFileBytes);

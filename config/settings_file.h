@@ -10,6 +10,9 @@ namespace iv {
 
 inline constexpr std::size_t kMaxSettingsFileBytes = std::size_t{16} << 20;
 
+// Whether the file at `path` holds more than kMaxSettingsFileBytes, which no reader takes.
+bool SettingsFileTooLarge(const std::string &path);
+
 // The bytes of a settings file; nothing when it is missing, not a regular file, unreadable
 // or above kMaxSettingsFileBytes.
 std::optional<std::string> ReadSettingsFile(const std::string &path);

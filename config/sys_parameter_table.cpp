@@ -14,73 +14,77 @@ namespace {
 
 using Store = std::function<void(TSysCs &, const std::string &)>;
 
-Store Text(std::string TSysCs::*member) {
-  return [member](TSysCs &cs, const std::string &value) { cs.*member = value; };
+// What a Value text must be, and where its converted value goes.
+struct Conversion {
+  ParameterForm form;
+  Store store;
+};
+
+ParameterKey Key(std::string_view name, Conversion conversion) {
+  return {name, conversion.form, std::move(conversion.store)};
 }
 
-Store Text(std::string &shared) {
-  return [&shared](TSysCs &, const std::string &value) { shared = value; };
+Conversion Text(std::string TSysCs::*member) {
+  return {ParameterForm::Text, [member](TSysCs &cs, const std::string &value) { cs.*member = value; }};
 }
 
-Store Integer(std::int32_t TSysCs::*member) {
-  return [member](TSysCs &cs, const std::string &value) { cs.*member = StrToIntDef(value, 0); };
+Conversion Text(std::string &shared) {
+  return {ParameterForm::Text, [&shared](TSysCs &, const std::string &value) { shared = value; }};
+}
+
+Conversion Integer(std::int32_t TSysCs::*member) {
+  return {ParameterForm::WholeNumber,
+          [member](TSysCs &cs, const std::string &value) { cs.*member = StrToIntDef(value, 0); }};
 }
 
 // Amounts are whole numbers held as reals: "12.5" is not a whole number and gives 0.
-Store Amount(double TSysCs::*member) {
-  return [member](TSysCs &cs, const std::string &value) { cs.*member = StrToIntDef(value, 0); };
+Conversion Amount(double TSysCs::*member) {
+  return {ParameterForm::WholeNumber,
+          [member](TSysCs &cs, const std::string &value) { cs.*member = StrToIntDef(value, 0); }};
 }
 
-Store Seconds(std::int32_t TSysCs::*member) {
-  return [member](TSysCs &cs, const std::string &value) {
-    cs.*member = MillisecondsFromSeconds(value);
-  };
+Conversion Seconds(std::int32_t TSysCs::*member) {
+  return {ParameterForm::WholeNumber,
+          [member](TSysCs &cs, const std::string &value) { cs.*member = MillisecondsFromSeconds(value); }};
 }
 
-Store Path(std::string TSysCs::*member) {
-  return [member](TSysCs &cs, const std::string &value) {
-    cs.*member = CombinePath(cs.WorkDir, value);
-  };
+Conversion Path(std::string TSysCs::*member) {
+  return {ParameterForm::Text,
+          [member](TSysCs &cs, const std::string &value) { cs.*member = CombinePath(cs.WorkDir, value); }};
 }
 
-Store Boolean(bool DebugInfo::*member) {
-  return [member](TSysCs &, const std::string &value) {
-    SharedDebugInfo.*member = BooleanValue(value);
-  };
+Conversion Boolean(bool DebugInfo::*member) {
+  return {ParameterForm::Boolean,
+          [member](TSysCs &, const std::string &value) { SharedDebugInfo.*member = BooleanValue(value); }};
 }
 
-Store DebugText(std::string DebugInfo::*member) {
-  return [member](TSysCs &, const std::string &value) { SharedDebugInfo.*member = value; };
+Conversion DebugText(std::string DebugInfo::*member) {
+  return {ParameterForm::Text, [member](TSysCs &, const std::string &value) { SharedDebugInfo.*member = value; }};
 }
 
 std::vector<ParameterSection> BuildSections() {
   return {
       {"Computer",
-       {{"EquipMent", ParameterForm::Text, Text(&TSysCs::EquipMent)},
-        {"UsrNO", ParameterForm::Text, Text(&TSysCs::UsrNO)},
-        {"BankNO", ParameterForm::Text, Text(&TSysCs::BankNO)},
-        {"DateLen", ParameterForm::WholeNumber, Integer(&TSysCs::DateLen)},
-        {"BankName", ParameterForm::Text, Text(&TSysCs::BankName)}}},
+       {Key("EquipMent", Text(&TSysCs::EquipMent)), Key("UsrNO", Text(&TSysCs::UsrNO)),
+        Key("BankNO", Text(&TSysCs::BankNO)), Key("DateLen", Integer(&TSysCs::DateLen)),
+        Key("BankName", Text(&TSysCs::BankName))}},
       {"ICAbout",
-       {{"MaxCzje", ParameterForm::WholeNumber, Amount(&TSysCs::MaxCzje)},
-        {"MinCzje", ParameterForm::WholeNumber, Amount(&TSysCs::MinCzje)},
-        {"ICMaxJe", ParameterForm::WholeNumber, Amount(&TSysCs::ICMaxJe)},
-        {"JfDwCode", ParameterForm::Text, Text(&TSysCs::JfDwCode)},
-        {"CzDwCode", ParameterForm::Text, Text(&TSysCs::CzDwCode)},
-        {"AreaNo", ParameterForm::Text, Text(&TSysCs::AreaNo)}}},
+       {Key("MaxCzje", Amount(&TSysCs::MaxCzje)), Key("MinCzje", Amount(&TSysCs::MinCzje)),
+        Key("ICMaxJe", Amount(&TSysCs::ICMaxJe)), Key("JfDwCode", Text(&TSysCs::JfDwCode)),
+        Key("CzDwCode", Text(&TSysCs::CzDwCode)), Key("AreaNo", Text(&TSysCs::AreaNo))}},
       {"Debug",
-       {{"ReaderDebug", ParameterForm::Boolean, Boolean(&DebugInfo::ReaderDebug)},
-        {"PrinterDebug", ParameterForm::Boolean, Boolean(&DebugInfo::PrinterDebug)},
-        {"ICCardDebug", ParameterForm::Boolean, Boolean(&DebugInfo::ICCardDebug)},
-        {"CommDebug", ParameterForm::Boolean, Boolean(&DebugInfo::CommDebug)},
-        {"WriteCommLog", ParameterForm::Boolean, Boolean(&DebugInfo::WriteCommLog)},
-        {"LineCheck", ParameterForm::Boolean, Boolean(&DebugInfo::LineCheck)},
-        {"ScreenOff", ParameterForm::Boolean, Boolean(&DebugInfo::ScreenOff)},
-        {"WritePrtLog", ParameterForm::Boolean, Boolean(&DebugInfo::WritePrtLog)},
-        {"ICYHBH", ParameterForm::Text, DebugText(&DebugInfo::ICYHBH)},
-        {"Track1", ParameterForm::Text, DebugText(&DebugInfo::Track1)},
-        {"Track2", ParameterForm::Text, DebugText(&DebugInfo::Track2)},
-        {"Track3", ParameterForm::Text, DebugText(&DebugInfo::Track3)},
+       {Key("ReaderDebug", Boolean(&DebugInfo::ReaderDebug)),
+        Key("PrinterDebug", Boolean(&DebugInfo::PrinterDebug)),
+        Key("ICCardDebug", Boolean(&DebugInfo::ICCardDebug)),
+        Key("CommDebug", Boolean(&DebugInfo::CommDebug)),
+        Key("WriteCommLog", Boolean(&DebugInfo::WriteCommLog)),
+        Key("LineCheck", Boolean(&DebugInfo::LineCheck)),
+        Key("ScreenOff", Boolean(&DebugInfo::ScreenOff)),
+        Key("WritePrtLog", Boolean(&DebugInfo::WritePrtLog)),
+        Key("ICYHBH", DebugText(&DebugInfo::ICYHBH)),
+        Key("Track1", DebugText(&DebugInfo::Track1)),
+        Key("Track2", DebugText(&DebugInfo::Track2)),
+        Key("Track3", DebugText(&DebugInfo::Track3)),
         // A serial number keeps the low 32 bits of the host's 64-bit value.
         {"ICCardSN", ParameterForm::HostNumber,
          [](TSysCs &, const std::string &value) {
@@ -97,26 +101,18 @@ std::vector<ParameterSection> BuildSections() {
            SharedDebugInfo.ICCardSta = static_cast<std::int8_t>(StrToIntDef(value, 0));
          }}}},
       {"Connect",
-       {{"CommDelay", ParameterForm::WholeNumber, Seconds(&TSysCs::CommDelay)},
-        {"CenterIP", ParameterForm::Text, Text(&TSysCs::CenterIP)},
-        {"CenterPort", ParameterForm::WholeNumber, Integer(&TSysCs::CenterPort)},
-        {"MonitorIP", ParameterForm::Text, Text(&TSysCs::MonitorIP)},
-        {"MonitorPort", ParameterForm::WholeNumber, Integer(&TSysCs::MonitorPort)},
-        {"BankIP", ParameterForm::Text, Text(&TSysCs::BankIP)},
-        {"BankPort", ParameterForm::WholeNumber, Integer(&TSysCs::BankPort)},
-        {"DrvSCode", ParameterForm::Text, Text(&TSysCs::DrvSCode)},
-        {"DrvBCode", ParameterForm::Text, Text(&TSysCs::DrvBCode)},
-        {"CommClose", ParameterForm::WholeNumber, Seconds(&TSysCs::CommClose)}}},
-      {"ComParm",
-       {{"RemotIP", ParameterForm::Text, Text(RemotIP)}, {"UseName", ParameterForm::Text, Text(UseName)}, {"UsePass", ParameterForm::Text, Text(UsePass)}}},
-      {"CardFormVar", {{"BZLX", ParameterForm::Text, Text(&TSysCs::BZLX)}}},
+       {Key("CommDelay", Seconds(&TSysCs::CommDelay)), Key("CenterIP", Text(&TSysCs::CenterIP)),
+        Key("CenterPort", Integer(&TSysCs::CenterPort)), Key("MonitorIP", Text(&TSysCs::MonitorIP)),
+        Key("MonitorPort", Integer(&TSysCs::MonitorPort)), Key("BankIP", Text(&TSysCs::BankIP)),
+        Key("BankPort", Integer(&TSysCs::BankPort)), Key("DrvSCode", Text(&TSysCs::DrvSCode)),
+        Key("DrvBCode", Text(&TSysCs::DrvBCode)), Key("CommClose", Seconds(&TSysCs::CommClose))}},
+      {"ComParm", {Key("RemotIP", Text(RemotIP)), Key("UseName", Text(UseName)), Key("UsePass", Text(UsePass))}},
+      {"CardFormVar", {Key("BZLX", Text(&TSysCs::BZLX))}},
       // TradeXML and InitTrade become paths only once the whole file has been walked.
       {"FilePath",
-       {{"LogFilePath", ParameterForm::Text, Path(&TSysCs::LogFilePath)},
-        {"ImagePath", ParameterForm::Text, Path(&TSysCs::ImagePath)},
-        {"WAV", ParameterForm::Text, Path(&TSysCs::WAV)},
-        {"TradeXML", ParameterForm::Text, Text(&TSysCs::TradeXML)},
-        {"InitTrade", ParameterForm::Text, Text(&TSysCs::InitTrade)}}},
+       {Key("LogFilePath", Path(&TSysCs::LogFilePath)), Key("ImagePath", Path(&TSysCs::ImagePath)),
+        Key("WAV", Path(&TSysCs::WAV)), Key("TradeXML", Text(&TSysCs::TradeXML)),
+        Key("InitTrade", Text(&TSysCs::InitTrade))}},
   };
 }
 

@@ -6,8 +6,8 @@
 
 #include <climits>
 
-#include "config/xml_encoding.h"
 #include "config/settings_file.h"
+#include "config/xml_encoding.h"
 #include "config/xml_error.h"
 #include "platform/text/gbk.h"
 
@@ -43,44 +43,44 @@ void RemoveBlankText(xmlNode *parent) {
 // a failed parse is reported by XmlLoadError alone, with the first message kept for it.
 // Encoding and I/O errors bypass the parser context, so for the length of a parse this
 // thread's global handlers take every message; the host's own handlers are put back afterwards.
-class LibxmlMessagesDropped {
- public:
-  LibxmlMessagesDropped()
-      : structured_(xmlStructuredError),
-        structured_context_(xmlStructuredErrorContext),
-        generic_(xmlGenericError),
-        generic_context_(xmlGenericErrorContext) {
-    xmlSetStructuredErrorFunc(nullptr, &DropStructured);
-    xmlSetGenericErrorFunc(nullptr, &DropGeneric);
-  }
-  ~LibxmlMessagesDropped() {
-    xmlSetStructuredErrorFunc(structured_context_, structured_);
-    xmlSetGenericErrorFunc(generic_context_, generic_);
-  }
-  LibxmlMessagesDropped(const LibxmlMessagesDropped &) = delete;
-  LibxmlMessagesDropped &operator=(const LibxmlMessagesDropped &) = delete;
-
- private:
-  static void DropStructured(void *, xmlErrorPtr error) {
-    if (error == nullptr || FirstError().message.size() > 0 || error->message == nullptr) return;
-    std::string message = error->message;
-    while (!message.empty() && (message.back() == '\n' || message.back() == ' ')) message.pop_back();
-    FirstError() = {message, error->line};
-  }
-
+class LibxmlMessagesCaught {
  public:
   struct Error {
     std::string message;
     int line = 0;
   };
-  // The first message of the parse under way on this thread.
+
+  LibxmlMessagesCaught()
+      : structured_(xmlStructuredError),
+        structured_context_(xmlStructuredErrorContext),
+        generic_(xmlGenericError),
+        generic_context_(xmlGenericErrorContext) {
+    FirstError() = {};
+    xmlSetStructuredErrorFunc(nullptr, &KeepFirst);
+    xmlSetGenericErrorFunc(nullptr, &Drop);
+  }
+  ~LibxmlMessagesCaught() {
+    xmlSetStructuredErrorFunc(structured_context_, structured_);
+    xmlSetGenericErrorFunc(generic_context_, generic_);
+  }
+  LibxmlMessagesCaught(const LibxmlMessagesCaught &) = delete;
+  LibxmlMessagesCaught &operator=(const LibxmlMessagesCaught &) = delete;
+
+  // The first message of the last parse on this thread.
+  static const Error &First() { return FirstError(); }
+
+ private:
   static Error &FirstError() {
     thread_local Error first;
     return first;
   }
-
- private:
-  static void DropGeneric(void *, const char *, ...) {}
+  static void KeepFirst(void *, xmlErrorPtr error) {
+    if (error == nullptr || !FirstError().message.empty() || error->message == nullptr) return;
+    std::string message = error->message;
+    while (!message.empty() && (message.back() == '\n' || message.back() == ' ')) message.pop_back();
+    FirstError() = {message, error->line};
+  }
+  static void Drop(void *, const char *, ...) {}
 
   xmlStructuredErrorFunc structured_;
   void *structured_context_;
@@ -113,14 +113,13 @@ XmlDocPtr ParseXml(std::string_view bytes, std::string_view undeclared) {
   int options = XML_PARSE_NONET | XML_PARSE_NOBLANKS | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
   if (!encoding.empty()) options |= XML_PARSE_IGNORE_ENC;
   XmlDocPtr doc;
-  LibxmlMessagesDropped::FirstError() = {};
   {
-    const LibxmlMessagesDropped quiet;
+    const LibxmlMessagesCaught caught;
     doc.reset(xmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), nullptr,
                             encoding.empty() ? nullptr : encoding.c_str(), options));
   }
   if (!doc) {
-    const LibxmlMessagesDropped::Error &error = LibxmlMessagesDropped::FirstError();
+    const LibxmlMessagesCaught::Error &error = LibxmlMessagesCaught::First();
     throw XmlLoadError(error.message.empty() ? "not a well-formed XML document" : error.message, error.line);
   }
   RemoveBlankText(reinterpret_cast<xmlNode *>(doc.get()));

@@ -7,41 +7,28 @@ namespace {
 
 const char *Chars(const xmlChar *text) { return reinterpret_cast<const char *>(text); }
 
-std::string QualifiedName(const xmlNs *ns, const xmlChar *name) {
-  std::string out;
-  if (ns != nullptr && ns->prefix != nullptr) out = std::string(Chars(ns->prefix)) + ':';
-  out += Chars(name);
-  return out;
+// Whether `ns` and `name` make the qualified name `qualified`. Compared in place: a large
+// document's levels are walked element by element and attribute by attribute.
+bool IsQualifiedName(const xmlNs *ns, const xmlChar *name, std::string_view qualified) {
+  if (name == nullptr) return false;
+  if (ns != nullptr && ns->prefix != nullptr) {
+    const std::string_view prefix = Chars(ns->prefix);
+    if (!qualified.starts_with(prefix) || qualified.substr(prefix.size(), 1) != ":") return false;
+    qualified.remove_prefix(prefix.size() + 1);
+  }
+  return qualified == Chars(name);
 }
 
 }  // namespace
 
-std::optional<std::string> ElementName(const xmlNode *node) {
-  if (node == nullptr || node->type != XML_ELEMENT_NODE || node->name == nullptr) {
-    return std::nullopt;
-  }
-  return QualifiedName(node->ns, node->name);
-}
-
 bool IsElementNamed(const xmlNode *node, const std::string &name) {
-  // Compared in place: levels of a large document are walked element by element.
-  if (node == nullptr || node->type != XML_ELEMENT_NODE || node->name == nullptr) return false;
-  std::string_view rest = name;
-  if (node->ns != nullptr && node->ns->prefix != nullptr) {
-    const std::string_view prefix = Chars(node->ns->prefix);
-    if (!rest.starts_with(prefix) || rest.substr(prefix.size(), 1) != ":") return false;
-    rest.remove_prefix(prefix.size() + 1);
-  }
-  return rest == Chars(node->name);
+  return node != nullptr && node->type == XML_ELEMENT_NODE && IsQualifiedName(node->ns, node->name, name);
 }
 
 std::optional<std::string> AttributeValue(const xmlNode *element, const std::string &name) {
   if (element == nullptr || element->type != XML_ELEMENT_NODE) return std::nullopt;
-  for (const xmlAttr *attribute = element->properties; attribute != nullptr;
-       attribute = attribute->next) {
-    if (attribute->name == nullptr || QualifiedName(attribute->ns, attribute->name) != name) {
-      continue;
-    }
+  for (const xmlAttr *attribute = element->properties; attribute != nullptr; attribute = attribute->next) {
+    if (!IsQualifiedName(attribute->ns, attribute->name, name)) continue;
     std::string value;
     for (const xmlNode *part = attribute->children; part != nullptr; part = part->next) {
       if (part->type == XML_TEXT_NODE && part->content != nullptr) value += Chars(part->content);

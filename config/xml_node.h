@@ -8,9 +8,7 @@
 
 namespace iv {
 
-// The qualified name of an element ("prefix:name" or "name"); other nodes have no name.
-std::optional<std::string> ElementName(const xmlNode *node);
-
+// Whether the node is an element of that qualified name ("prefix:name" or "name").
 bool IsElementNamed(const xmlNode *node, const std::string &name);
 
 // The value of the element's attribute with that qualified name, or nullopt when absent.

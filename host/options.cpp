@@ -21,9 +21,8 @@ bool ParseKeys(const std::string &list, std::vector<std::string> &keys, std::str
   while (std::getline(stream, item, ',')) {
     const std::string key = Trim(item);
     if (key.empty()) continue;
-    const std::string folded = UpperCaseGbk(key);
     const auto known = std::find_if(kKeyNames.begin(), kKeyNames.end(),
-                                    [&](const std::string &name) { return UpperCaseGbk(name) == folded; });
+                                    [&](const std::string &name) { return SameTextGbk(name, key); });
     if (known == kKeyNames.end()) {
       error = "unknown key: " + key;
       return false;

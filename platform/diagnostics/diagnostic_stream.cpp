@@ -17,7 +17,7 @@ namespace {
 std::FILE *OpenStream() {
   const char *target = std::getenv("INVOICEVIEW_DIAGNOSTICS");
   if (target == nullptr || *target == '\0') return nullptr;
-  if (UpperCaseGbk(target) == "STDERR") return stderr;
+  if (SameTextGbk(target, "stderr")) return stderr;
   // Kept open for the life of the process; every line is flushed.
   if (FilePtr file = OpenFile(target, "ab")) return file.release();
   std::fprintf(stderr, "invoiceview: cannot append to INVOICEVIEW_DIAGNOSTICS file %s: %s; writing to stderr\n",

@@ -23,7 +23,8 @@ std::size_t SettledGbkLength(std::string_view text, std::size_t from) {
   // A lead byte at the very end may still pair with the next byte appended.
   std::size_t last = 0;
   for (std::size_t i = 0; i < rest.size(); i += GbkCharSize(rest, i)) last = i;
-  const bool openLead = !rest.empty() && last == rest.size() - 1 && IsGbkLeadByte(static_cast<unsigned char>(rest.back()));
+  const bool openLead =
+      !rest.empty() && last == rest.size() - 1 && IsGbkLeadByte(static_cast<unsigned char>(rest.back()));
   const std::string_view body = rest.substr(0, rest.size() - (openLead ? 1 : 0));
   // When all of it decoded, its characters are those GbkCharSize walks.
   if (GbkToCodePoints(body).find(U'\uFFFD') == std::u32string::npos) return from + body.size();
@@ -52,8 +53,6 @@ int CompareTextGbk(std::string_view a, std::string_view b) {
   return (order > 0) - (order < 0);
 }
 
-bool SameTextGbk(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && CompareTextGbk(a, b) == 0;
-}
+bool SameTextGbk(std::string_view a, std::string_view b) { return a.size() == b.size() && CompareTextGbk(a, b) == 0; }
 
 }  // namespace iv

@@ -18,7 +18,7 @@ SettingsText ReadSettingsText(CheckReport &report, const std::string &file) {
   const std::string path = ResolvePath(file);
   if (!FileExists(path)) return text;
   text.present = true;
-  if (FileSize(path).value_or(0) > std::int64_t{kMaxSettingsFileBytes}) {
+  if (SettingsFileTooLarge(path)) {
     report.Error(file, 0, "larger than the " + std::to_string(kMaxSettingsFileBytes >> 20) +
                               " MB the library reads: the kiosk reads it as empty");
     return text;

@@ -27,7 +27,7 @@ bool Parses(CheckReport &report, const std::string &file, bool required) {
       report.Error(file, 0, "missing: every system parameter keeps its default (empty texts, zero numbers)");
     return false;
   }
-  if (FileSize(path).value_or(0) > std::int64_t{kMaxSettingsFileBytes}) {
+  if (SettingsFileTooLarge(path)) {
     report.Error(file, 0, "larger than the " + std::to_string(kMaxSettingsFileBytes >> 20) +
                               " MB the library reads: it is not loaded");
     return false;

@@ -19,7 +19,7 @@ namespace {
 
 bool SystemFileLoads() {
   const std::string path = ResolvePath("INI/Sys.xml");
-  if (!FileExists(path) || FileSize(path).value_or(0) > std::int64_t{kMaxSettingsFileBytes}) return false;
+  if (!FileExists(path) || SettingsFileTooLarge(path)) return false;
   try {
     ParseXmlFile(path);
     return true;
