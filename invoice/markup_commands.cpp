@@ -8,6 +8,7 @@
 #include "invoice/int32_range.h"
 #include "invoice/invoice_painter.h"
 #include "invoice/jpeg_file.h"
+#include "invoice/kiosk_file.h"
 #include "invoice/template_commands.h"
 #include "invoice/template_element.h"
 #include "platform/fs/paths.h"
@@ -18,11 +19,6 @@
 
 namespace iv {
 namespace {
-
-// current directory + "\" + name, with the name's separators made native.
-std::string KioskFile(const std::string &name) {
-  return ResolvePath(JoinPath(CurrentDirectory(), ToNativeSeparators(name)));
-}
 
 TRect ClampedRect(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom) {
   return {ClampToInt32(left), ClampToInt32(top), ClampToInt32(right), ClampToInt32(bottom)};

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "invoice/field_text.h"
+#include "invoice/kiosk_file.h"
 #include "platform/fs/paths.h"
 #include "platform/text/dbcs.h"
 #include "platform/text/integers.h"
@@ -111,7 +112,7 @@ class ArgumentChecker {
       case Accepts::Picture: {
         // IMAGE trims its file name, PICTURE does not; both resolve it in the kiosk folder.
         const std::string file = command_ == TCommand::Image ? Trim(value) : value;
-        if (!FileExists(ResolvePath(JoinPath(CurrentDirectory(), ToNativeSeparators(file)))))
+        if (!FileExists(KioskFile(file)))
           Warning("picture " + file + " is not in the kiosk folder (the current directory), so the kiosk draws "
                   "nothing for it: check the name, or run the lint in the kiosk folder");
         break;

@@ -96,4 +96,10 @@ TemplateScan ScanTemplate(const std::string &path) {
   return scanner.Finish();
 }
 
+std::string TemplateScan::InvoiceNames() const {
+  std::string names;
+  for (const ScannedInvoice &invoice : invoices) names += (names.empty() ? "" : ", ") + invoice.name;
+  return names;
+}
+
 }  // namespace iv

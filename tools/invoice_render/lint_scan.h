@@ -21,6 +21,9 @@ struct TemplateScan {
   std::vector<ScannedInvoice> invoices;  // in file order, one per name
   // Warnings that belong to no invoice: markers spoilt by blanks.
   std::vector<TemplateProblem> fileWarnings;
+
+  // The invoices' names in file order, joined by ", " (GBK); empty without any.
+  std::string InvoiceNames() const;
 };
 
 // An unreadable file scans as empty.

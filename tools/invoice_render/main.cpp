@@ -43,11 +43,9 @@ int RuntimeError(const std::string &reason) {
 std::optional<std::string> MissingInvoice(const RenderOptions &options) {
   const TemplateScan scan = ScanTemplate(ResolvePath(options.templatePath));
   const std::string wanted = Utf8ToGbk(options.invoiceName);
-  std::string names;
-  for (const ScannedInvoice &invoice : scan.invoices) {
+  for (const ScannedInvoice &invoice : scan.invoices)
     if (SameTextGbk(invoice.name, wanted)) return std::nullopt;
-    names += (names.empty() ? "" : ", ") + GbkToUtf8(invoice.name);
-  }
+  const std::string names = GbkToUtf8(scan.InvoiceNames());
   return options.templatePath + " has no invoice " + options.invoiceName +
          (names.empty() ? "; it holds no NAME marker at all" : "; the invoices it holds: " + names);
 }

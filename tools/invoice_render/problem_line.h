@@ -7,6 +7,9 @@
 
 namespace iv {
 
+// The problem's message and, after a dash, its explanation when it has one (GBK).
+std::string ProblemText(const TemplateProblem &problem);
+
 // One line in UTF-8, without its line end; line ends within the message read \n and \r. A
 // problem with no place in the file (a missing file or invoice) reads FILE: error: MESSAGE. An
 // explanation follows the message after a dash: MESSAGE — EXPLANATION.

@@ -60,9 +60,8 @@ std::vector<TemplateProblem> TemplateLint::Findings(const std::string &invoiceNa
 TemplateProblem TemplateLint::Explained(TemplateProblem problem) const {
   if (problem.severity != TemplateProblem::Severity::Error) return problem;
   if (problem.at.line == 0) {
-    // The template was read at the start: what the control missed is the invoice.
-    std::string names;
-    for (const ScannedInvoice &invoice : scan_.invoices) names += (names.empty() ? "" : ", ") + invoice.name;
+    // The template was read at the start: what the painter missed is the invoice.
+    const std::string names = scan_.InvoiceNames();
     problem.explanation = names.empty() ? "the file holds no NAME marker at all"
                                         : "the file has no <NAME(...)> marker of this name; the invoices it holds: " + names;
   } else if (const auto element = elements_.find(problem.at); element != elements_.end()) {

@@ -9,6 +9,7 @@
 #include "platform/text/dbcs.h"
 #include "platform/text/gbk.h"
 #include "tools/invoice_render/lint_run.h"
+#include "tools/invoice_render/problem_line.h"
 #include "tools/kiosk_check/kiosk_checks.h"
 
 namespace iv::check {
@@ -28,10 +29,8 @@ void LintInvoice(CheckReport &report, const std::string &settingsFolder, const s
   options.invoiceName = GbkToUtf8(name);
   const std::string shown = "INI/" + ToNativeSeparators(file);
   for (const TemplateProblem &problem : FindTemplateProblems(options, SectionTables{})) {
-    const std::string message =
-        problem.explanation.empty() ? problem.message : problem.message + Gbk(u8" — ") + problem.explanation;
     report.Add(problem.severity == TemplateProblem::Severity::Error ? Severity::Error : Severity::Warning, shown,
-               problem.at.line, message, key);
+               problem.at.line, ProblemText(problem), key);
   }
 }
 

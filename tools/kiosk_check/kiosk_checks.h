@@ -40,8 +40,9 @@ std::vector<const IniFile::Entry *> NumberedLines(CheckReport &report, const std
 // The four skins in `folder`: found, decodable, their sizes, their covering colour.
 void CheckSkins(CheckReport &report, const std::string &folder);
 
-// Prints what the screen and the receipt get from the transaction file for the business key.
+// Prints what the screen and the receipt get from the transaction file for the business key,
+// with the FormatShow.ini and print.ini the check has read.
 void PreviewTransaction(CheckReport &report, std::ostream &out, const std::string &businessKey,
-                        const std::string &dataFile);
+                        const std::string &dataFile, const IniFile &formatShow, const IniFile &print);
 
 }  // namespace iv::check

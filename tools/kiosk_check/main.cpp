@@ -79,12 +79,14 @@ int Check(const CheckOptions &options) {
     return kExitUsage;
   }
   CheckReport report(std::cout);
+  // Read once, for the checks and the transaction's preview alike.
+  SettingsText formatShow, print;
   if (CheckFolders(report)) {
     CheckSystemParameters(report);
-    const SettingsText formatShow = ReadSettingsText(report, "INI/FormatShow.ini");
+    formatShow = ReadSettingsText(report, "INI/FormatShow.ini");
     if (!formatShow.present)
       report.Error("INI/FormatShow.ini", 0, "missing: every business key shows an empty panel");
-    const SettingsText print = ReadSettingsText(report, "INI/print.ini");
+    print = ReadSettingsText(report, "INI/print.ini");
     if (!print.present) report.Warning("INI/print.ini", 0, "missing: Enter prints nothing for any business key");
 
     // The business key asked for, or every one either file has a section for.
@@ -102,7 +104,8 @@ int Check(const CheckOptions &options) {
   }
   if (!options.skins.empty()) CheckSkins(report, FromStart(start, options.skins));
   if (!options.dataFile.empty())
-    PreviewTransaction(report, std::cout, options.businessKey, FromStart(start, options.dataFile));
+    PreviewTransaction(report, std::cout, options.businessKey, FromStart(start, options.dataFile),
+                       formatShow.settings, print.settings);
   report.PrintSummary();
   return report.Errors() > 0 ? kExitFaults : kExitClean;
 }

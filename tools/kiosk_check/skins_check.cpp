@@ -1,4 +1,4 @@
-// The skins the host loads into the kiosk screens, as the reference host finds them.
+// The skins the host loads into the kiosk screens, as kiosk-host finds them.
 #include "forms/skin_sizes.h"
 #include "platform/fs/paths.h"
 #include "platform/gfx/picture.h"

@@ -31,7 +31,7 @@ bool SystemFileLoads() {
 }  // namespace
 
 void PreviewTransaction(CheckReport &report, std::ostream &out, const std::string &businessKey,
-                        const std::string &dataFile) {
+                        const std::string &dataFile, const IniFile &formatShow, const IniFile &print) {
   host::TransactionData data;
   try {
     data = host::ReadTransactionData(dataFile);
@@ -43,11 +43,10 @@ void PreviewTransaction(CheckReport &report, std::ostream &out, const std::strin
   // reads them, once Sys.xml is known to load without a record in the kiosk's log.
   std::optional<TSysCs> loaded;
   const TSysCs *parameters = SystemFileLoads() ? &loaded.emplace() : nullptr;
-  const std::string settingsFolder = SettingsFolder(parameters);
 
   dystring head(kFieldValueCount), detail;
   try {
-    LoadFieldValues(ReadSettingsIni(settingsFolder, "FormatShow.ini"), businessKey, data.in, data.out, head, detail);
+    LoadFieldValues(formatShow, businessKey, data.in, data.out, head, detail);
   } catch (const ConversionError &error) {
     report.Error("INI/FormatShow.ini", 0, std::string(error.what()) + ": the field values stop there", businessKey);
   }
@@ -59,8 +58,7 @@ void PreviewTransaction(CheckReport &report, std::ostream &out, const std::strin
   std::string receipt;
   out << "== " << GbkToUtf8(businessKey) << ": receipt\n";
   const ReceiptSources sources{data.in, data.out, head, BankName(parameters)};
-  if (!BuildPrintText(ReadSettingsIni(settingsFolder, "print.ini"), businessKey, sources, HostLink::Current(),
-                      receipt)) {
+  if (!BuildPrintText(print, businessKey, sources, HostLink::Current(), receipt)) {
     out << "  (printing is off: IsPrint is 0 or missing)\n";
     return;
   }
