@@ -16,8 +16,8 @@ drawn with anti-aliased text; the customer pages the detail lines, prints the
 receipt through the host and leaves.
 
 The package holds the plug-in, its C header and pkg-config file, the
-reference host kiosk-host, the template tool invoice-render, a sample kiosk
-folder and the guides.")
+reference host kiosk-host, the template tool invoice-render, the kiosk
+checker kiosk-check, a sample kiosk folder and the guides.")
 # A cross build is packaged for the machines it was built for (arm64 for aarch64-linux-gnu).
 if(CMAKE_CROSSCOMPILING)
   execute_process(COMMAND dpkg-architecture -t ${CMAKE_LIBRARY_ARCHITECTURE} -qDEB_HOST_ARCH
