@@ -1,5 +1,5 @@
-# The arm64 stage of ./run: bash functions, sourced by ./run, which calls them from the source
-# folder. arm64_install sets the machine up, arm64_build cross-builds the `arm64` preset,
+# The arm64 stage of ./run: bash functions, sourced by ./run (whose install_packages, build and
+# run_tests they use), which calls them from the source folder. arm64_install sets the machine up, arm64_build cross-builds the `arm64` preset,
 # arm64_test runs its tests under qemu-aarch64 and arm64_package makes its Debian package.
 
 # Debian's cross compiler, the arm64 libraries through multiarch (their libc brings the dynamic
@@ -11,37 +11,21 @@ ARM64_PACKAGES=(
 )
 
 arm64_install() {
-  local sudo="" missing=() package update=0
+  local sudo="" update=()
   [ "$(id -u)" -eq 0 ] || sudo=sudo
-  # Another apt run on the machine (a second stage, a person) is waited for, not failed on.
-  local apt=($sudo apt-get -o DPkg::Lock::Timeout=900)
   if ! dpkg --print-foreign-architectures | grep -qx arm64; then
     $sudo dpkg --add-architecture arm64
-    update=1
+    update=(--update)
   fi
-  for package in "${ARM64_PACKAGES[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
-  done
-  if [ ${#missing[@]} -gt 0 ] || [ $update -eq 1 ]; then
-    "${apt[@]}" update -qq
-  fi
-  if [ ${#missing[@]} -gt 0 ]; then
-    echo "run: installing ${missing[*]}"
-    DEBIAN_FRONTEND=noninteractive "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-  fi
+  install_packages "${update[@]}" "${ARM64_PACKAGES[@]}"
 }
 
 # The release build for arm64: the plug-in, the programs and the tests that run under qemu.
-arm64_build() {
-  cmake --preset arm64 >/dev/null
-  cmake --build --preset arm64 -j "${JOBS:-2}"
-}
+arm64_build() { build arm64; }
 
 # ctest in build/arm64: the arm64 test programs under qemu-aarch64 (the preset's emulator), then
 # the release build's end-to-end programs against the arm64 programs and plug-in.
-arm64_test() {
-  (cd build/arm64 && ctest --output-on-failure -j "${JOBS:-2}" "$@")
-}
+arm64_test() { run_tests arm64 "$@"; }
 
 # build/invoiceview_<version>_arm64.deb, its dependencies read from the arm64 libraries.
 arm64_package() {

@@ -7,12 +7,11 @@ WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix libz-mingw-w64-dev wine wine32:i386 l
 # i386 packages for wine32, Debian's source packages for the cross-built libraries, the
 # compiler and wine, and the zh_CN.UTF-8 locale (code page 936 under wine).
 windows_install() {
-  local sudo="" missing=() package
+  local sudo="" update=()
   [ "$(id -u)" -eq 0 ] || sudo=sudo
-  local update=0
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     $sudo dpkg --add-architecture i386
-    update=1
+    update=(--update)
   fi
   if ! grep -rqs -e '^Types:.*deb-src' -e '^deb-src ' /etc/apt/sources.list /etc/apt/sources.list.d/; then
     # Source entries beside the binary ones, in whichever format the machine uses.
@@ -20,18 +19,9 @@ windows_install() {
       $sudo sed -i 's/^Types: deb$/Types: deb deb-src/' /etc/apt/sources.list.d/debian.sources
     [ -f /etc/apt/sources.list ] &&
       $sudo sed -i -n 'p; s/^deb \(.*\)/deb-src \1/p' /etc/apt/sources.list
-    update=1
+    update=(--update)
   fi
-  for package in "${WINDOWS_PACKAGES[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
-  done
-  if [ ${#missing[@]} -gt 0 ] || [ $update -eq 1 ]; then
-    $sudo apt-get update -qq
-  fi
-  if [ ${#missing[@]} -gt 0 ]; then
-    echo "run: installing ${missing[*]}"
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-  fi
+  install_packages "${update[@]}" "${WINDOWS_PACKAGES[@]}"
   if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
     $sudo sed -i 's/^# *\(zh_CN.UTF-8 UTF-8\)/\1/' /etc/locale.gen
     grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
