@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+#include "host/skin_file.h"
 #include "platform/fs/open_file.h"
 #include "platform/fs/paths.h"
 #include "platform/text/gbk.h"
@@ -58,15 +60,14 @@ void IV_CALL ReferenceHost::LoadSkinImage(THostServices *self, IvControl *contro
   ReferenceHost &host = Of(self);
   const std::string skin = name != nullptr ? name : "";
   const std::string folder = host.options_.skins.empty() ? "skins" : host.options_.skins;
-  for (const char *extension : {".png", ".jpg", ".bmp"}) {
-    const std::string path = ResolvePath(JoinPath(folder, skin + extension));
-    if (!FileExists(path)) continue;
-    const bool loaded =
-        control != nullptr && control->ops != nullptr && control->ops->LoadPicture(control, path.c_str()) != 0;
-    Trace("LoadSkinImage", (loaded ? skin : skin + " (cannot load " + path + ")").c_str());
+  const std::optional<std::string> path = FindSkinFile(folder, skin);
+  if (!path) {
+    Trace("LoadSkinImage", (skin + " (no file in " + JoinPath(folder, "") + ")").c_str());
     return;
   }
-  Trace("LoadSkinImage", (skin + " (no file in " + JoinPath(folder, "") + ")").c_str());
+  const bool loaded =
+      control != nullptr && control->ops != nullptr && control->ops->LoadPicture(control, path->c_str()) != 0;
+  Trace("LoadSkinImage", (loaded ? skin : skin + " (cannot load " + *path + ")").c_str());
 }
 
 void IV_CALL ReferenceHost::FormActivated(THostServices *self, IvForm *form) {

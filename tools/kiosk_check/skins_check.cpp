@@ -1,5 +1,6 @@
 // The skins the host loads into the kiosk screens, as kiosk-host finds them.
 #include "forms/skin_sizes.h"
+#include "host/skin_file.h"
 #include "platform/fs/paths.h"
 #include "platform/gfx/picture.h"
 #include "tools/kiosk_check/kiosk_checks.h"
@@ -42,33 +43,25 @@ void CheckSkins(CheckReport &report, const std::string &folder) {
     return;
   }
   for (const Skin &skin : kSkins) {
-    std::string found;
-    for (const char *extension : {".png", ".jpg", ".bmp"}) {
-      const std::string path = ResolvePath(JoinPath(folder, std::string(skin.name) + extension));
-      if (FileExists(path)) {
-        found = path;
-        break;
-      }
-    }
-    const std::string shown = JoinPath(folder, std::string(skin.name));
-    if (found.empty()) {
-      report.Error(shown + ".png", 0,
+    const std::optional<std::string> skinFile = host::FindSkinFile(folder, skin.name);
+    if (!skinFile) {
+      report.Error(JoinPath(folder, std::string(skin.name)) + ".png", 0,
                    std::string("missing (no .png, .jpg or .bmp): ") + skin.role + " stays empty");
       continue;
     }
     Bitmap picture;
     try {
-      picture = LoadPicture(found);
+      picture = LoadPicture(*skinFile);
     } catch (const PictureError &error) {
-      report.Error(found, 0, std::string("cannot be decoded (") + error.what() + "): " + skin.role + " stays empty");
+      report.Error(*skinFile, 0, std::string("cannot be decoded (") + error.what() + "): " + skin.role + " stays empty");
       continue;
     }
     if (picture.Width() != skin.size.cx || picture.Height() != skin.size.cy)
-      report.Warning(found, 0,
+      report.Warning(*skinFile, 0,
                      std::to_string(picture.Width()) + "x" + std::to_string(picture.Height()) + ", but " + skin.role +
                          " is designed for " + std::to_string(skin.size.cx) + "x" + std::to_string(skin.size.cy));
     if (skin.seeThrough && !picture.Empty() && EdgeShareOfCornerColour(picture) > 0.5)
-      report.Warning(found, 0,
+      report.Warning(*skinFile, 0,
                      std::string("its bottom-left colour also covers most of its edges: the picture is drawn "
                                  "transparent, that colour is see-through, and the edges show black; give the "
                                  "bottom-left pixel a colour of its own"));
