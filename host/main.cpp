@@ -16,12 +16,6 @@
 
 namespace {
 
-// Relative names given on the command line mean the folder kiosk-host was started in,
-// not the kiosk folder it changes to.
-std::string Absolute(const std::string &path, const std::string &startFolder) {
-  return path.empty() || iv::IsAbsolutePath(path) ? path : iv::JoinPath(startFolder, path);
-}
-
 // Creates the snapshot folder when it is missing and enters the kiosk folder; a failure is
 // told on stderr with the system's reason.
 bool PrepareFolders(const iv::host::Options &options) {
@@ -66,9 +60,9 @@ int main(int argc, char **argv) try {
   }
   const std::string start = iv::CurrentDirectory();
   options.plugin = options.plugin.empty() ? iv::host::DefaultPluginPath(iv::ExecutableFolder())
-                                          : Absolute(options.plugin, start);
+                                          : iv::PathFrom(start, options.plugin);
   for (std::string *path : {&options.dataFile, &options.skins, &options.printOut, &options.snapshotDir})
-    *path = Absolute(*path, start);
+    *path = iv::PathFrom(start, *path);  // relative names mean where kiosk-host was started
   if (options.headless) {
     static char headless[] = "INVOICEVIEW_DISPLAY=headless";  // putenv keeps the string itself
     putenv(headless);

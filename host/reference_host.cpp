@@ -19,9 +19,12 @@ void Trace(const std::string &what, const char *gbk) {
   std::string text = GbkToUtf8(gbk != nullptr ? gbk : "");
   std::string escaped;
   for (char c : text) {
-    if (c == '\r') escaped += "\\r";
-    else if (c == '\n') escaped += "\\n";
-    else escaped += c;
+    if (c == '\r')
+      escaped += "\\r";
+    else if (c == '\n')
+      escaped += "\\n";
+    else
+      escaped += c;
   }
   std::printf("%s%s%s\n", what.c_str(), escaped.empty() ? "" : " ", escaped.c_str());
   std::fflush(stdout);
@@ -48,8 +51,7 @@ ReferenceHost::ReferenceHost(Options options) : options_(std::move(options)) {
 }
 
 ReferenceHost &ReferenceHost::Of(THostServices *self) {
-  return *reinterpret_cast<ReferenceHost *>(reinterpret_cast<char *>(self) -
-                                            offsetof(ReferenceHost, services_));
+  return *reinterpret_cast<ReferenceHost *>(reinterpret_cast<char *>(self) - offsetof(ReferenceHost, services_));
 }
 
 void IV_CALL ReferenceHost::ReportError(THostServices *, const char *text) { Trace("ReportError", text); }
@@ -81,13 +83,20 @@ void IV_CALL ReferenceHost::FormActivated(THostServices *self, IvForm *form) {
 
 void ReferenceHost::PostKeys(IvForm *form) {
   for (const std::string &key : options_.keys) {
-    if (key == "Up") form->ops->PostKey(form, kVkUp);
-    else if (key == "Down") form->ops->PostKey(form, kVkDown);
-    else if (key == "Enter") form->ops->PostKey(form, kVkReturn);
-    else if (key == "Escape") form->ops->PostKey(form, kVkEscape);
-    else if (key == "Tab") form->ops->PostKey(form, kVkTab);
-    else if (key == "ClickReturn") form->ops->PostClick(form, kReturnButtonX, kReturnButtonY);
-    else if (key == "ClickPrint") form->ops->PostClick(form, kPrintButtonX, kPrintButtonY);
+    if (key == "Up")
+      form->ops->PostKey(form, kVkUp);
+    else if (key == "Down")
+      form->ops->PostKey(form, kVkDown);
+    else if (key == "Enter")
+      form->ops->PostKey(form, kVkReturn);
+    else if (key == "Escape")
+      form->ops->PostKey(form, kVkEscape);
+    else if (key == "Tab")
+      form->ops->PostKey(form, kVkTab);
+    else if (key == "ClickReturn")
+      form->ops->PostClick(form, kReturnButtonX, kReturnButtonY);
+    else if (key == "ClickPrint")
+      form->ops->PostClick(form, kPrintButtonX, kPrintButtonY);
     else if (key == "Snap") {
       char name[16];
       std::snprintf(name, sizeof name, "%03d.png", ++snapshot_count_);
@@ -97,8 +106,7 @@ void ReferenceHost::PostKeys(IvForm *form) {
   }
 }
 
-void IV_CALL ReferenceHost::TextToValue(THostServices *self, const char *text, int32_t kind,
-                                IvVariant *out) {
+void IV_CALL ReferenceHost::TextToValue(THostServices *self, const char *text, int32_t kind, IvVariant *out) {
   ReferenceHost &host = Of(self);
   Trace("TextToValue " + std::to_string(kind), text);
   if (out == nullptr) return;

@@ -12,6 +12,10 @@ std::string JoinPath(std::string_view a, std::string_view b) {
   return out;
 }
 
+std::string PathFrom(std::string_view folder, const std::string &path) {
+  return path.empty() || IsAbsolutePath(path) ? path : JoinPath(folder, path);
+}
+
 std::string ToNativeSeparators(std::string_view name) {
   std::string out(name);
   std::replace(out.begin(), out.end(), '\\', kPathSeparator);

@@ -21,6 +21,9 @@ std::string ExecutableFolder();
 bool IsAbsolutePath(std::string_view path);
 // a + separator + b, with exactly one separator between them.
 std::string JoinPath(std::string_view a, std::string_view b);
+// A path as given, made absolute from `folder` when it is relative; empty stays empty. Tools
+// that change into a kiosk folder read their command-line paths from where they started.
+std::string PathFrom(std::string_view folder, const std::string &path);
 // Names from configuration and templates may be written with '\'.
 std::string ToNativeSeparators(std::string_view name);
 

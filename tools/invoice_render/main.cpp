@@ -54,12 +54,12 @@ int Render(const RenderOptions &options) {
   std::string reason;
   const std::optional<SectionTables> tables = ReadInvoiceInputs(options, reason);
   if (!tables) return RuntimeError(reason);
-  if (options.lint)
-    return LintTemplate(options, *tables) ? kExitSuccess : kExitProblemLogged;
+  if (options.lint) return LintTemplate(options, *tables) ? kExitSuccess : kExitProblemLogged;
   std::optional<Bitmap> background;
   if (!options.background.empty()) {
     const std::string path = ResolvePath(options.background);
-    if (!ReadInputFile(path, reason)) return RuntimeError("cannot read background " + options.background + ": " + reason);
+    if (!ReadInputFile(path, reason))
+      return RuntimeError("cannot read background " + options.background + ": " + reason);
     try {
       background = LoadPicture(path);
     } catch (const PictureError &error) {

@@ -63,13 +63,9 @@ std::optional<CheckOptions> ParseOptions(const std::vector<std::string> &args, s
       return error = "one kiosk folder only (" + arg + ")", std::nullopt;
     }
   }
-  if (!options.dataFile.empty() && options.businessKey.empty()) return error = "--data needs --business-key", std::nullopt;
+  if (!options.dataFile.empty() && options.businessKey.empty())
+    return error = "--data needs --business-key", std::nullopt;
   return options;
-}
-
-// A path given on the command line, as seen from the kiosk folder the check works in.
-std::string FromStart(const std::string &start, const std::string &path) {
-  return path.empty() || IsAbsolutePath(path) ? path : JoinPath(start, path);
 }
 
 int Check(const CheckOptions &options) {
@@ -84,8 +80,7 @@ int Check(const CheckOptions &options) {
   if (CheckFolders(report)) {
     CheckSystemParameters(report);
     formatShow = ReadSettingsText(report, "INI/FormatShow.ini");
-    if (!formatShow.present)
-      report.Error("INI/FormatShow.ini", 0, "missing: every business key shows an empty panel");
+    if (!formatShow.present) report.Error("INI/FormatShow.ini", 0, "missing: every business key shows an empty panel");
     print = ReadSettingsText(report, "INI/print.ini");
     if (!print.present) report.Warning("INI/print.ini", 0, "missing: Enter prints nothing for any business key");
 
@@ -102,10 +97,10 @@ int Check(const CheckOptions &options) {
     if (formatShow.present) CheckDisplaySettings(report, SettingsFolder(nullptr), formatShow.settings, keys);
     if (print.present) CheckPrintSettings(report, print.settings, keys);
   }
-  if (!options.skins.empty()) CheckSkins(report, FromStart(start, options.skins));
+  if (!options.skins.empty()) CheckSkins(report, PathFrom(start, options.skins));
   if (!options.dataFile.empty())
-    PreviewTransaction(report, std::cout, options.businessKey, FromStart(start, options.dataFile),
-                       formatShow.settings, print.settings);
+    PreviewTransaction(report, std::cout, options.businessKey, PathFrom(start, options.dataFile), formatShow.settings,
+                       print.settings);
   report.PrintSummary();
   return report.Errors() > 0 ? kExitFaults : kExitClean;
 }

@@ -53,7 +53,8 @@ void CheckSkins(CheckReport &report, const std::string &folder) {
     try {
       picture = LoadPicture(*skinFile);
     } catch (const PictureError &error) {
-      report.Error(*skinFile, 0, std::string("cannot be decoded (") + error.what() + "): " + skin.role + " stays empty");
+      report.Error(*skinFile, 0,
+                   std::string("cannot be decoded (") + error.what() + "): " + skin.role + " stays empty");
       continue;
     }
     if (picture.Width() != skin.size.cx || picture.Height() != skin.size.cy)
