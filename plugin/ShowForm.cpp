@@ -1,4 +1,5 @@
 #include <exception>
+#include <string>
 
 #include "config/UPubVar.h"
 #include "config/UTSysCs.h"
@@ -45,15 +46,23 @@ void ShowInvoice(THostServices *host, const char *const *dataI, const char *cons
   CopyData(dataI, DataI);
   CopyData(dataO, DataO);
   Application &application = Application::Instance();
-  // A form kept from a call whose display failed is shown again instead of a new one.
-  if (FrmView == nullptr) FrmView = application.CreateForm<TFrmView>();
+  // Every call shows a form prepared from its own data: a form left over from a call whose
+  // display failed would show (and print) the previous customer's bill.
+  TFrmView *form = application.CreateForm<TFrmView>();
+  FrmView = form;
   try {
-    application.ShowModal(*FrmView);
-    application.FreeForm(FrmView);
-    FrmView = nullptr;
+    application.ShowModal(*form);
+  } catch (const std::exception &error) {
+    WriteErrorLog(std::string("ShowForm: the invoice screen could not be shown: ") + error.what());
   } catch (...) {
-    // The customer has left or the display broke: either way the host gets its 1.
+    WriteErrorLog("ShowForm: the invoice screen could not be shown: unknown error");
   }
+  try {
+    application.FreeForm(form);
+  } catch (...) {
+    // Dropped: the next call creates its own form all the same.
+  }
+  FrmView = nullptr;
 }
 
 }  // namespace

@@ -119,6 +119,16 @@ void Application::ShowModal(Form &form) {
   PresentShowingForms();
 
   TimerScheduler &timers = TimerScheduler::Instance();
+  try {
+    RunModalLoop(form, display, timers);
+  } catch (...) {
+    // A display that breaks leaves no window open and no form half modal: its owner can free it.
+    EndModal(form);
+    throw;
+  }
+}
+
+void Application::RunModalLoop(Form &form, Display &display, TimerScheduler &timers) {
   while (form.modal_) {
     if (ProcessOne()) continue;
     if (timers.AnyDue()) {

@@ -19,6 +19,8 @@
 
 namespace iv {
 
+class TimerScheduler;
+
 class Application {
  public:
   static Application &Instance();
@@ -99,6 +101,8 @@ class Application {
   void Activate(Form &form);
   void Deactivate(Form &form);
   void EndModal(Form &form);
+  // Handles the form's input and timers until it is no longer modal.
+  void RunModalLoop(Form &form, Display &display, TimerScheduler &timers);
   void Forget(Form &form);
   bool Owns(const Form *form) const;
 
