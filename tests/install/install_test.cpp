@@ -63,6 +63,10 @@ TEST_F(InstalledPrefix, LaysOutLibraryHeaderProgramsExampleAndDocs) {
     EXPECT_TRUE(fs::exists(docs / doc)) << doc;
   for (const char *page : {"kiosk-host.1.gz", "invoice-render.1.gz", "kiosk-check.1.gz"})
     EXPECT_TRUE(fs::exists(prefix_ / "share/man/man1" / page)) << page;
+  // The Linux kiosk guide shows the unit the package ships.
+  const std::string unit = Read(prefix_ / "share/invoiceview/examples/linux-kiosk/invoiceview-kiosk.service");
+  ASSERT_FALSE(unit.empty());
+  EXPECT_THAT(Read(docs / "docs/linux-kiosk.md"), HasSubstr("```ini\n" + unit + "```\n"));
 }
 
 TEST_F(InstalledPrefix, PkgConfigGivesAHostTheHeaderThePluginFolderAndTheLibrary) {
@@ -103,6 +107,39 @@ int main(void) {
                                         PkgConfig("--libs"));
   ASSERT_EQ(link.status, 0) << link.output;
   EXPECT_EQ(RunCommand("LD_LIBRARY_PATH='" + plugindir + "' '" + linked + "'").output, "ShowForm linked\n");
+
+  // Before installing, the build folder answers for invoiceview-uninstalled.
+  const CommandResult uninstalled =
+      RunCommand("PKG_CONFIG_PATH='" IV_BINARY_DIR "' pkg-config --cflags --libs invoiceview-uninstalled", false);
+  ASSERT_EQ(uninstalled.status, 0);
+  const std::string built = (root_ / "built").string();
+  const CommandResult buildTree = RunCommand("'" IV_C_COMPILER "' " IV_C_FLAGS " '" + (root_ / "linked.c").string() +
+                                             "' -o '" + built + "' " + uninstalled.output);
+  ASSERT_EQ(buildTree.status, 0) << buildTree.output;
+  EXPECT_THAT(uninstalled.output, HasSubstr("-I" IV_SOURCE_DIR "/include "));
+  EXPECT_EQ(RunCommand("LD_LIBRARY_PATH='" IV_BINARY_DIR "/plugin' '" + built + "'").output, "ShowForm linked\n");
+}
+
+TEST_F(InstalledPrefix, FindPackageBuildsTheGuidesHostWhichShowsTheInstalledKiosk) {
+  const fs::path example = prefix_ / "share/invoiceview/examples/host";
+  EXPECT_THAT(Read(fs::path(IV_SOURCE_DIR) / "docs/host-integration.md"), HasSubstr(Read(example / "mini_host.c")))
+      << "the guide shows the host the package ships";
+  const fs::path build = root_ / "host-build";
+  const CommandResult configure = RunCommand("'" IV_CMAKE "' -S '" + example.string() + "' -B '" + build.string() +
+                                             "' -DCMAKE_PREFIX_PATH='" + prefix_.string() + "'");
+  ASSERT_EQ(configure.status, 0) << configure.output;
+  const CommandResult compile = RunCommand("'" IV_CMAKE "' --build '" + build.string() + "'");
+  ASSERT_EQ(compile.status, 0) << compile.output;
+
+  const fs::path kiosk = root_ / "kiosk";
+  fs::copy(prefix_ / "share/invoiceview/examples/kiosk", kiosk, fs::copy_options::recursive);
+  const CommandResult run = RunCommand("cd '" + kiosk.string() + "' && INVOICEVIEW_DISPLAY=headless '" +
+                                       (build / "mini_host").string() + "'");
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_THAT(run.output, ::testing::EndsWith("ShowForm returned 1\n"));
+  EXPECT_THAT(RunCommand("ldd '" + (build / "mini_host").string() + "'").output,
+              ::testing::Not(HasSubstr("invoiceview")))
+      << "the host loads the plug-in itself";
 }
 
 TEST_F(InstalledPrefix, InstalledHostRunsTheInstalledPluginOnTheExampleKiosk) {
