@@ -42,14 +42,17 @@ HostImageHandle::HostImageHandle(Image &image) : image_(&image) {
   handle_.ops = &ops;
 }
 
-Image &HostImageHandle::OwnerOf(IvControl *handle) { return *reinterpret_cast<HostImageHandle *>(handle)->image_; }
+HostImageHandle &HostImageHandle::RecordOf(IvControl *handle) { return *reinterpret_cast<HostImageHandle *>(handle); }
 
 int IV_CALL HostImageHandle::LoadPictureOp(IvControl *handle, const char *path) {
   if (handle == nullptr || path == nullptr) return 0;
+  HostImageHandle &record = RecordOf(handle);
   try {
-    OwnerOf(handle).LoadFromFile(path);
+    record.image_->LoadFromFile(path);
+    record.filled_ = true;
     return 1;
-  } catch (const std::exception &) {
+  } catch (const std::exception &error) {
+    record.load_failure_ = error.what();
     return 0;  // nothing may be thrown across the host's frames
   }
 }
@@ -58,11 +61,13 @@ int IV_CALL HostImageHandle::SetPixelsOp(IvControl *handle, int width, int heigh
                                          const unsigned char *bgr) {
   if (handle == nullptr || bgr == nullptr || !AcceptablePictureSize(width, height) || stride < 3 * width)
     return 0;
+  HostImageHandle &record = RecordOf(handle);
   try {
     Bitmap picture(width, height);
     for (int y = 0; y < height; ++y)
       std::memcpy(picture.Row(y), bgr + std::size_t(y) * std::size_t(stride), std::size_t(3 * width));
-    OwnerOf(handle).SetPicture(std::move(picture));
+    record.image_->SetPicture(std::move(picture));
+    record.filled_ = true;
     return 1;
   } catch (const std::exception &) {
     return 0;

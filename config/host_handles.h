@@ -2,6 +2,8 @@
 // The C handles the host is given for a form and for a picture control: the host posts input
 // and snapshots to the form through IvForm, and fills the picture through IvControl. A handle
 // is valid while the object it is made for lives; the handle's address is its record's.
+#include <string>
+
 #include "invoiceview/host_services.h"
 
 namespace iv {
@@ -34,15 +36,21 @@ class HostImageHandle {
   HostImageHandle &operator=(const HostImageHandle &) = delete;
 
   IvControl *Get() { return &handle_; }
+  // Whether the host gave the control a picture through this handle.
+  bool Filled() const { return filled_; }
+  // Why the host's last LoadPicture failed; empty when none did.
+  const std::string &LoadFailure() const { return load_failure_; }
 
  private:
-  static Image &OwnerOf(IvControl *handle);
+  static HostImageHandle &RecordOf(IvControl *handle);
   static int IV_CALL LoadPictureOp(IvControl *handle, const char *path);
   static int IV_CALL SetPixelsOp(IvControl *handle, int width, int height, int stride,
                                  const unsigned char *bgr);
 
   IvControl handle_;  // first, so a handle's address is this object's
   Image *image_;
+  bool filled_ = false;
+  std::string load_failure_;
 };
 
 }  // namespace iv

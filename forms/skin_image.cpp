@@ -10,11 +10,17 @@ namespace iv {
 void LoadSkinImage(const HostLink &host, Image &control, const char *name) {
   HostImageHandle handle(control);  // the host may use it during the call only
   if (!host.LoadSkinImage(handle.Get(), name)) return;
-  if (DiagnosticsWanted() && control.Picture().Empty())
+  if (!DiagnosticsWanted() || handle.Filled()) return;
+  const std::string why = handle.LoadFailure().empty() ? "" : " (" + handle.LoadFailure() + ")";
+  if (control.Picture().Empty())
     Diagnose({Diagnostic::Kind::Warning, "", 0,
-              std::string("skin \"") + name +
-                  "\": the host's LoadSkinImage left the picture empty, so nothing is drawn in its place "
-                  "(a background shows black); check the host's skin files"});
+              std::string("skin \"") + name + "\": the host's LoadSkinImage left the picture empty" + why +
+                  ", so nothing is drawn in its place (a background shows black); check the host's skin files"});
+  else
+    Diagnose({Diagnostic::Kind::Warning, "", 0,
+              std::string("skin \"") + name + "\": the host's LoadSkinImage gave no picture" + why +
+                  ", so the one shown before stays (the invoice screen's background keeps the base screen's "
+                  "MenuBack skin); check the host's skin files"});
 }
 
 }  // namespace iv

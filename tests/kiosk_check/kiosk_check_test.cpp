@@ -85,6 +85,8 @@ TEST_F(KioskCheck, TheSampleKioskIsCleanAndItsTransactionIsShownAsTheScreenGetsI
 
 TEST_F(KioskCheck, NamesEachFaultOfABrokenKioskWithItsFileAndLine) {
   Replace("INI/Sys.xml", u8"<Item Index=\"5\"><Name>BankName</Name>", u8"<Item Index=\"5\"><Name>BankNam</Name>");
+  Replace("INI/Sys.xml", u8"<Value>5000</Value>", u8"<Value>2147483648</Value>");
+  Replace("INI/Sys.xml", u8"<Value>10</Value>", u8"<Value>1O</Value>");
   Replace("INI/FormatShow.ini", u8"DisPlayIniFile=Balance.txt", u8"DisPlayIniFile=Balanse.txt");
   Replace("INI/FormatShow.ini", u8"3=S[3<3,2,|>", u8"3=S[300<3,2,|>\n5=O[4<1,>");
   Replace("INI/print.ini", u8"6=流水号:   [O<3>", u8"6=流水号:   [Q<3>");
@@ -107,8 +109,14 @@ TEST_F(KioskCheck, NamesEachFaultOfABrokenKioskWithItsFileAndLine) {
   EXPECT_THAT(out, MatchesRegex("(.|\n)*FileDisp.png: warning: [0-9]+x[0-9]+, but the invoice screen's background is "
                                 "designed for 808x606(.|\n)*"))
       << out;
+  EXPECT_THAT(out, HasSubstr("error: ICAbout/MaxCzje: \"2147483648\" is out of range, at most 2147483647")) << out;
+  EXPECT_THAT(out, HasSubstr("error: ICAbout/MinCzje: \"1O\" is not a whole number")) << out;
   EXPECT_THAT(out, HasSubstr("WATER: faulty"));
   EXPECT_THAT(out, HasSubstr("BALANCE: faulty"));
+  // The keys' counts and the kiosk's own add up to the total.
+  EXPECT_THAT(out, ::testing::EndsWith("\nBALANCE: faulty, 1 error, 0 warnings\nWATER: faulty, 4 errors, 2 warnings\n"
+                                       "every business key (the kiosk's shared files): 3 errors, 2 warnings\n"
+                                       "kiosk-check: 8 errors, 4 warnings\n"));
   EXPECT_FALSE(fs::exists(kiosk_ / "ErrorLog")) << "a check creates nothing";
 }
 

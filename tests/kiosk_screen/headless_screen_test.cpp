@@ -221,6 +221,17 @@ TEST_F(KioskScreen, AKioskSetUpWrongSaysWhatIsWrong) {
   // The reason is the system's: "Is a directory" here, "Permission denied" on Windows.
   EXPECT_THAT(AsPosixPaths(kiosk.Read("stderr.txt")),
               MatchesRegex(".*" + kiosk.Path("snaps/001.png").string() + ": [A-Z][a-z ]+\n"));
+
+  // A skin the host cannot load (a JPEG saved as FileDisp.png) leaves the base screen's skin
+  // on the invoice screen, and the stream says so with the loader's reason.
+  std::filesystem::copy_file(kiosk.Path("image/nodata.jpg"), kiosk.Path("skins/FileDisp.png"),
+                             std::filesystem::copy_options::overwrite_existing);
+  run = test::RunCommand("INVOICEVIEW_DIAGNOSTICS=stderr " + kiosk.HostCommand("WATER", "--headless --keys Escape"),
+                         false);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_THAT(kiosk.Read("stderr.txt"),
+              MatchesRegex(".*skin \"FileDisp\": the host's LoadSkinImage gave no picture \\(.+\\), so the one "
+                           "shown before stays .*"));
 }
 
 // A FIFO where a settings, template or log file belongs would hold the call up for good, and a

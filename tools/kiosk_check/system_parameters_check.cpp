@@ -43,6 +43,16 @@ bool Parses(CheckReport &report, const std::string &file, bool required) {
   }
 }
 
+// A decimal whole number too large for the 32 bits the library reads it into.
+bool IsDecimalBeyondRange(const std::string &value) {
+  const std::size_t start = value.find_first_not_of(' ');
+  if (start == std::string::npos) return false;
+  std::string_view digits(value);
+  digits.remove_prefix(start);
+  if (digits.starts_with('-') || digits.starts_with('+')) digits.remove_prefix(1);
+  return !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
 // Why a Value text is not what its conversion takes, or nothing when it is.
 std::optional<std::string> FormProblem(ParameterForm form, const std::string &value) {
   switch (form) {
@@ -50,6 +60,8 @@ std::optional<std::string> FormProblem(ParameterForm form, const std::string &va
       return std::nullopt;
     case ParameterForm::WholeNumber:
       if (TryStrToInt(value)) return std::nullopt;
+      if (IsDecimalBeyondRange(value))
+        return "\"" + value + "\" is out of range, at most 2147483647 (at least -2147483648): it reads as 0";
       return "\"" + value + "\" is not a whole number: it reads as 0";
     case ParameterForm::Boolean:
       try {
