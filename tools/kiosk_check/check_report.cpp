@@ -35,12 +35,6 @@ void CheckReport::PrintSummary() {
   for (const auto &[key, counts] : keys_)
     out_ << GbkToUtf8(key) << ": " << (counts.errors == 0 ? "ok" : "faulty") << ", "
          << counted(counts.errors, "error") << ", " << counted(counts.warnings, "warning") << '\n';
-  // The keys' lines count their own problems; the rest are the kiosk's, which every key shares.
-  int keyErrors = 0, keyWarnings = 0;
-  for (const auto &[key, counts] : keys_) keyErrors += counts.errors, keyWarnings += counts.warnings;
-  if (!keys_.empty() && (errors_ > keyErrors || warnings_ > keyWarnings))
-    out_ << "every business key (the kiosk's shared files): " << counted(errors_ - keyErrors, "error") << ", "
-         << counted(warnings_ - keyWarnings, "warning") << '\n';
   out_ << "kiosk-check: " << counted(errors_, "error") << ", " << counted(warnings_, "warning") << '\n';
 }
 
