@@ -90,7 +90,7 @@ class InvoicePainter {
   // Commands (markup_commands.cpp)
   int ExecuteMarkup(std::string &element);
   int RunCommand(const std::string &name, std::string arguments);
-  void ShowImage(std::string arguments);
+  void ShowImage(const std::vector<std::string> &argument);
 
   // Data fields (data_field.cpp)
   // A data field read up to its closer: binds and draws it.

@@ -1,8 +1,11 @@
 // Reading the template: finding the invoice, plain text, and the no-data markers.
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "invoice/field_text.h"
 #include "invoice/invoice_painter.h"
+#include "invoice/template_commands.h"
 #include "invoice/template_tags.h"
 #include "platform/fs/paths.h"
 #include "platform/text/dbcs.h"
@@ -83,14 +86,9 @@ int InvoicePainter::ScanNullDataInfo() {
   while (SkipToTagOpener(*reader_)) {
     const std::string tag = UpperCaseGbk(CollectTag(*reader_));
     if (std::optional<std::string> arguments = TextAfter(tag, "<NULLDATAINFO(")) {
-      const std::string info = CutAtSeparator(',', *arguments);
-      const std::string x = CutAtSeparator(',', *arguments);
-      const std::string y = CutAtSeparator(',', *arguments);
-      const std::string fontName = CutAtSeparator(',', *arguments);
-      const std::string size = CutAtSeparator(',', *arguments);
-      const std::string red = CutAtSeparator(',', *arguments);
-      const std::string green = CutAtSeparator(',', *arguments);
-      const std::string blue = CutAtSeparator(')', *arguments);
+      const std::vector<std::string> argument = CutCommandArguments(TCommand::NullDataInfo, *arguments).values;
+      const std::string &info = argument[0], &x = argument[1], &y = argument[2], &fontName = argument[3],
+                        &size = argument[4], &red = argument[5], &green = argument[6], &blue = argument[7];
       info_ = info;
       x_of_info_ = StrToIntDef(x, 0);
       y_of_info_ = StrToIntDef(y, 0);

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "invoice/field_text.h"
 #include "invoice/int32_range.h"
@@ -14,7 +15,6 @@
 #include "platform/fs/paths.h"
 #include "platform/text/dbcs.h"
 #include "platform/text/integers.h"
-#include "platform/text/separated_fields.h"
 #include "platform/text/trim.h"
 
 namespace iv {
@@ -45,17 +45,15 @@ int InvoicePainter::ExecuteMarkup(std::string &element) {
 int InvoicePainter::RunCommand(const std::string &name, std::string arguments) {
   const std::optional<TCommand> command = FindCommand(name);
   if (!command) return kUnknownCommand;
-  const auto cut = [&arguments](char separator) { return CutAtSeparator(separator, arguments); };
+  // The command's arguments in the order CommandArguments names them.
+  const std::vector<std::string> argument = CutCommandArguments(*command, std::move(arguments)).values;
   Canvas &canvas = *canvas_;
 
   switch (*command) {
     case TCommand::SetFont: {
       if (line_lock_) break;
-      const std::string fontName = cut(',');
-      const std::string red = cut(',');
-      const std::string green = cut(',');
-      const std::string blue = cut(',');
-      const std::string size = cut(')');
+      const std::string &fontName = argument[0], &red = argument[1], &green = argument[2], &blue = argument[3],
+                        &size = argument[4];
       TFont &font = canvas.Font();
       saved_font_ = {font.Name(), font.Size(), font.Color()};
       if (!fontName.empty()) font.SetName(fontName);
@@ -73,7 +71,7 @@ int InvoicePainter::RunCommand(const std::string &name, std::string arguments) {
       break;
     }
     case TCommand::Picture: {
-      const std::string file = cut(')');
+      const std::string &file = argument[0];
       if (!file.empty()) {
         const std::string path = KioskFile(file);
         if (FileExists(path)) LoadAndDrawPicture(path);
@@ -81,35 +79,31 @@ int InvoicePainter::RunCommand(const std::string &name, std::string arguments) {
       break;
     }
     case TCommand::ForcePosition: {
-      const std::string x = cut(',');
-      const std::string y = cut(')');
+      const std::string &x = argument[0], &y = argument[1];
       if (!x.empty()) pen_x_ = StrToIntDef(x, pen_x_);
       if (!y.empty()) pen_y_ = StrToIntDef(y, pen_y_);
       break;
     }
     case TCommand::Position: {
       // An offset that is not a number does not move the pen.
-      const std::string dx = cut(',');
-      const std::string dy = cut(')');
+      const std::string &dx = argument[0], &dy = argument[1];
       MovePen(dx.empty() ? 0 : StrToIntDef(dx, 0), dy.empty() ? 0 : StrToIntDef(dy, 0));
       break;
     }
     case TCommand::CharColor:
     case TCommand::DataColor: {
       if (line_lock_) break;
-      const std::string red = cut(',');
-      const std::string green = cut(',');
-      const std::string blue = cut(')');
+      const std::string &red = argument[0], &green = argument[1], &blue = argument[2];
       if (!red.empty())
         (*command == TCommand::CharColor ? text_color_ : field_color_) =
             ColorFromComponents(StrToIntDef(red, 255), StrToIntDef(green, 0), StrToIntDef(blue, 0));
       break;
     }
-    case TCommand::LeftDist: left_margin_ = DigitsValue(cut(')')); break;
+    case TCommand::LeftDist: left_margin_ = DigitsValue(argument[0]); break;
     case TCommand::Fpt: section_ = TInvoiceSection::Head; break;
     case TCommand::Fpmx:
       section_ = TInvoiceSection::Detail;
-      detail_column_count_ = DigitsValue(cut(')'));
+      detail_column_count_ = DigitsValue(argument[0]);
       // A fresh table; entries beyond those already claimed in this paint are made on demand.
       if (detail_column_count_ > 0)
         column_table_.assign(std::min<std::size_t>(detail_column_count_, field_counter_), TCellRecord{});
@@ -119,16 +113,16 @@ int InvoicePainter::RunCommand(const std::string &name, std::string arguments) {
     case TCommand::FpmxEnd: return kDetailEnd;
     case TCommand::FpwEnd: return kTailEnd;
     case TCommand::End: return kInvoiceEnd;
-    case TCommand::Image: ShowImage(std::move(arguments)); break;
-    case TCommand::LinesPerPage: lines_per_page_ = DigitsValue(cut(')')); break;
+    case TCommand::Image: ShowImage(argument); break;
+    case TCommand::LinesPerPage: lines_per_page_ = DigitsValue(argument[0]); break;
     case TCommand::NullDataInfo: break;  // read only by the no-data screen
-    case TCommand::PageLeft: page_left_ = DigitsValue(cut(')')); break;
+    case TCommand::PageLeft: page_left_ = DigitsValue(argument[0]); break;
     case TCommand::LockEnd: line_lock_ = false; break;
     case TCommand::Lock: line_lock_ = true; break;
     case TCommand::Quality: {
       static constexpr std::array<std::pair<std::string_view, TTextQuality>, 4> kLevels{
           {{"NONE", tqNone}, {"NORMAL", tqNormal}, {"LOW", tqLow}, {"HIGH", tqHigh}}};
-      const std::string level = UpperCaseGbk(cut(')'));
+      const std::string level = UpperCaseGbk(argument[0]);
       for (const auto &[levelName, quality] : kLevels)
         if (level == levelName) SetQuality(quality);
       break;
@@ -137,23 +131,19 @@ int InvoicePainter::RunCommand(const std::string &name, std::string arguments) {
   return kMarkupDone;
 }
 
-void InvoicePainter::ShowImage(std::string arguments) {
-  const std::string x = CutAtSeparator(',', arguments);
-  const std::string y = CutAtSeparator(',', arguments);
-  const std::string width = CutAtSeparator(',', arguments);
-  const std::string height = CutAtSeparator(',', arguments);
-  const std::string path = KioskFile(Trim(CutAtSeparator(')', arguments)));
+void InvoicePainter::ShowImage(const std::vector<std::string> &argument) {
+  const std::string path = KioskFile(Trim(argument[4]));
   if (!FileExists(path)) return;
   std::optional<Bitmap> image = ReadJpegFile(path);
   if (!image) return;
-  std::int64_t w = StrToIntDef(width, 0);
-  std::int64_t h = StrToIntDef(height, 0);
+  std::int64_t w = StrToIntDef(argument[2], 0);
+  std::int64_t h = StrToIntDef(argument[3], 0);
   if (w == 0 || h == 0) {
     w = image->Width();
     h = image->Height();
   }
-  const std::int64_t left = StrToIntDef(x, 0);
-  const std::int64_t top = StrToIntDef(y, 0);
+  const std::int64_t left = StrToIntDef(argument[0], 0);
+  const std::int64_t top = StrToIntDef(argument[1], 0);
   canvas_->StretchDraw(ClampedRect(left, top, left + w, top + h), *image);
 }
 
