@@ -49,14 +49,18 @@ std::vector<TemplateProblem> FindTemplateProblems(const RenderOptions &options, 
   return {problems.begin(), problems.end()};
 }
 
-bool LintTemplate(const RenderOptions &options, const SectionTables &tables) {
-  int errors = 0;
-  int warnings = 0;
-  for (const TemplateProblem &problem : FindTemplateProblems(options, tables)) {
+ProblemCount PrintTemplateProblems(const RenderOptions &options, const std::vector<TemplateProblem> &problems) {
+  ProblemCount count;
+  for (const TemplateProblem &problem : problems) {
     std::cerr << FormatProblemLine(options.templatePath, problem) << "\n";
-    ++(problem.severity == Severity::Error ? errors : warnings);
+    ++(problem.severity == Severity::Error ? count.errors : count.warnings);
   }
-  return errors == 0 && !(options.strict && warnings > 0);
+  return count;
+}
+
+bool LintTemplate(const RenderOptions &options, const SectionTables &tables) {
+  const ProblemCount count = PrintTemplateProblems(options, FindTemplateProblems(options, tables));
+  return count.errors == 0 && !(options.strict && count.warnings > 0);
 }
 
 }  // namespace iv

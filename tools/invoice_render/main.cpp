@@ -27,7 +27,7 @@ namespace {
 constexpr int kExitSuccess = 0;
 constexpr int kExitRuntimeError = 1;
 constexpr int kExitUsage = 2;
-constexpr int kExitProblemLogged = 3;
+constexpr int kExitProblemFound = 3;
 
 int UsageError(const std::string &reason) {
   std::cerr << "invoice-render: " << reason << "\n" << kRenderUsage;
@@ -54,7 +54,7 @@ int Render(const RenderOptions &options) {
   std::string reason;
   const std::optional<SectionTables> tables = ReadInvoiceInputs(options, reason);
   if (!tables) return RuntimeError(reason);
-  if (options.lint) return LintTemplate(options, *tables) ? kExitSuccess : kExitProblemLogged;
+  if (options.lint) return LintTemplate(options, *tables) ? kExitSuccess : kExitProblemFound;
   std::optional<Bitmap> background;
   if (!options.background.empty()) {
     const std::string path = ResolvePath(options.background);
@@ -91,7 +91,9 @@ int Render(const RenderOptions &options) {
   if (options.trace) std::cout << "pages=" << renderer.Painter().PageCount() << "\n";
   if (options.fonts)
     for (const auto &[name, font] : renderer.FontsUsed()) std::cout << FormatFontFileLine(font) << "\n";
-  return options.strict && renderer.Problems() > 0 ? kExitProblemLogged : kExitSuccess;
+  // The template's problems, each once however many pages showed it: the set --lint reports.
+  const ProblemCount problems = PrintTemplateProblems(options, FindTemplateProblems(options, *tables));
+  return options.strict && problems.errors + problems.warnings > 0 ? kExitProblemFound : kExitSuccess;
 }
 
 int Run(const std::vector<std::string> &arguments) {

@@ -5,7 +5,6 @@
 
 #include "platform/gfx/png_writer.h"
 #include "platform/ui/form_font.h"
-#include "tools/invoice_render/problem_line.h"
 #include "tools/invoice_render/trace_line.h"
 
 namespace iv {
@@ -29,12 +28,7 @@ PageRenderer::PageRenderer(const RenderOptions &options, const Bitmap *backgroun
     fonts_used_.emplace(font.Name(), font);
   });
   painter_.SetProblemObserver([this](const TemplateProblem &problem) {
-    if (problem.severity == TemplateProblem::Severity::Error) ++problems_;
-    if (problem_handler_) {
-      problem_handler_(problem);
-    } else {
-      std::cerr << FormatProblemLine(options_.templatePath, problem) << "\n";
-    }
+    if (problem_handler_) problem_handler_(problem);
   });
 }
 

@@ -29,10 +29,8 @@ class PageRenderer {
   InvoicePainter &Painter() { return painter_; }
   // The invoice of the options' template to paint (its GBK name) and its cells.
   void SetInvoice(const std::string &name, const SectionTables &tables, bool showAlways);
-  // The errors the painter has logged.
-  int Problems() const { return problems_; }
-  // Takes every problem the painter meets instead of the printing of each to stderr as
-  // FILE:LINE:COL: error: MESSAGE (or warning:).
+  // Takes every problem the painter meets (errors also go to the kiosk's log as it paints,
+  // unless the painter is told otherwise).
   void SetProblemHandler(std::function<void(const TemplateProblem &)> handler) {
     problem_handler_ = std::move(handler);
   }
@@ -67,7 +65,6 @@ class PageRenderer {
   InvoicePainter painter_;
   std::vector<DrawnText> drawn_;
   std::map<std::string, TFont> fonts_used_;
-  int problems_ = 0;
   std::function<void(const TemplateProblem &)> problem_handler_;
 };
 

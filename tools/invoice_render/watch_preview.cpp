@@ -5,7 +5,6 @@
 #include <iostream>
 #include <memory>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -16,8 +15,7 @@
 #include "platform/ui/timer.h"
 #include "tools/invoice_render/invoice_inputs.h"
 #include "tools/invoice_render/page_renderer.h"
-#include "tools/invoice_render/problem_line.h"
-#include "tools/invoice_render/template_lint.h"
+#include "tools/invoice_render/lint_run.h"
 #include "tools/invoice_render/watch_file_changes.h"
 #include "tools/invoice_render/watch_window.h"
 
@@ -48,27 +46,17 @@ class WatchPreview {
   // or to the last page; false, keeping the last picture, when a file cannot be read (an
   // editor may be half-way through a save).
   bool Render(int page);
-  // One paint through `paint`; false when the page did not change.
-  template <class Paint>
-  bool PaintCounted(Paint &&paint);
   void ShowPage();
   void KeyDown(std::uint16_t key);
   void KeyPress(char key);
   void RenderChangedFiles();
-  // Prints a problem line not printed since the files were last read.
-  void Print(const TemplateProblem &problem);
 
   const RenderOptions &options_;
   const Bitmap *background_;
   FileChangeWatch changes_;
   std::unique_ptr<PageRenderer> renderer_;
-  std::unique_ptr<TemplateLint> lint_;
-  // What the lint finds without painting counts on every page, with the errors of its paint.
-  int findings_count_ = 0;
-  int problems_of_last_paint_ = 0;
-  // The problem lines printed since the files were last read: paging on to the current page
-  // paints the pages before it again, and their problems are news only once.
-  std::set<std::string> printed_problems_;
+  // The template's problems as the files were last read: the set --lint reports.
+  int problem_count_ = 0;
   WatchWindow window_;
   Timer change_poll_;
 };
@@ -100,42 +88,22 @@ bool WatchPreview::Render(int page) {
     return false;
   }
 
+  const ProblemCount problems = PrintTemplateProblems(options_, FindTemplateProblems(options_, *tables));
+  problem_count_ = problems.errors + problems.warnings;
   renderer_ = std::make_unique<PageRenderer>(options_, background_);
-  printed_problems_.clear();
-  lint_ = std::make_unique<TemplateLint>(ResolvePath(options_.templatePath));
-  const std::vector<TemplateProblem> findings = lint_->Findings(Utf8ToGbk(options_.invoiceName));
-  findings_count_ = static_cast<int>(findings.size());
-  for (const TemplateProblem &problem : findings) Print(problem);
-  renderer_->SetProblemHandler([this](const TemplateProblem &problem) { Print(lint_->Explained(problem)); });
   renderer_->SetInvoice(Utf8ToGbk(options_.invoiceName), *tables, options_.showAlways);
-  PaintCounted([this] {
-    renderer_->Paint();
-    return true;
-  });
-  while (renderer_->Page() < page && PaintCounted([this] { return renderer_->PaintNext(); })) {
+  renderer_->Paint();
+  while (renderer_->Page() < page && renderer_->PaintNext()) {
   }
   ShowPage();
-  return true;
-}
-
-void WatchPreview::Print(const TemplateProblem &problem) {
-  const std::string line = FormatProblemLine(options_.templatePath, problem);
-  if (printed_problems_.insert(line).second) std::cerr << line << "\n";
-}
-
-template <class Paint>
-bool WatchPreview::PaintCounted(Paint &&paint) {
-  const int before = renderer_->Problems();
-  if (!paint()) return false;
-  problems_of_last_paint_ = findings_count_ + renderer_->Problems() - before;
   return true;
 }
 
 void WatchPreview::ShowPage() {
   const int pages = std::max(renderer_->Painter().PageCount(), 1);
   const std::string caption = options_.invoiceName + " - page " + std::to_string(renderer_->Page()) + "/" +
-                              std::to_string(pages) + " - " + std::to_string(problems_of_last_paint_) +
-                              (problems_of_last_paint_ == 1 ? " problem" : " problems");
+                              std::to_string(pages) + " - " + std::to_string(problem_count_) +
+                              (problem_count_ == 1 ? " problem" : " problems");
   window_.ShowPage(renderer_->Picture(), Utf8ToGbk(caption));
 }
 
@@ -144,11 +112,11 @@ void WatchPreview::KeyDown(std::uint16_t key) {
   switch (key) {
     case VK_UP:
     case VK_PRIOR:
-      if (PaintCounted([this] { return renderer_->PaintPrior(); })) ShowPage();
+      if (renderer_->PaintPrior()) ShowPage();
       break;
     case VK_DOWN:
     case VK_NEXT:
-      if (PaintCounted([this] { return renderer_->PaintNext(); })) ShowPage();
+      if (renderer_->PaintNext()) ShowPage();
       break;
     case VK_ESCAPE: window_.Close(); break;
     default: break;
