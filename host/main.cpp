@@ -7,7 +7,7 @@
 #include <system_error>
 
 #include "host/data_file.h"
-#include "host/native_path.h"
+#include "platform/fs/native_path.h"
 #include "host/options.h"
 #include "host/plugin_library.h"
 #include "host/reference_host.h"
@@ -22,7 +22,7 @@ namespace {
 bool PrepareFolders(const iv::host::Options &options) {
   std::error_code error;
   if (!options.snapshotDir.empty()) {
-    std::filesystem::create_directories(iv::host::NativePath(options.snapshotDir), error);
+    std::filesystem::create_directories(iv::NativePath(options.snapshotDir), error);
     if (error) {
       std::cerr << "kiosk-host: cannot create snapshot folder " << iv::NameInMessage(options.snapshotDir) << ": "
                 << error.message() << "\n";
@@ -30,7 +30,7 @@ bool PrepareFolders(const iv::host::Options &options) {
     }
   }
   if (!options.kiosk.empty()) {
-    std::filesystem::current_path(iv::host::NativePath(options.kiosk), error);
+    std::filesystem::current_path(iv::NativePath(options.kiosk), error);
     if (error) {
       std::cerr << "kiosk-host: cannot enter kiosk folder " << iv::NameInMessage(options.kiosk) << ": "
                 << error.message() << "\n";
