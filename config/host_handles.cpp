@@ -6,6 +6,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "platform/fpu/float_settings.h"
 #include "platform/gfx/picture_limits.h"
 #include "platform/ui/application.h"
 #include "platform/ui/image.h"
@@ -23,16 +24,19 @@ HostFormHandle::HostFormHandle(Form &form) : form_(&form) {
 Form &HostFormHandle::OwnerOf(IvForm *handle) { return *reinterpret_cast<HostFormHandle *>(handle)->form_; }
 
 int IV_CALL HostFormHandle::PostKeyOp(IvForm *handle, int vk) {
+  const LibraryFloatSettings floatSettings;
   if (handle == nullptr || vk <= 0 || vk > 0xFE) return 0;
   return Application::Instance().PostKeyStroke(OwnerOf(handle), std::uint16_t(vk)) ? 1 : 0;
 }
 
 int IV_CALL HostFormHandle::PostClickOp(IvForm *handle, int x, int y) {
+  const LibraryFloatSettings floatSettings;
   if (handle == nullptr) return 0;
   return Application::Instance().PostClick(OwnerOf(handle), x, y) ? 1 : 0;
 }
 
 int IV_CALL HostFormHandle::PostSnapshotOp(IvForm *handle, const char *pngPath) {
+  const LibraryFloatSettings floatSettings;
   if (handle == nullptr || pngPath == nullptr || *pngPath == '\0') return 0;
   return Application::Instance().PostSnapshot(OwnerOf(handle), pngPath) ? 1 : 0;
 }
@@ -45,6 +49,7 @@ HostImageHandle::HostImageHandle(Image &image) : image_(&image) {
 HostImageHandle &HostImageHandle::RecordOf(IvControl *handle) { return *reinterpret_cast<HostImageHandle *>(handle); }
 
 int IV_CALL HostImageHandle::LoadPictureOp(IvControl *handle, const char *path) {
+  const LibraryFloatSettings floatSettings;
   if (handle == nullptr || path == nullptr) return 0;
   HostImageHandle &record = RecordOf(handle);
   try {
@@ -59,8 +64,8 @@ int IV_CALL HostImageHandle::LoadPictureOp(IvControl *handle, const char *path) 
 
 int IV_CALL HostImageHandle::SetPixelsOp(IvControl *handle, int width, int height, int stride,
                                          const unsigned char *bgr) {
-  if (handle == nullptr || bgr == nullptr || !AcceptablePictureSize(width, height) || stride < 3 * width)
-    return 0;
+  const LibraryFloatSettings floatSettings;
+  if (handle == nullptr || bgr == nullptr || !AcceptablePictureSize(width, height) || stride < 3 * width) return 0;
   HostImageHandle &record = RecordOf(handle);
   try {
     Bitmap picture(width, height);

@@ -2,6 +2,8 @@
 // The C handles the host is given for a form and for a picture control: the host posts input
 // and snapshots to the form through IvForm, and fills the picture through IvControl. A handle
 // is valid while the object it is made for lives; the handle's address is its record's.
+// Each operation is an entry from the host's code: it runs with the library's floating-point
+// settings and leaves the host's as they were.
 #include <string>
 
 #include "invoiceview/host_services.h"
@@ -44,8 +46,7 @@ class HostImageHandle {
  private:
   static HostImageHandle &RecordOf(IvControl *handle);
   static int IV_CALL LoadPictureOp(IvControl *handle, const char *path);
-  static int IV_CALL SetPixelsOp(IvControl *handle, int width, int height, int stride,
-                                 const unsigned char *bgr);
+  static int IV_CALL SetPixelsOp(IvControl *handle, int width, int height, int stride, const unsigned char *bgr);
 
   IvControl handle_;  // first, so a handle's address is this object's
   Image *image_;

@@ -1,16 +1,17 @@
 // kiosk-host: the reference host. Loads the plug-in, feeds it a transaction and calls
 // ShowForm, in a real window or headless, tracing every call the plug-in makes back.
-#include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
+#include <iostream>
 #include <system_error>
 
 #include "host/data_file.h"
-#include "host/native_path.h"
+#include "platform/fs/native_path.h"
 #include "host/options.h"
 #include "host/plugin_library.h"
 #include "host/reference_host.h"
+#include "platform/fs/command_line.h"
 #include "platform/fs/paths.h"
 #include "platform/fs/standard_streams.h"
 
@@ -21,18 +22,18 @@ namespace {
 bool PrepareFolders(const iv::host::Options &options) {
   std::error_code error;
   if (!options.snapshotDir.empty()) {
-    std::filesystem::create_directories(iv::host::NativePath(options.snapshotDir), error);
+    std::filesystem::create_directories(iv::NativePath(options.snapshotDir), error);
     if (error) {
-      std::fprintf(stderr, "kiosk-host: cannot create snapshot folder %s: %s\n", options.snapshotDir.c_str(),
-                   error.message().c_str());
+      std::cerr << "kiosk-host: cannot create snapshot folder " << iv::NameInMessage(options.snapshotDir) << ": "
+                << error.message() << "\n";
       return false;
     }
   }
   if (!options.kiosk.empty()) {
-    std::filesystem::current_path(iv::host::NativePath(options.kiosk), error);
+    std::filesystem::current_path(iv::NativePath(options.kiosk), error);
     if (error) {
-      std::fprintf(stderr, "kiosk-host: cannot enter kiosk folder %s: %s\n", options.kiosk.c_str(),
-                   error.message().c_str());
+      std::cerr << "kiosk-host: cannot enter kiosk folder " << iv::NameInMessage(options.kiosk) << ": "
+                << error.message() << "\n";
       return false;
     }
   }
@@ -42,20 +43,20 @@ bool PrepareFolders(const iv::host::Options &options) {
 }  // namespace
 
 int main(int argc, char **argv) try {
-  iv::UseBinaryStandardStreams();
+  iv::SetUpStandardStreams();
   std::string error;
-  auto parsed = iv::host::ParseOptions(argc, argv, error);
+  auto parsed = iv::host::ParseOptions(iv::CommandLineArguments(argc, argv), error);
   if (!parsed) {
-    std::fprintf(stderr, "kiosk-host: %s\n%s", error.c_str(), iv::host::kUsage);
+    std::cerr << "kiosk-host: " << error << "\n" << iv::host::kUsage;
     return 2;
   }
   iv::host::Options options = *parsed;
   if (options.version) {
-    std::puts("kiosk-host " IV_VERSION);
+    std::cout << "kiosk-host " IV_VERSION "\n";
     return 0;
   }
   if (options.help) {
-    std::fputs(iv::host::kUsage, stdout);
+    std::cout << iv::host::kUsage;
     return 0;
   }
   const std::string start = iv::CurrentDirectory();
@@ -75,7 +76,7 @@ int main(int argc, char **argv) try {
   const iv::host::PluginLibrary library(options.plugin);
   const ShowFormFn showForm = library.ShowForm();
   if (showForm == nullptr) {
-    std::fprintf(stderr, "kiosk-host: %s\n", library.Error().c_str());
+    std::cerr << "kiosk-host: " << library.Error() << "\n";
     return 1;
   }
 
@@ -89,12 +90,11 @@ int main(int argc, char **argv) try {
   for (int call = 0; call < options.calls; ++call) {
     host.BeginCall();
     int32_t result = showForm(host.Services(), dataI, dataO, 0);
-    std::printf("ShowForm returned %d\n", result);
-    std::fflush(stdout);
+    std::cout << "ShowForm returned " << result << "\n" << std::flush;
   }
   return host.FileErrors() == 0 ? 0 : 1;
 } catch (const std::exception &e) {
   // Nothing may end the host with an abort: the reason, and the runtime-error exit.
-  std::fprintf(stderr, "kiosk-host: %s\n", e.what());
+  std::cerr << "kiosk-host: " << e.what() << "\n";
   return 1;
 }

@@ -5,6 +5,7 @@
 #include <map>
 #include <sstream>
 
+#include "platform/fs/command_line.h"
 #include "platform/text/dbcs.h"
 #include "platform/text/trim.h"
 
@@ -34,7 +35,7 @@ bool ParseKeys(const std::string &list, std::vector<std::string> &keys, std::str
 
 }  // namespace
 
-std::optional<Options> ParseOptions(int argc, char **argv, std::string &error) {
+std::optional<Options> ParseOptions(const std::vector<std::string> &arguments, std::string &error) {
   Options options;
   const std::map<std::string, std::string *> valued = {
       {"--plugin", &options.plugin},      {"--kiosk", &options.kiosk},
@@ -43,20 +44,20 @@ std::optional<Options> ParseOptions(int argc, char **argv, std::string &error) {
       {"--snapshot-dir", &options.snapshotDir}};
   const std::map<std::string, bool *> flags = {
       {"--headless", &options.headless}, {"--help", &options.help}, {"--version", &options.version}};
-  for (int i = 1; i < argc; ++i) {
-    std::string arg = argv[i];
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string &arg = arguments[i];
     if (auto it = flags.find(arg); it != flags.end()) {
       *it->second = true;
       continue;
     }
-    if (i + 1 >= argc) {
+    if (i + 1 >= arguments.size()) {
       error = valued.count(arg) || arg == "--keys" || arg == "--calls" ? "missing value for " + arg
                                                                        : "unknown option: " + arg;
       return std::nullopt;
     }
-    std::string value = argv[++i];
+    const std::string &value = arguments[++i];
     if (auto it = valued.find(arg); it != valued.end()) {
-      *it->second = value;
+      *it->second = NameArgument(value);  // all of them name files, folders or the key
     } else if (arg == "--keys") {
       if (!ParseKeys(value, options.keys, error)) return std::nullopt;
     } else if (arg == "--calls") {

@@ -26,7 +26,7 @@ inline constexpr const char *kUsage =
     "[--calls N] [--version]\n"
     "  keys: Up, Down, Enter, Escape, Tab, ClickReturn, ClickPrint, Snap (comma-separated, any letter case)\n";
 
-// Parses argv; on a usage error returns nothing and sets `error`.
-std::optional<Options> ParseOptions(int argc, char **argv, std::string &error);
+// Parses the arguments after the program's name; on a usage error returns nothing and sets `error`.
+std::optional<Options> ParseOptions(const std::vector<std::string> &arguments, std::string &error);
 
 }  // namespace iv::host

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "host/plugin_library.h"
+#include "platform/fs/command_line.h"
 #include "platform/fs/paths.h"
 #include "platform/text/gbk.h"
 
@@ -18,7 +19,7 @@ PluginLibrary::PluginLibrary(const std::string &path) {
   HMODULE module = LoadLibraryW(GbkToWide(path).c_str());
   handle_ = module;
   if (module == nullptr) {
-    error_ = "cannot load plug-in: " + path + " (error " + std::to_string(GetLastError()) + ")";
+    error_ = "cannot load plug-in: " + NameInMessage(path) + " (error " + std::to_string(GetLastError()) + ")";
     return;
   }
   // The export is the plain name of a stdcall function.

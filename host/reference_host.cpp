@@ -5,8 +5,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iostream>
 
 #include "host/skin_file.h"
+#include "platform/fs/command_line.h"
 #include "platform/fs/open_file.h"
 #include "platform/fs/paths.h"
 #include "platform/text/gbk.h"
@@ -26,8 +28,7 @@ void Trace(const std::string &what, const char *gbk) {
     else
       escaped += c;
   }
-  std::printf("%s%s%s\n", what.c_str(), escaped.empty() ? "" : " ", escaped.c_str());
-  std::fflush(stdout);
+  std::cout << what << (escaped.empty() ? "" : " ") << escaped << "\n" << std::flush;
 }
 
 // Virtual-key codes, and the centres of the invoice screen's return button (674, 448, 84 x 80)
@@ -131,7 +132,8 @@ void IV_CALL ReferenceHost::PrintText(THostServices *self, const char *text) {
   const FilePtr file = OpenFile(host.options_.printOut, "ab");
   const std::size_t length = std::strlen(text);
   if (!file || std::fwrite(text, 1, length, file.get()) != length || std::fflush(file.get()) != 0) {
-    std::fprintf(stderr, "kiosk-host: cannot write %s: %s\n", host.options_.printOut.c_str(), std::strerror(errno));
+    std::cerr << "kiosk-host: cannot write " << NameInMessage(host.options_.printOut) << ": " << std::strerror(errno)
+              << "\n";
     ++host.file_errors_;
   }
 }

@@ -9,6 +9,7 @@
 #include "forms/FrmView.h"
 #include "forms/Func_Lib.h"
 #include "platform/diagnostics/diagnostic_stream.h"
+#include "platform/fpu/float_settings.h"
 #include "platform/fs/paths.h"
 #include "platform/ui/application.h"
 #include "plugin/Invoice.h"
@@ -72,6 +73,8 @@ void ShowInvoice(THostServices *host, const char *const *dataI, const char *cons
 // still gets 1.
 extern "C" IV_EXPORT int32_t IV_CALL ShowForm(THostServices *host, const char *const *dataI, const char *const *dataO,
                                               int32_t /*reserved*/) {
+  // The host's floating-point settings are its own again when this returns, however it returns.
+  const iv::LibraryFloatSettings floatSettings;
   // Without its host the screen cannot be shown, and touching a missing table would crash.
   if (host == nullptr || host->vtbl == nullptr) {
     iv::WriteErrorLog(host == nullptr ? "ShowForm: no host services object (host is NULL); nothing shown"

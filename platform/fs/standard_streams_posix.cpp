@@ -2,6 +2,6 @@
 
 namespace iv {
 
-void UseBinaryStandardStreams() {}
+void SetUpStandardStreams() {}
 
 }  // namespace iv

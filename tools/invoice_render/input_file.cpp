@@ -6,12 +6,13 @@
 #include <system_error>
 
 #include "platform/fs/file_content.h"
+#include "platform/fs/native_path.h"
 
 namespace iv {
 
 std::optional<std::string> ReadInputFile(const std::string &path, std::string &reason) {
   std::error_code error;
-  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  const std::filesystem::file_status status = std::filesystem::status(NativePath(path), error);
   if (error) {
     reason = error.message();
     return std::nullopt;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/fs/command_line.h"
 #include "platform/fs/paths.h"
 #include "platform/fs/standard_streams.h"
 #include "platform/gfx/picture.h"
@@ -46,7 +47,7 @@ std::optional<std::string> MissingInvoice(const RenderOptions &options) {
   for (const ScannedInvoice &invoice : scan.invoices)
     if (SameTextGbk(invoice.name, wanted)) return std::nullopt;
   const std::string names = GbkToUtf8(scan.InvoiceNames());
-  return options.templatePath + " has no invoice " + options.invoiceName +
+  return NameInMessage(options.templatePath) + " has no invoice " + options.invoiceName +
          (names.empty() ? "; it holds no NAME marker at all" : "; the invoices it holds: " + names);
 }
 
@@ -59,11 +60,11 @@ int Render(const RenderOptions &options) {
   if (!options.background.empty()) {
     const std::string path = ResolvePath(options.background);
     if (!ReadInputFile(path, reason))
-      return RuntimeError("cannot read background " + options.background + ": " + reason);
+      return RuntimeError("cannot read background " + NameInMessage(options.background) + ": " + reason);
     try {
       background = LoadPicture(path);
     } catch (const PictureError &error) {
-      return RuntimeError("cannot read background " + options.background + ": " + error.what());
+      return RuntimeError("cannot read background " + NameInMessage(options.background) + ": " + error.what());
     }
   }
 
@@ -120,9 +121,9 @@ int Run(const std::vector<std::string> &arguments) {
 }  // namespace iv
 
 int main(int argc, char **argv) {
-  iv::UseBinaryStandardStreams();
+  iv::SetUpStandardStreams();
   try {
-    return iv::Run(std::vector<std::string>(argv + 1, argv + argc));
+    return iv::Run(iv::CommandLineArguments(argc, argv));
   } catch (const std::exception &error) {
     std::cerr << "invoice-render: " << error.what() << "\n";
     return 1;

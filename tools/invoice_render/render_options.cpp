@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 
+#include "platform/fs/command_line.h"
 #include "platform/gfx/bitmap.h"
 
 namespace iv {
@@ -88,15 +89,15 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string> &
     const std::string &value = arguments[++i];
     bool valid = true;
     if (argument == "--head") {
-      options.headFile = value;
+      options.headFile = NameArgument(value);
     } else if (argument == "--detail") {
-      options.detailFile = value;
+      options.detailFile = NameArgument(value);
     } else if (argument == "--tail") {
-      options.tailFile = value;
+      options.tailFile = NameArgument(value);
     } else if (argument == "--background") {
-      options.background = value;
+      options.background = NameArgument(value);
     } else if (argument == "--out") {
-      options.outPrefix = value;
+      options.outPrefix = NameArgument(value);
       valid = !value.empty();
     } else if (argument == "--page") {
       const std::optional<int> page = ParseInt(value);
@@ -142,7 +143,7 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string> &
     error = "--lint and --watch exclude each other";
     return std::nullopt;
   }
-  options.templatePath = positional[0];
+  options.templatePath = NameArgument(positional[0]);
   if (positional.size() == 2) options.invoiceName = positional[1];
   return options;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "forms/Func_Lib.h"
+#include "platform/fs/command_line.h"
 #include "platform/fs/paths.h"
 #include "platform/fs/standard_streams.h"
 #include "tools/kiosk_check/kiosk_checks.h"
@@ -53,11 +54,11 @@ std::optional<CheckOptions> ParseOptions(const std::vector<std::string> &args, s
                                                  : nullptr;
     if (value != nullptr) {
       if (i + 1 >= args.size()) return error = arg + " needs a value", std::nullopt;
-      *value = args[++i];
+      *value = NameArgument(args[++i]);
     } else if (arg.starts_with("-")) {
       return error = "unknown option " + arg, std::nullopt;
     } else if (!kioskGiven) {
-      options.kiosk = arg;
+      options.kiosk = NameArgument(arg);
       kioskGiven = true;
     } else {
       return error = "one kiosk folder only (" + arg + ")", std::nullopt;
@@ -71,7 +72,7 @@ std::optional<CheckOptions> ParseOptions(const std::vector<std::string> &args, s
 int Check(const CheckOptions &options) {
   const std::string start = CurrentDirectory();
   if (!ChangeDirectory(options.kiosk)) {
-    std::cerr << "kiosk-check: " << options.kiosk << ": " << std::strerror(errno) << "\n";
+    std::cerr << "kiosk-check: " << NameInMessage(options.kiosk) << ": " << std::strerror(errno) << "\n";
     return kExitUsage;
   }
   CheckReport report(std::cout);
@@ -126,9 +127,9 @@ int Main(const std::vector<std::string> &args) {
 }  // namespace iv::check
 
 int main(int argc, char **argv) {
-  iv::UseBinaryStandardStreams();
+  iv::SetUpStandardStreams();
   try {
-    return iv::check::Main(std::vector<std::string>(argv + 1, argv + argc));
+    return iv::check::Main(iv::CommandLineArguments(argc, argv));
   } catch (const std::exception &error) {
     std::cerr << "kiosk-check: " << error.what() << "\n";
     return 1;

@@ -1,7 +1,10 @@
 /* A host written in plain C against the public header: calls ShowForm with NULL arrays,
  * NULL entries and a services object whose operations it counts, then without a services
- * object and with one that has no operation table. Prints the results; exits with 1 when a
- * text it was handed is not a read-only counted string. */
+ * object and with one that has no operation table. It rounds upward, which the library does
+ * not: its operations and the code after each call must see its own rounding. Prints the
+ * results; exits with 1 when a text it was handed is not a read-only counted string or the
+ * rounding was not the host's. */
+#include <fenv.h>
 #include <stdio.h>
 #include <string.h>
 
@@ -9,9 +12,17 @@
 
 static int g_calls;
 static int g_bad_texts;
+static int g_foreign_rounding;
+
+static void CheckRounding(const char *where) {
+  if (fegetround() == FE_UPWARD) return;
+  printf("rounding not the host's %s\n", where);
+  ++g_foreign_rounding;
+}
 
 /* The 8 bytes before the characters: reference count -1, then the length. */
 static void CheckCounted(const char *text) {
+  CheckRounding("in a host operation");
   const int32_t *header = (const int32_t *)(const void *)text - 2;
   if (header[0] != -1 || header[1] != (int32_t)strlen(text)) ++g_bad_texts;
 }
@@ -32,6 +43,7 @@ static void LoadSkinImage(THostServices *self, IvControl *control, const char *n
 static void FormActivated(THostServices *self, IvForm *form) {
   (void)self;
   (void)form;
+  CheckRounding("in FormActivated");
   ++g_calls;
 }
 static void TextToValue(THostServices *self, const char *text, int32_t kind, IvVariant *out) {
@@ -64,8 +76,11 @@ int main(void) {
   const char *dataO[65] = {0};
   dataI[0] = "first";
   dataO[64] = "last";
+  fesetround(FE_UPWARD);
   printf("ShowForm returned %d\n", (int)ShowForm(&host, dataI, dataO, 0));
+  CheckRounding("after ShowForm");
   printf("ShowForm returned %d\n", (int)ShowForm(&host, NULL, NULL, -1));
+  CheckRounding("after ShowForm");
 
   THostServices tableless;
   memset(&tableless, 0, sizeof tableless);
@@ -74,5 +89,5 @@ int main(void) {
   printf("ShowForm without a table returned %d\n", (int)ShowForm(&tableless, dataI, dataO, 0));
   printf("host calls meanwhile: %d\n", g_calls - calls);
   if (g_bad_texts != 0) printf("%d texts were not counted strings\n", g_bad_texts);
-  return g_bad_texts == 0 ? 0 : 1;
+  return g_bad_texts == 0 && g_foreign_rounding == 0 ? 0 : 1;
 }

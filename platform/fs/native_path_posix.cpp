@@ -1,7 +1,7 @@
-#include "host/native_path.h"
+#include "platform/fs/native_path.h"
 
-namespace iv::host {
+namespace iv {
 
 std::filesystem::path NativePath(const std::string &name) { return name; }
 
-}  // namespace iv::host
+}  // namespace iv

@@ -1,9 +1,9 @@
-#include "host/native_path.h"
+#include "platform/fs/native_path.h"
 
 #include "platform/text/gbk.h"
 
-namespace iv::host {
+namespace iv {
 
 std::filesystem::path NativePath(const std::string &name) { return GbkToWide(name); }
 
-}  // namespace iv::host
+}  // namespace iv
