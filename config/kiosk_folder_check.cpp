@@ -22,9 +22,9 @@ std::vector<Diagnostic> CheckKioskFolders(const std::string &kioskFolder) {
     if (!FolderExists(path))
       problems.push_back(
           {Diagnostic::Kind::Warning, path, 0, std::string("folder missing: ") + log + " are dropped; create it"});
-    else if (!FolderWritable(path))
-      problems.push_back({Diagnostic::Kind::Warning, path, 0,
-                          std::string("not writable: ") + log + " are dropped; let the host's user write to it"});
+    else if (const std::optional<std::string> why = WhyFolderNotWritable(path))
+      problems.push_back(
+          {Diagnostic::Kind::Warning, path, 0, std::string("not writable: ") + log + " are dropped; " + *why});
   }
   return problems;
 }

@@ -9,6 +9,7 @@
 #include "config/settings_file.h"
 #include "config/xml_encoding.h"
 #include "config/xml_error.h"
+#include "platform/diagnostics/diagnostic_stream.h"
 #include "platform/text/gbk.h"
 
 namespace iv {
@@ -129,7 +130,21 @@ XmlDocPtr ParseXml(std::string_view bytes, std::string_view undeclared) {
 XmlDocPtr ParseXmlFile(const std::string &path) {
   const std::optional<std::string> bytes = ReadSettingsFile(path);
   if (!bytes) throw XmlLoadError("cannot read " + path);
-  return ParseXml(*bytes, "");
+  // The stream names the encoding of a file an editor saved as UTF-16 or UTF-8 under the
+  // kiosk's GB2312 declaration, which the log only calls a format error.
+  const auto diagnoseEncoding = [&](const std::optional<std::string> &parseError) {
+    if (!DiagnosticsWanted()) return;
+    if (const auto problem = XmlEncodingProblem(*bytes, parseError))
+      Diagnose({Diagnostic::Kind::Error, path, 0, *problem});
+  };
+  try {
+    XmlDocPtr doc = ParseXml(*bytes, "");
+    diagnoseEncoding(std::nullopt);
+    return doc;
+  } catch (const XmlLoadError &error) {
+    diagnoseEncoding(error.what());
+    throw;
+  }
 }
 
 }  // namespace iv

@@ -4,6 +4,8 @@
 #include <array>
 #include <cctype>
 
+#include "platform/text/text_encoding.h"
+
 namespace iv {
 namespace {
 
@@ -44,7 +46,33 @@ bool IsGbkFamily(const std::string &encoding) {
   return std::find(kNames.begin(), kNames.end(), upper) != kNames.end();
 }
 
+// The document's ASCII characters as single bytes, enough to read its XML declaration: a UTF-16
+// document's every other byte, without a byte-order mark.
+std::string NarrowStart(std::string_view document, TextEncoding encoding) {
+  constexpr std::size_t kDeclarationBytes = 512;
+  if (encoding == TextEncoding::Utf8WithBom) document.remove_prefix(3);
+  if (encoding != TextEncoding::Utf16Le && encoding != TextEncoding::Utf16Be)
+    return std::string(document.substr(0, kDeclarationBytes));
+  if (document.starts_with("\xFF\xFE") || document.starts_with("\xFE\xFF")) document.remove_prefix(2);
+  std::string narrow;
+  for (std::size_t i = encoding == TextEncoding::Utf16Le ? 0 : 1;
+       i < document.size() && narrow.size() < kDeclarationBytes; i += 2)
+    narrow += document[i];
+  return narrow;
+}
+
 }  // namespace
+
+std::optional<std::string> XmlEncodingProblem(std::string_view document, const std::optional<std::string> &parseError) {
+  const FoundEncoding found = FindTextEncoding(document);
+  if (found.IsGbk()) return std::nullopt;
+  const std::string declared = DeclaredEncoding(NarrowStart(document, found.encoding));
+  if (!IsGbkFamily(declared)) return std::nullopt;
+  const std::string reading =
+      parseError ? "the library cannot read it (" + *parseError + "), logs a format error and uses none of it"
+                 : "the library reads its Chinese text as other characters";
+  return NotGbkMessage(found, "it declares encoding=\"" + declared + "\" and " + reading);
+}
 
 std::string ParserEncoding(std::string_view document, std::string_view undeclared) {
   if (document.starts_with(kUtf8Bom)) return "";

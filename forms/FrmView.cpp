@@ -6,6 +6,7 @@
 #include "forms/field_values.h"
 #include "forms/invoice_settings_check.h"
 #include "forms/print_text.h"
+#include "forms/settings_encoding_check.h"
 #include "forms/skin_image.h"
 #include "forms/skin_sizes.h"
 #include "invoice/view_geometry.h"
@@ -76,7 +77,10 @@ void TFrmView::FormCreate(Control &sender) {
   } catch (...) {
     // The field lines after the failing one are not applied; the invoice shows what there is.
   }
-  if (DiagnosticsWanted()) Diagnose(CheckInvoiceSettings(settingsFolder, settings, businessKey));
+  if (DiagnosticsWanted()) {
+    Diagnose(CheckSettingsEncodings(settingsFolder, settings.ReadString(businessKey, "DisPlayIniFile", "")));
+    Diagnose(CheckInvoiceSettings(settingsFolder, settings, businessKey));
+  }
   // An error from here on ends the preparation: it reaches the framework's creation-error
   // message and printing stays disabled.
   const std::string name = settings.ReadString(businessKey, "DisPlayName", "");

@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "platform/fs/file_content.h"
-#include "platform/text/gbk.h"
+#include "platform/text/text_encoding.h"
 
 namespace iv::host {
 
@@ -14,10 +14,12 @@ TransactionData ReadTransactionData(const std::string &path) {
   errno = 0;
   const std::optional<std::string> bytes = ReadFileContent(path);
   if (!bytes) throw std::runtime_error("cannot read data file " + path + ": " + std::strerror(errno));
-  const std::string text = GbkFromTextFile(*bytes);
+  std::string why;
+  const std::optional<std::string> text = GbkFromDataFile(*bytes, why);
+  if (!text) throw std::runtime_error("data file " + path + ": " + why);
 
   TransactionData data;
-  std::stringstream lines(text);
+  std::stringstream lines(*text);
   std::string line;
   while (std::getline(lines, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();

@@ -29,8 +29,9 @@ std::string ToNativeSeparators(std::string_view name);
 
 bool FileExists(const std::string &path);
 bool FolderExists(const std::string &path);
-// Whether this process may create files in the folder.
-bool FolderWritable(const std::string &path);
+// Nothing when this process may create files in the existing folder; otherwise the system's
+// reason and what to do about it on this system (GBK).
+std::optional<std::string> WhyFolderNotWritable(const std::string &path);
 std::optional<std::int64_t> FileSize(const std::string &path);
 // Modification time in nanoseconds since the epoch.
 std::optional<std::int64_t> ModificationTime(const std::string &path);

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <vector>
 
 #include "platform/text/dbcs.h"
@@ -43,7 +44,13 @@ bool FolderExists(const std::string &path) {
   return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool FolderWritable(const std::string &path) { return FolderExists(path) && access(path.c_str(), W_OK | X_OK) == 0; }
+// As this process's user: the owner, group and mode bits, and what else the system refuses (a
+// read-only mount, an immutable folder).
+std::optional<std::string> WhyFolderNotWritable(const std::string &path) {
+  if (access(path.c_str(), W_OK | X_OK) == 0) return std::nullopt;
+  return std::string(std::strerror(errno)) + " for user " + std::to_string(geteuid()) +
+         ": let the kiosk's user write to it (chown to that user, or chmod u+w)";
+}
 
 std::optional<std::int64_t> FileSize(const std::string &path) {
   struct stat st {};

@@ -15,6 +15,19 @@ bool IsFile(const WIN32_FILE_ATTRIBUTE_DATA &data) {
   return (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+// The system's text for an error code, without its line end.
+std::string SystemMessage(DWORD error) {
+  wchar_t *text = nullptr;
+  const DWORD length =
+      FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                     nullptr, error, 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
+  std::wstring message = length > 0 ? std::wstring(text, length) : L"error " + std::to_wstring(error);
+  LocalFree(text);
+  while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L' '))
+    message.pop_back();
+  return WideToGbk(message);
+}
+
 }  // namespace
 
 std::string CurrentDirectory() {
@@ -59,8 +72,28 @@ bool FolderExists(const std::string &path) {
   return Attributes(path, data) && !IsFile(data);
 }
 
-// A read-only attribute on a folder does not stop files being made in it on Windows.
-bool FolderWritable(const std::string &path) { return FolderExists(path); }
+// Permissions are decided by the system: a file is made there and deleted again as its handle
+// closes, so nothing stays behind. Windows itself ignores a folder's read-only attribute, but
+// wine, which runs Windows kiosks on Linux, maps it to the Unix mode and refuses; set, it is
+// named as a cause.
+std::optional<std::string> WhyFolderNotWritable(const std::string &path) {
+  const std::wstring probe =
+      GbkToWide(JoinPath(path, "invoiceview-write-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+                                   std::to_string(GetTickCount()) + ".tmp"));
+  const HANDLE file =
+      CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                  FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  if (file != INVALID_HANDLE_VALUE) {
+    CloseHandle(file);
+    return std::nullopt;
+  }
+  const DWORD error = GetLastError();
+  std::string why = SystemMessage(error);
+  const DWORD attributes = GetFileAttributesW(GbkToWide(path).c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
+    why += "; the folder is marked read-only: clear it with attrib -r \"" + path + "\"";
+  return why + "; let the kiosk's user write to it (the folder's Properties, Security)";
+}
 
 std::optional<std::int64_t> FileSize(const std::string &path) {
   WIN32_FILE_ATTRIBUTE_DATA data;

@@ -20,10 +20,6 @@ std::wstring GbkToWide(std::string_view gbk);
 std::string WideToGbk(std::wstring_view wide);
 #endif
 
-// Text files handed to the tools are GBK, or UTF-8 when they start with a byte-order mark;
-// either way the text comes back in GBK.
-std::string GbkFromTextFile(std::string_view bytes);
-
 // The system's own messages live in the source as UTF-8 literals and go out in GBK.
 inline std::string Gbk(std::u8string_view literal) {
   return Utf8ToGbk({reinterpret_cast<const char *>(literal.data()), literal.size()});

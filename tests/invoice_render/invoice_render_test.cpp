@@ -345,12 +345,18 @@ TEST_F(InvoiceRender, LintFindsWhatTheKioskTakesWithoutAWord) {
   const std::string sample = ReadText(folder_ / "INI" / "NoDataInvoice.txt");
   std::ofstream(folder_ / "INI" / "utf8.txt", std::ios::binary) << GbkToUtf8(sample);
   std::ofstream(folder_ / "INI" / "bom.txt", std::ios::binary) << "\xEF\xBB\xBF" << GbkToUtf8(sample);
-  const std::string convert = "save the file as GBK (code page 936), for instance with iconv -f UTF-8 -t GBK FILE > FILE.gbk";
+  const std::string saveAs =
+      "save it as GBK: on Windows open it in Notepad, File > Save As, Encoding ANSI (GBK on a Chinese Windows); on "
+      "Linux ";
   const std::pair<std::string, std::string> encodings[] = {
-      {"utf8.txt", R"(INI/utf8.txt:1:29: error: "暂" is UTF-8 text, but the kiosk reads templates as GBK and draws other characters: )" + convert},
-      {"bom.txt", "INI/bom.txt:1:1: error: the file starts with a UTF-8 byte-order mark, but the kiosk reads templates "
-                  "as GBK: save it as GBK (code page 936), for instance with tail -c +4 FILE | iconv -f UTF-8 -t GBK > "
-                  "FILE.gbk"}};
+      {"utf8.txt",
+       R"(INI/utf8.txt:1:29: error: saved as UTF-8 without BOM ("暂" on line 1 is UTF-8 text), but the kiosk )"
+       "reads this file as GBK and draws other characters for its Chinese text; " +
+           saveAs + "iconv -f UTF-8 -t GBK FILE > FILE.gbk"},
+      {"bom.txt",
+       "INI/bom.txt:1:1: error: saved as UTF-8 with BOM, but the kiosk reads this file as GBK: the mark's 3 "
+       "bytes stand before its first line and its Chinese text reads as other characters; " +
+           saveAs + "tail -c +4 FILE | iconv -f UTF-8 -t GBK > FILE.gbk"}};
   for (const auto &[file, error] : encodings) {
     EXPECT_EQ(Render("--lint INI/" + file).status, 3) << file;
     const std::vector<std::string> lines = Lines(Stderr());
@@ -361,6 +367,21 @@ TEST_F(InvoiceRender, LintFindsWhatTheKioskTakesWithoutAWord) {
               1)
         << Stderr();
   }
+  // Saved as Notepad's "Unicode": named by the lint and by a render that finds no invoice in it.
+  std::string utf16 = "\xFF\xFE";
+  for (const char c : std::string("<NAME(A)>x<END()>")) utf16 += std::string{c, '\0'};
+  std::ofstream(folder_ / "INI" / "utf16.txt", std::ios::binary) << utf16;
+  EXPECT_EQ(Render("--lint INI/utf16.txt").status, 3);
+  EXPECT_NE(Stderr().find("INI/utf16.txt:1:1: error: saved as UTF-16 LE, but the kiosk reads this file as GBK "
+                          "and finds none of its text (every other byte is 0); " +
+                          saveAs + "iconv -f UTF-16 -t GBK FILE > FILE.gbk\n"),
+            std::string::npos)
+      << Stderr();
+  EXPECT_EQ(Render("INI/utf16.txt A").status, 1);
+  EXPECT_NE(Stderr().find("INI/utf16.txt has no invoice A; it holds no NAME marker at all; it is saved as "
+                          "UTF-16 LE, but the kiosk reads this file as GBK"),
+            std::string::npos)
+      << Stderr();
 }
 
 TEST_F(InvoiceRender, LintOfOneInvoiceAndItsExitCodes) {

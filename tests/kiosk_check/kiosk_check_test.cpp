@@ -2,8 +2,10 @@
 // each named with its file and line, and a transaction is shown as the screen would get it.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -29,7 +31,10 @@ class KioskCheck : public ::testing::Test {
     fs::remove_all(kiosk_);
     fs::copy(fs::path(IV_SOURCE_DIR) / "examples" / "kiosk", kiosk_, fs::copy_options::recursive);
   }
-  void TearDown() override { fs::remove_all(kiosk_); }
+  void TearDown() override {
+    RunCommand("chattr -i '" + (kiosk_ / "Log").string() + "' 2>/dev/null");
+    fs::remove_all(kiosk_);
+  }
 
   CommandResult Check(const std::string &arguments) const {
     return RunCommand(ProgramPath("IV_TEST_KIOSK_CHECK", IV_BINARY_DIR "/tools/kiosk-check") + " " + arguments, false);
@@ -50,6 +55,14 @@ class KioskCheck : public ::testing::Test {
     const std::size_t at = text.find(gbkFrom);
     ASSERT_NE(at, std::string::npos) << name;
     Write(name, text.replace(at, gbkFrom.size(), Gbk(to)));
+  }
+  // A file as the sample kiosk keeps its transactions (UTF-8 after a mark), in GBK.
+  static std::string GbkFromUtf8Bom(const std::string &bytes) { return Utf8ToGbk(bytes.substr(3)); }
+  // Paths as a Windows build under wine writes them (Z:\tmp\x, INI\x) read as here.
+  static std::string AsPosixPaths(std::string text) {
+    std::replace(text.begin(), text.end(), '\\', '/');
+    for (std::size_t at = text.find("Z:/"); at != std::string::npos; at = text.find("Z:/", at)) text.erase(at, 2);
+    return text;
   }
   // The output's lines that report a problem.
   static std::vector<std::string> ProblemLines(const std::string &output) {
@@ -114,6 +127,79 @@ TEST_F(KioskCheck, NamesEachFaultOfABrokenKioskWithItsFileAndLine) {
   EXPECT_THAT(out, HasSubstr("WATER: faulty"));
   EXPECT_THAT(out, HasSubstr("BALANCE: faulty"));
   EXPECT_FALSE(fs::exists(kiosk_ / "ErrorLog")) << "a check creates nothing";
+}
+
+// Files as Windows editors save them, and a log folder the kiosk cannot write: each is named
+// with its file, the encoding found and how to save it as GBK on Windows and on Linux.
+TEST_F(KioskCheck, NamesFilesSavedInOtherEncodingsAndALogFolderItCannotWrite) {
+  // UTF-16 as Notepad saves "Unicode" (LE) and "Unicode big endian" (BE), with the mark.
+  const auto utf16 = [](const std::string &gbk, bool bigEndian) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char32_t c : GbkToCodePoints(gbk)) {
+      const char high = static_cast<char>(c >> 8), low = static_cast<char>(c & 0xFF);
+      bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+  };
+  Write("INI/Sys.xml", utf16(Read("INI/Sys.xml"), false));
+  Write("INI/SCConf.xml", GbkToUtf8(Read("INI/SCConf.xml")));
+  Write("INI/FormatShow.ini", "\xEF\xBB\xBF" + Read("INI/FormatShow.ini"));
+  Write("INI/print.ini", GbkToUtf8(Read("INI/print.ini")));
+  Write("transaction.txt", utf16(GbkFromUtf8Bom(Read("transaction-water.txt")), true));
+  const auto logEntries = std::distance(fs::directory_iterator(kiosk_ / "Log"), fs::directory_iterator());
+  // Read-only for its user; root writes anywhere but into an immutable folder.
+  fs::permissions(kiosk_ / "Log", fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  // Where root cannot make it immutable (a file system without the attribute), Log/ stays
+  // writable and only the encodings are checked.
+  const bool logReadOnly =
+      ::geteuid() != 0 || RunCommand("chattr +i '" + (kiosk_ / "Log").string() + "' 2>/dev/null").status == 0;
+
+  const auto run = Check(kiosk_.string() + " --business-key WATER --data " + (kiosk_ / "transaction.txt").string());
+  EXPECT_EQ(run.status, 3) << run.output;
+  const std::string out = AsPosixPaths(run.output);
+  const std::string notepad =
+      "on Windows open it in Notepad, File > Save As, Encoding ANSI \\(GBK on a Chinese Windows\\)";
+  // `head` is what comes before "saved as": the place and the kind, for a data file its name again.
+  const auto problem = [&](const std::string &head, const std::string &encoding, const std::string &linux) {
+    return MatchesRegex("(.|\n)*\n" + head + "saved as " + encoding + "[^\n]*" + notepad + "; on Linux " + linux +
+                        "\n(.|\n)*");
+  };
+  EXPECT_THAT(out, problem("INI/Sys.xml: error: ",
+                           "UTF-16 LE, but it declares encoding=\"GB2312\" and the library cannot read it",
+                           "iconv -f UTF-16 -t GBK FILE > FILE.gbk"));
+  EXPECT_THAT(out, problem("INI/SCConf.xml: error: ",
+                           "UTF-8 without BOM \\(\"[^\"]+\" on line [0-9]+ is UTF-8 text\\), but it "
+                           "declares encoding=\"GB2312\"",
+                           "iconv -f UTF-8 -t GBK FILE > FILE.gbk"));
+  EXPECT_THAT(out, problem("INI/FormatShow.ini:1: error: ", "UTF-8 with BOM",
+                           "tail -c \\+4 FILE \\| iconv -f UTF-8 -t GBK > FILE.gbk"));
+  EXPECT_THAT(out,
+              problem("INI/print.ini:[0-9]+: error: ", "UTF-8 without BOM", "iconv -f UTF-8 -t GBK FILE > FILE.gbk"));
+  EXPECT_THAT(out, problem("[^\n]*transaction.txt: error: data file [^\n]*transaction.txt: ",
+                           "UTF-16 BE, but data files are read as GBK", "iconv -f UTF-16 -t GBK FILE > FILE.gbk"));
+  if (logReadOnly) {
+    EXPECT_THAT(out, MatchesRegex("(|(.|\n)*\n)Log: warning: not writable: the library's log records "
+                                  "\\(Log/ErrorLog.txt\\) are dropped; [A-Z][^\n]*let the kiosk's user write to "
+                                  "it[^\n]*\n(.|\n)*"))
+        << out;
+  }
+  EXPECT_THAT(out, Not(HasSubstr("ErrorLog: warning"))) << "the other log folder can be written";
+  EXPECT_THAT(out, HasSubstr("WATER: faulty, 1 error, 0 warnings, 4 kiosk-wide errors")) << "the data file is WATER's";
+  EXPECT_EQ(std::distance(fs::directory_iterator(kiosk_ / "Log"), fs::directory_iterator()), logEntries)
+      << "the write test leaves nothing";
+
+  // One path style per system in places and messages alike.
+  const bool backslashes = run.output.find("INI\\") != std::string::npos;
+  EXPECT_THAT(run.output, Not(HasSubstr(backslashes ? "INI/" : "INI\\"))) << run.output;
+}
+
+// The skins belong to every business key's screen: an error in them is no key's "ok".
+TEST_F(KioskCheck, AnErrorOfTheWholeKioskLeavesNoKeyOk) {
+  fs::remove(kiosk_ / "skins" / "Print.png");
+  const auto run = Check(kiosk_.string() + " --skins " + (kiosk_ / "skins").string());
+  EXPECT_EQ(run.status, 3) << run.output;
+  EXPECT_THAT(run.output, HasSubstr("WATER: faulty, 0 errors, 0 warnings, 1 kiosk-wide error\n"));
 }
 
 TEST_F(KioskCheck, UsageErrorsAndAFolderWithoutSettings) {

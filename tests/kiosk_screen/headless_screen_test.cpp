@@ -174,6 +174,11 @@ std::string AsPosixPaths(std::string text) {
 // file it or the library cannot use.
 TEST_F(KioskScreen, AKioskSetUpWrongSaysWhatIsWrong) {
   const std::filesystem::path shots = kiosk.Path("new/shots");
+  // Settings saved as UTF-8, with and without the mark, which the logs only call a format error
+  // or show as a missing section.
+  const std::string systemFile = kiosk.Read("INI/Sys.xml"), formatShow = kiosk.Read("INI/FormatShow.ini");
+  kiosk.Write("INI/Sys.xml", GbkToUtf8(systemFile));
+  kiosk.Write("INI/FormatShow.ini", "\xEF\xBB\xBF" + formatShow);
   auto run = test::RunCommand("INVOICEVIEW_DIAGNOSTICS=stderr INVOICEVIEW_DISPLAY=HEADLESS " +
                                   kiosk.HostCommand("NOSUCHKEY", "--skins /nonexistent --snapshot-dir " +
                                                                      shots.string() + " --keys ' snap , down,ESCAPE'"),
@@ -204,6 +209,16 @@ TEST_F(KioskScreen, AKioskSetUpWrongSaysWhatIsWrong) {
             records)
       << "each record of the invoice's log, once";
   EXPECT_THAT(diagnostics, Not(HasSubstr("INVOICEVIEW_DISPLAY"))) << "HEADLESS is headless";
+  const std::string notepad = "on Windows open it in Notepad, File > Save As, Encoding ANSI";
+  EXPECT_THAT(lines, Contains(AllOf(StartsWith("invoiceview: " + kiosk.Path("INI/Sys.xml").string() +
+                                               ": error: saved as UTF-8 without BOM"),
+                                    HasSubstr("declares encoding=\"GB2312\""), HasSubstr(notepad),
+                                    HasSubstr("on Linux iconv -f UTF-8 -t GBK FILE > FILE.gbk"))));
+  EXPECT_THAT(lines, Contains(AllOf(StartsWith("invoiceview: " + kiosk.Path("INI/FormatShow.ini").string() +
+                                               ":1: error: saved as UTF-8 with BOM"),
+                                    HasSubstr(notepad), HasSubstr("tail -c +4 FILE | iconv -f UTF-8 -t GBK"))));
+  kiosk.Write("INI/Sys.xml", systemFile);
+  kiosk.Write("INI/FormatShow.ini", formatShow);
 
   // Files that cannot be written: the receipt (kiosk-host exits 1), the snapshot folder (1) and
   // a snapshot (the library says so and the call goes on).

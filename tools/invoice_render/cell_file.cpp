@@ -1,6 +1,7 @@
 #include "tools/invoice_render/cell_file.h"
 
 #include "platform/text/gbk.h"
+#include "platform/text/text_encoding.h"
 #include "tools/invoice_render/input_file.h"
 
 namespace iv {
@@ -9,7 +10,12 @@ std::optional<std::vector<std::string>> ReadCellFile(const std::string &path, st
   if (path.empty()) return std::vector<std::string>{};
   const std::optional<std::string> bytes = ReadInputFile(path, reason);
   if (!bytes) return std::nullopt;
-  const std::string text = GbkFromTextFile(*bytes);
+  const std::optional<std::string> decoded = GbkFromDataFile(*bytes, reason);
+  if (!decoded) {
+    reason = GbkToUtf8(reason);  // the tool's messages are UTF-8
+    return std::nullopt;
+  }
+  const std::string &text = *decoded;
 
   std::vector<std::string> cells;
   std::size_t start = 0;

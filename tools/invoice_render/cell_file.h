@@ -6,8 +6,9 @@
 
 namespace iv {
 
-// The cells in GBK with their line ends (LF or CR LF) removed; nothing, with the system's
-// reason in `reason`, when the file cannot be read. An empty path is an empty table.
+// The cells in GBK with their line ends (LF or CR LF) removed; nothing, with the reason in
+// `reason`, when the file cannot be read or is in another encoding (UTF-16, UTF-8 without BOM).
+// An empty path is an empty table.
 std::optional<std::vector<std::string>> ReadCellFile(const std::string &path, std::string &reason);
 
 }  // namespace iv

@@ -8,11 +8,13 @@
 #include <vector>
 
 #include "platform/fs/command_line.h"
+#include "platform/fs/file_content.h"
 #include "platform/fs/paths.h"
 #include "platform/fs/standard_streams.h"
 #include "platform/gfx/picture.h"
 #include "platform/text/dbcs.h"
 #include "platform/text/gbk.h"
+#include "platform/text/text_encoding.h"
 #include "tools/invoice_render/input_file.h"
 #include "tools/invoice_render/invoice_inputs.h"
 #include "tools/invoice_render/lint_run.h"
@@ -47,8 +49,12 @@ std::optional<std::string> MissingInvoice(const RenderOptions &options) {
   for (const ScannedInvoice &invoice : scan.invoices)
     if (SameTextGbk(invoice.name, wanted)) return std::nullopt;
   const std::string names = GbkToUtf8(scan.InvoiceNames());
+  std::string encoding;
+  if (const std::optional<std::string> bytes = ReadFileContent(ResolvePath(options.templatePath)))
+    if (const FoundEncoding found = FindTextEncoding(*bytes); !found.IsGbk())
+      encoding = "; it is " + GbkToUtf8(NotGbkMessage(found, KioskReading(found)));
   return NameInMessage(options.templatePath) + " has no invoice " + options.invoiceName +
-         (names.empty() ? "; it holds no NAME marker at all" : "; the invoices it holds: " + names);
+         (names.empty() ? "; it holds no NAME marker at all" : "; the invoices it holds: " + names) + encoding;
 }
 
 int Render(const RenderOptions &options) {

@@ -1,6 +1,6 @@
 #pragma once
-// Templates are GBK: the kiosk reads every byte as GBK. A template saved as UTF-8 draws other
-// characters than its author sees, so the lint finds where it stops reading as GBK.
+// Templates and settings text files are GBK: the kiosk reads every byte as GBK. One saved as
+// UTF-16 or UTF-8 shows other characters than its author sees, or nothing at all.
 #include <optional>
 #include <string_view>
 
@@ -8,9 +8,9 @@
 
 namespace iv {
 
-// An error at a UTF-8 byte-order mark, or, in a file that is all UTF-8, at the first multi-byte
-// character whose bytes do not read as whole GBK characters; nothing for a GBK file. Lines and
-// columns of a UTF-8 file count its UTF-8 characters, as the author's editor does.
-std::optional<TemplateProblem> FindUtf8Text(std::string_view bytes);
+// An error naming the encoding found (UTF-16 LE/BE, UTF-8 with or without BOM) with how to save
+// the file as GBK, at the first character GBK reads otherwise (UTF-8 without BOM, lines and
+// columns as the author's editor counts them) or at the file's start; nothing for a GBK file.
+std::optional<TemplateProblem> FindNotGbkText(std::string_view bytes);
 
 }  // namespace iv

@@ -24,7 +24,7 @@ bool SkipToMarker(TemplateReader &reader, TemplatePosition marker) {
 }  // namespace
 
 TemplateLint::TemplateLint(const std::string &path) : scan_(ScanTemplate(path)) {
-  if (const std::optional<std::string> bytes = ReadFileContent(path)) encoding_ = FindUtf8Text(*bytes);
+  if (const std::optional<std::string> bytes = ReadFileContent(path)) encoding_ = FindNotGbkText(*bytes);
   // One pass through the file, unless an invoice without END ran past the next one's marker.
   std::unique_ptr<TemplateReader> reader;
   for (const ScannedInvoice &invoice : scan_.invoices) {

@@ -11,11 +11,13 @@ void CheckReport::Add(Severity severity, const std::string &file, int line, cons
   const bool error = severity == Severity::Error;
   (error ? errors_ : warnings_)++;
   if (!businessKey.empty()) (error ? keys_[businessKey].errors : keys_[businessKey].warnings)++;
-  // One separator on every system, so that editors and scripts read the places alike.
-  // A GBK trail byte may be a backslash too: only single-byte ones are separators.
+  if (businessKey.empty() && error) ++kiosk_wide_errors_;
+  // The system's own separator in every place, as in the paths the messages name (a folder given
+  // as /kiosk under wine is joined with '\\'). A GBK trail byte may be a backslash too: only
+  // single-byte ones are separators.
   std::string place = file;
   for (std::size_t i = 0; i < place.size(); i += GbkCharSize(place, i))
-    if (place[i] == '\\') place[i] = '/';
+    if (place[i] == '\\' || place[i] == '/') place[i] = kPathSeparator;
   out_ << FormatDiagnostic({error ? Diagnostic::Kind::Error : Diagnostic::Kind::Warning, place, line, message}) << '\n';
 }
 
@@ -32,9 +34,11 @@ void CheckReport::Add(const std::vector<Diagnostic> &diagnostics, const std::str
 
 void CheckReport::PrintSummary() {
   const auto counted = [](int n, const char *what) { return std::to_string(n) + ' ' + what + (n == 1 ? "" : "s"); };
+  // An error of the kiosk as a whole (a skin, Sys.xml, a folder) is every key's screen's too.
+  const std::string kioskWide = kiosk_wide_errors_ == 0 ? "" : ", " + counted(kiosk_wide_errors_, "kiosk-wide error");
   for (const auto &[key, counts] : keys_)
-    out_ << GbkToUtf8(key) << ": " << (counts.errors == 0 ? "ok" : "faulty") << ", "
-         << counted(counts.errors, "error") << ", " << counted(counts.warnings, "warning") << '\n';
+    out_ << GbkToUtf8(key) << ": " << (counts.errors == 0 && kiosk_wide_errors_ == 0 ? "ok" : "faulty") << ", "
+         << counted(counts.errors, "error") << ", " << counted(counts.warnings, "warning") << kioskWide << '\n';
   out_ << "kiosk-check: " << counted(errors_, "error") << ", " << counted(warnings_, "warning") << '\n';
 }
 

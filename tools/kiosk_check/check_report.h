@@ -1,6 +1,7 @@
 #pragma once
-// What kiosk-check found: problems with the file (relative to the kiosk folder) and line they
-// belong to, printed as FILE:LINE: error|warning: MESSAGE in UTF-8, and counted per business key.
+// What kiosk-check found: problems with the file (relative to the kiosk folder, in the system's
+// path style) and line they belong to, printed as FILE:LINE: error|warning: MESSAGE in UTF-8,
+// and counted per business key.
 #include <map>
 #include <ostream>
 #include <string>
@@ -31,7 +32,8 @@ class CheckReport {
   // A key with no problem still gets its summary line.
   void Mention(const std::string &businessKey) { keys_[businessKey]; }
 
-  // One line per business key, then the totals.
+  // One line per business key, then the totals. A key is ok without errors of its own and of
+  // the kiosk as a whole.
   void PrintSummary();
   int Errors() const { return errors_; }
 
@@ -44,6 +46,7 @@ class CheckReport {
   std::map<std::string, Counts> keys_;
   int errors_ = 0;
   int warnings_ = 0;
+  int kiosk_wide_errors_ = 0;  // those of no business key
 };
 
 }  // namespace iv::check

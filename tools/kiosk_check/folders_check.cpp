@@ -3,6 +3,7 @@
 #include "config/settings_file.h"
 #include "platform/fs/file_content.h"
 #include "platform/fs/paths.h"
+#include "platform/text/text_encoding.h"
 #include "tools/invoice_render/template_encoding.h"
 #include "tools/kiosk_check/kiosk_checks.h"
 
@@ -28,8 +29,10 @@ SettingsText ReadSettingsText(CheckReport &report, const std::string &file) {
     report.Error(file, 0, "cannot be read: the kiosk reads it as empty");
     return text;
   }
-  if (const auto problem = FindUtf8Text(*bytes)) report.Error(file, problem->at.line, problem->message);
-  text.settings = IniFile(*bytes);
+  if (const auto problem = FindNotGbkText(*bytes)) report.Error(file, problem->at.line, problem->message);
+  // A UTF-16 file has a 0 byte in every name the library looks for: it finds no section.
+  const TextEncoding encoding = FindTextEncoding(*bytes).encoding;
+  if (encoding != TextEncoding::Utf16Le && encoding != TextEncoding::Utf16Be) text.settings = IniFile(*bytes);
   return text;
 }
 

@@ -8,6 +8,7 @@
 #include "config/settings_file.h"
 #include "config/sys_parameter_table.h"
 #include "config/xml_document.h"
+#include "config/xml_encoding.h"
 #include "config/xml_error.h"
 #include "platform/fs/file_content.h"
 #include "platform/fs/paths.h"
@@ -32,15 +33,20 @@ bool Parses(CheckReport &report, const std::string &file, bool required) {
                               " MB the library reads: it is not loaded");
     return false;
   }
-  const std::optional<std::string> bytes = ReadFileContent(path, kMaxSettingsFileBytes);
+  const std::string document = ReadFileContent(path, kMaxSettingsFileBytes).value_or("");
   try {
-    ParseXml(bytes.value_or(""), "");
-    return true;
+    ParseXml(document, "");
   } catch (const XmlLoadError &error) {
-    report.Error(file, error.Line(), std::string("not well-formed XML (") + error.what() +
-                                         "): the library logs \"format error\" and keeps every default");
+    if (const auto problem = XmlEncodingProblem(document, error.what()))
+      report.Error(file, 0, *problem);
+    else
+      report.Error(file, error.Line(),
+                   std::string("not well-formed XML (") + error.what() +
+                       "): the library logs \"format error\" and keeps every default");
     return false;
   }
+  if (const auto problem = XmlEncodingProblem(document, std::nullopt)) report.Error(file, 0, *problem);
+  return true;
 }
 
 // A decimal whole number too large for the 32 bits the library reads it into.

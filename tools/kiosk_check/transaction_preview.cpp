@@ -36,7 +36,7 @@ void PreviewTransaction(CheckReport &report, std::ostream &out, const std::strin
   try {
     data = host::ReadTransactionData(dataFile);
   } catch (const std::exception &error) {
-    report.Error(dataFile, 0, error.what());
+    report.Error(dataFile, 0, error.what(), businessKey);
     return;
   }
   // The receipt's title is the bank name of the system parameters: they are read as a call

@@ -1,0 +1,51 @@
+#pragma once
+// The kiosk's text files (settings, templates, transaction data) are GBK. Windows editors also
+// save UTF-16 (Notepad's "Unicode") and UTF-8 with or without a byte-order mark, which the kiosk
+// reads as other characters or not at all. Every reader and checker finds the encoding here and
+// tells how to save the file as GBK on either system in the same words.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace iv {
+
+enum class TextEncoding : std::uint8_t { Gbk, Utf8WithBom, Utf8WithoutBom, Utf16Le, Utf16Be };
+
+struct FoundEncoding {
+  TextEncoding encoding = TextEncoding::Gbk;
+  bool byteOrderMark = false;  // UTF-16 may come without one (an XML file's "<?xml" tells it)
+  // UTF-8 without BOM: where the first character stands that GBK reads as other characters
+  // (from 1, columns counting UTF-8 characters as the author's editor does), and that
+  // character in GBK. Line 0 otherwise.
+  int line = 0;
+  int column = 0;
+  std::string character;
+
+  bool IsGbk() const { return encoding == TextEncoding::Gbk; }
+};
+
+// GBK for a file GBK reads as its author wrote it: plain ASCII, GBK text, and UTF-8 whose
+// every character also reads as whole GBK characters. UTF-8 without BOM is found only in a
+// file that is all well-formed UTF-8.
+FoundEncoding FindTextEncoding(std::string_view bytes);
+
+// "UTF-16 LE", "UTF-16 BE", "UTF-8 with BOM", "UTF-8 without BOM" or "GBK".
+std::string_view EncodingName(TextEncoding encoding);
+
+// How to save the file as GBK, on Windows and on Linux (GBK text).
+std::string SaveAsGbkAdvice(const FoundEncoding &found);
+
+// "saved as UTF-16 LE (...), but READER; save it as GBK: ..." where READER says how the file is
+// read, for instance "the kiosk reads this file as GBK and finds none of its text".
+std::string NotGbkMessage(const FoundEncoding &found, std::string_view reader);
+
+// What the kiosk makes of a settings file or template in this encoding, for NotGbkMessage.
+std::string KioskReading(const FoundEncoding &found);
+
+// Transaction data files handed to the tools: GBK, or UTF-8 after a byte-order mark, either way
+// returned in GBK. Nothing, with why in `why`, for UTF-16 or UTF-8 without BOM, which would
+// reach the screen as other characters.
+std::optional<std::string> GbkFromDataFile(std::string_view bytes, std::string &why);
+
+}  // namespace iv
