@@ -11,6 +11,7 @@
 #include "host/options.h"
 #include "host/plugin_library.h"
 #include "host/reference_host.h"
+#include "host/sample_start.h"
 #include "platform/fs/paths.h"
 #include "platform/fs/standard_streams.h"
 
@@ -48,6 +49,17 @@ int main(int argc, char **argv) try {
   if (!parsed) {
     std::fprintf(stderr, "kiosk-host: %s\n%s", error.c_str(), iv::host::kUsage);
     return 2;
+  }
+  if (argc == 1) {
+    // No arguments (a double-click): the sample bill if it lies beside the program, else the usage.
+    parsed = iv::host::SampleStartOptions(iv::ExecutableFolder());
+    if (!parsed) {
+      std::fputs(iv::host::kUsage, stderr);
+      return 2;
+    }
+    std::printf("kiosk-host: no arguments: the sample water bill of %s (Up/Down page, Enter prints, Esc returns); "
+                "kiosk-host --help lists the options\n",
+                parsed->kiosk.c_str());
   }
   iv::host::Options options = *parsed;
   if (options.version) {
