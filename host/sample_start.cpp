@@ -5,7 +5,7 @@
 namespace iv::host {
 
 std::optional<Options> SampleStartOptions(const std::string &executableFolder) {
-  const std::string kiosk = JoinPath(executableFolder, ToNativeSeparators("examples/kiosk"));
+  const std::string kiosk = JoinPath(JoinPath(executableFolder, "examples"), "kiosk");
   const std::string data = JoinPath(kiosk, "transaction-water.txt");
   if (!FileExists(data)) return std::nullopt;
   Options options;

@@ -9,22 +9,28 @@ mkdir demo\balance
 set host=kiosk-host.exe --kiosk examples\kiosk
 
 echo == kiosk-host: the water bill in a window (Up/Down page, Enter prints, Esc or a button returns)
-%host% --data examples\kiosk\transaction-water.txt --business-key WATER --print-out demo\printed.txt || goto failed
+%host% --data examples\kiosk\transaction-water.txt --business-key WATER --print-out demo\printed.txt
+if errorlevel 1 goto failed
 
 echo == kiosk-host headless: every page of the water bill, printed once, then the balance query
 %host% --headless --data examples\kiosk\transaction-water.txt --business-key WATER ^
-  --keys Snap,Down,Snap,Down,Snap,Down,Snap,Enter,Escape --snapshot-dir demo --print-out demo\printed.txt || goto failed
+  --keys Snap,Down,Snap,Down,Snap,Down,Snap,Enter,Escape --snapshot-dir demo --print-out demo\printed.txt
+if errorlevel 1 goto failed
 %host% --headless --data examples\kiosk\transaction-balance.txt --business-key BALANCE ^
-  --keys Snap,Enter,Escape --snapshot-dir demo\balance || goto failed
+  --keys Snap,Enter,Escape --snapshot-dir demo\balance
+if errorlevel 1 goto failed
 
 echo == invoice-render on the template samples, on the invoice screen's background
 set data=..\..\docs\template-data
 pushd examples\kiosk
 ..\..\invoice-render.exe INI\SaleInvoice.txt SALE --head %data%\sale-head.txt --detail %data%\sale-detail.txt ^
-  --tail %data%\sale-tail.txt --all-pages --strict --background skins\FileDisp.png --out ..\..\demo\sale || goto failed
+  --tail %data%\sale-tail.txt --all-pages --strict --background skins\FileDisp.png --out ..\..\demo\sale
+if errorlevel 1 goto failed
 ..\..\invoice-render.exe INI\WaterInvoice.txt WATER --head %data%\water-head.txt --detail %data%\water-detail.txt ^
-  --tail %data%\water-tail.txt --all-pages --strict --background skins\FileDisp.png --out ..\..\demo\water || goto failed
-..\..\invoice-render.exe INI\NoDataInvoice.txt NODATA --strict --out ..\..\demo\nodata || goto failed
+  --tail %data%\water-tail.txt --all-pages --strict --background skins\FileDisp.png --out ..\..\demo\water
+if errorlevel 1 goto failed
+..\..\invoice-render.exe INI\NoDataInvoice.txt NODATA --strict --out ..\..\demo\nodata
+if errorlevel 1 goto failed
 popd
 
 echo == screens (kiosk-host snapshots): demo\001.png ... demo\004.png, demo\balance\001.png
