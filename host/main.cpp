@@ -57,9 +57,10 @@ int main(int argc, char **argv) try {
       std::fputs(iv::host::kUsage, stderr);
       return 2;
     }
-    std::printf("kiosk-host: no arguments: the sample water bill of %s (Up/Down page, Enter prints, Esc returns); "
-                "kiosk-host --help lists the options\n",
-                parsed->kiosk.c_str());
+    std::printf(
+        "kiosk-host: no arguments: the sample water bill of %s (Up/Down page, Enter prints, Esc returns); "
+        "kiosk-host --help lists the options\n",
+        parsed->kiosk.c_str());
   }
   iv::host::Options options = *parsed;
   if (options.version) {

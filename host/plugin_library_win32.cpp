@@ -37,8 +37,8 @@ PluginLibrary::PluginLibrary(const std::string &path) {
   if (module == nullptr) {
     const DWORD code = GetLastError();
     const std::string reason = SystemMessage(code);
-    error_ = "cannot load plug-in: " + path + " (error " + std::to_string(code) + (reason.empty() ? "" : ": " + reason) +
-             ")";
+    error_ = "cannot load plug-in: " + path + " (error " + std::to_string(code) +
+             (reason.empty() ? "" : ": " + reason) + ")";
     return;
   }
   // The export is the plain name of a stdcall function.

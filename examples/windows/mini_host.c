@@ -7,11 +7,11 @@
  * -DIV_LINK_IMPORT_LIBRARY, the host calls ShowForm directly and links the import library
  * (invoiceview.lib, libinvoiceview.dll.a) instead.
  *
- * MinGW: i686-w64-mingw32-gcc -Iinclude examples/windows/mini_host.c -o mini_host.exe
- *        i686-w64-mingw32-gcc -DIV_LINK_IMPORT_LIBRARY -Iinclude examples/windows/mini_host.c -o mini_host.exe -L. -linvoiceview
- * MSVC (x86 Native Tools Command Prompt):
- *        cl /Iinclude examples\windows\mini_host.c user32.lib
- *        cl /DIV_LINK_IMPORT_LIBRARY /Iinclude examples\windows\mini_host.c invoiceview.lib user32.lib */
+ * Built in the release's folder, 32-bit:
+ *   MinGW: i686-w64-mingw32-gcc -Iinclude examples/windows/mini_host.c -o mini_host.exe
+ *   MSVC (x86 Native Tools Command Prompt): cl /Iinclude examples\windows\mini_host.c user32.lib
+ * Linking the import library instead: add -DIV_LINK_IMPORT_LIBRARY -L. -linvoiceview (MinGW), or
+ * /DIV_LINK_IMPORT_LIBRARY and invoiceview.lib before user32.lib (MSVC). */
 #include <windows.h>
 
 #include <stdio.h>
@@ -95,8 +95,8 @@ static HWND CreateHostWindow(void) {
   windowClass.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
   windowClass.lpszClassName = L"MiniKioskHost";
   RegisterClassW(&windowClass);
-  return CreateWindowW(L"MiniKioskHost", L"Kiosk host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CW_USEDEFAULT,
-                       CW_USEDEFAULT, 960, 760, NULL, NULL, windowClass.hInstance, NULL);
+  return CreateWindowW(L"MiniKioskHost", L"Kiosk host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
+                       960, 760, NULL, NULL, windowClass.hInstance, NULL);
 }
 
 int main(int argc, char **argv) {
