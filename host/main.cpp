@@ -11,6 +11,7 @@
 #include "host/options.h"
 #include "host/plugin_library.h"
 #include "host/reference_host.h"
+#include "host/sample_start.h"
 #include "platform/fs/command_line.h"
 #include "platform/fs/paths.h"
 #include "platform/fs/standard_streams.h"
@@ -49,6 +50,16 @@ int main(int argc, char **argv) try {
   if (!parsed) {
     std::cerr << "kiosk-host: " << error << "\n" << iv::host::kUsage;
     return 2;
+  }
+  if (argc == 1) {
+    // No arguments (a double-click): the sample bill if it lies beside the program, else the usage.
+    parsed = iv::host::SampleStartOptions(iv::ExecutableFolder());
+    if (!parsed) {
+      std::cerr << iv::host::kUsage;
+      return 2;
+    }
+    std::cout << "kiosk-host: no arguments: the sample water bill of " << iv::NameInMessage(parsed->kiosk)
+              << " (Up/Down page, Enter prints, Esc returns); kiosk-host --help lists the options\n";
   }
   iv::host::Options options = *parsed;
   if (options.version) {

@@ -77,16 +77,9 @@ windows_package() (
   version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
   name=invoiceview-$version-win32
   stage=$build/package/$name
-  rm -rf "$build/package" && mkdir -p "$stage/include/invoiceview" "$stage/docs" "$stage/examples"
-  cp "$build/plugin/invoiceview.dll" "$build/host/kiosk-host.exe" "$build/tools/invoice-render.exe" \
-    "$build/tools/kiosk-check.exe" "$stage/"
-  cp include/invoiceview/host_services.h "$stage/include/invoiceview/"
-  cp README.md "$stage/"
-  cp -r docs/*.md docs/images "$stage/docs/"
-  cp -r examples/kiosk "$stage/examples/"
-  rm -f "$stage"/examples/kiosk/Log/* "$stage"/examples/kiosk/ErrorLog/*
-  find "$stage" -name .gitignore -delete
-  i686-w64-mingw32-strip "$stage"/*.dll "$stage"/*.exe
+  rm -rf "$build/package"
+  cmake -DSOURCE="$PWD" -DBUILD="$build" -DSTAGE="$stage" -DSTRIP=i686-w64-mingw32-strip \
+    -P cmake/windows/package_folder.cmake
   (cd "$build/package" && cmake -E tar cf "$PWD/../../$name.zip" --format=zip "$name")
   echo "run: built build/$name.zip"
 )

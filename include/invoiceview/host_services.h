@@ -12,9 +12,15 @@ extern "C" {
 #endif
 
 /* Every function pointer below uses the platform's standard calling convention for
- * exported functions (__stdcall on 32-bit Windows). */
+ * exported functions (__stdcall on 32-bit Windows). On Windows, ShowForm is imported from
+ * invoiceview.dll by hosts that link its import library; only the library's own build
+ * (IV_BUILDING_LIBRARY) exports it. */
 #if defined(_WIN32)
+#ifdef IV_BUILDING_LIBRARY
 #define IV_EXPORT __declspec(dllexport)
+#else
+#define IV_EXPORT __declspec(dllimport)
+#endif
 #define IV_CALL __stdcall
 #else
 #define IV_EXPORT __attribute__((visibility("default")))

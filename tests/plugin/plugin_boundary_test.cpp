@@ -25,9 +25,8 @@ using iv::test::RunCommand;
 class KioskFolder : public ::testing::Test {
  protected:
   void SetUp() override {
-    root_ = fs::temp_directory_path() /
-            ("iv-plugin-" + std::to_string(::getpid()) + "-" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    root_ = fs::temp_directory_path() / ("iv-plugin-" + std::to_string(::getpid()) + "-" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(root_);
     fs::create_directories(root_ / "INI");
   }
@@ -35,8 +34,7 @@ class KioskFolder : public ::testing::Test {
 
   std::string Host(const std::string &arguments) const {
     return ProgramPath("IV_TEST_KIOSK_HOST", IV_KIOSK_HOST) + " --plugin " +
-           ProgramPath("IV_TEST_PLUGIN", IV_PLUGIN_PATH) + " --kiosk " + root_.string() +
-           " --headless " + arguments;
+           ProgramPath("IV_TEST_PLUGIN", IV_PLUGIN_PATH) + " --kiosk " + root_.string() + " --headless " + arguments;
   }
 
   fs::path root_;
@@ -103,8 +101,7 @@ TEST_F(KioskFolder, DataFilesInGbkAndUtf8WithByteOrderMarkAreAccepted) {
       {"gbk.txt", R"(PrintText I0:商品\r\nI1:\r\nI64:last entry\r\nO0:\r\nO64:x=y\r\nH0:last\r\nH1:x=y\r\n)"},
       {"utf8.txt", R"(PrintText I0:\r\nI1:商品\r\nI64:末尾\r\nO0:\r\nO64:z\r\nH0:末尾\r\nH1:z\r\n)"}};
   for (const auto &[file, receipt] : receipts) {
-    CommandResult run =
-        RunCommand(Host("--business-key PAY --keys Enter,Escape --data " + (root_ / file).string()));
+    CommandResult run = RunCommand(Host("--business-key PAY --keys Enter,Escape --data " + (root_ / file).string()));
     EXPECT_EQ(run.status, 0) << file << run.output;
     EXPECT_EQ(CountLines(run.output, "ShowForm returned 1"), 1) << file << run.output;
     EXPECT_EQ(CountLines(run.output, receipt), 1) << file << run.output;
@@ -116,7 +113,12 @@ TEST_F(KioskFolder, UsageErrorsAndMissingPluginAreReported) {
   EXPECT_EQ(RunCommand(Host("--calls two")).status, 2);
   EXPECT_EQ(RunCommand(Host("--keys Up,Sideways")).status, 2);
   EXPECT_EQ(RunCommand(Host("--frobnicate 1")).status, 2);
-  CommandResult missing = RunCommand(ProgramPath("IV_TEST_KIOSK_HOST", IV_KIOSK_HOST) + " --plugin /nonexistent/lib.so --headless");
+  // No arguments and no sample kiosk beside the program: the usage, not an empty screen.
+  CommandResult bare = RunCommand("INVOICEVIEW_DISPLAY=headless " + ProgramPath("IV_TEST_KIOSK_HOST", IV_KIOSK_HOST));
+  EXPECT_EQ(bare.status, 2);
+  EXPECT_THAT(bare.output, ::testing::HasSubstr("usage: kiosk-host"));
+  CommandResult missing =
+      RunCommand(ProgramPath("IV_TEST_KIOSK_HOST", IV_KIOSK_HOST) + " --plugin /nonexistent/lib.so --headless");
   EXPECT_EQ(missing.status, 1);
   EXPECT_THAT(missing.output, ::testing::HasSubstr("cannot load plug-in"));
   CommandResult noData = RunCommand(Host("--data /nonexistent/data.txt"));

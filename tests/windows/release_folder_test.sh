@@ -1,0 +1,85 @@
+#!/bin/bash
+# The win32 release's folder used as a Windows integrator uses it, under wine: demo.bat run by
+# cmd, the host example built with MinGW (loading the DLL, and linking each import library) and
+# run on the sample kiosk, kiosk-host.exe started without arguments or with a DLL it cannot
+# load, and the version resource of every binary.
+# usage: release_folder_test.sh SOURCE BUILD WORK WINE GCC WINDRES VERSION
+set -u
+source=$1 build=$2 work=$3 wine=$4 gcc=$5 windres=$6 version=$7
+stage=$work/invoiceview-win32
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+is_png() { [ "$(head -c 8 "$1" 2>/dev/null | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ]; }
+
+rm -rf "$work" && mkdir -p "$work"
+cmake -DSOURCE="$source" -DBUILD="$build" -DSTAGE="$stage" -DSTRIP=i686-w64-mingw32-strip \
+  -P "$source/cmake/windows/package_folder.cmake" || exit 1
+for file in README.md demo.bat invoiceview.dll invoiceview.def invoiceview.lib libinvoiceview.dll.a \
+  kiosk-host.exe invoice-render.exe kiosk-check.exe include/invoiceview/host_services.h \
+  examples/windows/mini_host.c docs/host-integration.md docs/template-data/water-head.txt \
+  examples/kiosk/INI/FormatShow.ini; do
+  [ -f "$stage/$file" ] || fail "the release has no $file"
+done
+for folder in examples/kiosk/Log examples/kiosk/ErrorLog; do
+  [ -d "$stage/$folder" ] && [ -z "$(ls -A "$stage/$folder")" ] || fail "$folder is missing or not empty"
+done
+
+# demo.bat, with the screen headless: its window step returns at once, the rest runs as shown.
+(cd "$stage" && INVOICEVIEW_DISPLAY=headless "$wine" cmd /c demo.bat) >"$work/demo.txt" 2>&1 ||
+  fail "demo.bat failed: $(cat "$work/demo.txt")"
+for picture in 001 002 003 004 balance/001 sale-1 water-1 nodata-1; do
+  is_png "$stage/demo/$picture.png" || fail "demo.bat wrote no PNG demo/$picture.png"
+done
+# The receipt: once, from the headless run (the window step printed nothing).
+[ "$(grep -c 0571203344 "$stage/demo/printed.txt" 2>/dev/null)" = 1 ] || fail "demo/printed.txt holds no single receipt"
+
+# The host example, by every way of reaching ShowForm. A link warning ("resolving _ShowForm@16
+# by linking to _ShowForm") means an import library names the export wrongly.
+kiosk=$work/kiosk && cp -r "$stage/examples/kiosk" "$kiosk"
+declare -A variants=([load]="" [dll.a]="-DIV_LINK_IMPORT_LIBRARY -L$stage -linvoiceview"
+                     [lib]="-DIV_LINK_IMPORT_LIBRARY $stage/invoiceview.lib")
+for variant in "${!variants[@]}"; do
+  exe=$work/host-$variant/mini_host.exe
+  mkdir -p "$(dirname "$exe")" && cp "$stage/invoiceview.dll" "$(dirname "$exe")/"
+  # shellcheck disable=SC2086
+  link=$("$gcc" -std=c11 -Wall -Wextra -Werror -I"$stage/include" "$stage/examples/windows/mini_host.c" \
+         -o "$exe" ${variants[$variant]} 2>&1) || { fail "mini_host ($variant) does not build: $link"; continue; }
+  [ -z "$link" ] || fail "mini_host ($variant) links with warnings: $link"
+  output=$(INVOICEVIEW_DISPLAY=headless INVOICEVIEW_DIAGNOSTICS=stderr "$wine" "$exe" "$kiosk" 2>&1)
+  for line in "ShowForm returned 1" FormActivated "TextToValue 2 " "LoadSkinImage FileDisp"; do
+    grep -qF "$line" <<<"$output" || fail "mini_host ($variant) printed no '$line': $output"
+  done
+  if grep -E "cannot load|: (error|warning): " <<<"$output"; then fail "mini_host ($variant) on the sample kiosk"; fi
+done
+
+# For a host the header declares ShowForm imported: the call goes through the import table
+# entry __imp__ShowForm@16 (declared exported, through a stub the import library adds).
+"$gcc" -c -DIV_LINK_IMPORT_LIBRARY -I"$stage/include" "$stage/examples/windows/mini_host.c" -o "$work/mini_host.o"
+"${gcc%gcc}nm" -u "$work/mini_host.o" | grep -qx " *U __imp__ShowForm@16" ||
+  fail "mini_host.c does not import ShowForm: $("${gcc%gcc}nm" -u "$work/mini_host.o")"
+
+# kiosk-host.exe double-clicked: the sample water bill beside it, the usage anywhere else.
+output=$(cd "$work" && INVOICEVIEW_DISPLAY=headless "$wine" "$stage/kiosk-host.exe" 2>&1)
+grep -q "ShowForm returned 1" <<<"$output" && grep -q "LoadSkinImage FileDisp" <<<"$output" ||
+  fail "kiosk-host.exe without arguments did not show the sample: $output"
+mkdir -p "$work/alone" && cp "$stage/kiosk-host.exe" "$stage/invoiceview.dll" "$work/alone/"
+output=$(INVOICEVIEW_DISPLAY=headless "$wine" "$work/alone/kiosk-host.exe" 2>&1)
+status=$?
+[ $status = 2 ] && grep -q "^usage: kiosk-host" <<<"$output" || fail "kiosk-host.exe alone: status $status, $output"
+# A DLL that cannot be loaded is named with the system's reason, not only the code.
+output=$("$wine" "$stage/kiosk-host.exe" --plugin nosuch.dll --headless 2>&1)
+LC_ALL=C grep -qE "cannot load plug-in: .*nosuch.dll \(error 126: [^)]+\)" <<<"$output" ||
+  fail "the load error gives no reason: $output"
+
+# The version resource of the DLL and the programs, with the project's version.
+IFS=. read -r major minor patch <<<"$version"
+for binary in invoiceview.dll kiosk-host.exe invoice-render.exe kiosk-check.exe; do
+  resource=$("$windres" -i "$stage/$binary" -J coff -O rc 2>&1)
+  grep -q "FILEVERSION $major, *$minor, *$patch, *0" <<<"$resource" &&
+    grep -q "VALUE \"FileVersion\", \"$version\"" <<<"$resource" &&
+    grep -q "VALUE \"OriginalFilename\", \"$binary\"" <<<"$resource" ||
+    fail "$binary has no version resource of $version: $resource"
+done
+
+[ $failures = 0 ] && echo "the release folder works as documented" || echo "$failures failures"
+exit $((failures != 0))
