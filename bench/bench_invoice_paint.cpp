@@ -78,7 +78,7 @@ struct ViewSurface {
 // Texts drawn by one paint, reported beside the times so that a paint drawing nothing shows.
 void CountTexts(benchmark::State &state, ViewSurface &view) {
   int texts = 0;
-  view.invoice.SetTextObserver([&texts](int, int, std::string_view text, const iv::TFont &) { texts += !text.empty(); });
+  view.invoice.SetTextObserver([&texts](const iv::DrawnText &drawn) { texts += !drawn.text.empty(); });
   view.surface.Repaint();
   view.invoice.SetTextObserver(nullptr);
   state.counters["texts"] = texts;

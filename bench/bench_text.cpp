@@ -121,8 +121,8 @@ std::vector<Text> InvoiceTexts(TTextQuality quality) {
   invoice.SetInvoiceData({"0012345678", Gbk(u8"张三"), "2024-01-31 12:30", "000123"}, detail,
                          {"68.40", Gbk(u8"陆拾捌元肆角")}, 0);
   std::vector<Text> texts;
-  invoice.SetTextObserver([&texts](int x, int y, std::string_view text, const TFont &font) {
-    if (!text.empty()) texts.push_back({x, y, std::string(text), font});
+  invoice.SetTextObserver([&texts](const DrawnText &drawn) {
+    if (!drawn.text.empty()) texts.push_back({drawn.x, drawn.y, std::string(drawn.text), *drawn.font});
   });
   invoice.Paint(canvas);
   std::filesystem::remove(path);

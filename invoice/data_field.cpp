@@ -14,8 +14,9 @@ void FillTable(std::vector<TCellRecord> &table, const std::vector<std::string> &
   for (std::size_t i = 0; i < values.size(); ++i) table[i].value = values[i].substr(0, kMaxCellBytes);
 }
 
-void RecordColumnLayout(TCellRecord &column, std::int32_t x, const std::string &widthText) {
+void RecordColumnLayout(TCellRecord &column, std::int32_t x, const std::string &widthText, TemplatePosition at) {
   column.x = x;
+  column.at = at;
   column.width = DigitsValue(widthText);
   column.alignmentMark = widthText.front();
 }
@@ -54,7 +55,7 @@ int InvoicePainter::ExecuteDataField(std::string &element) {
   const std::string value = BindField(indexText, widthText);
   line_text_.Append(value);
   if (!line_lock_) {
-    DrawText(pen_x_, pen_y_, value);
+    DrawText(pen_x_, pen_y_, value, element_start_);
     PlaceAfterLineText();
   }
   return 0;
@@ -86,7 +87,7 @@ std::string InvoicePainter::BindField(const std::string &indexText, const std::s
     if (detail_column_count_ == 0) {
       if (static_cast<std::size_t>(k) < detail_.size()) {
         TCellRecord &column = detail_[static_cast<std::size_t>(k)];
-        RecordColumnLayout(column, pen_x_, widthText);
+        RecordColumnLayout(column, pen_x_, widthText, element_start_);
         column.y = pen_y_;
         if (const std::string *cell = CellValue(detail_, k + first_cell_)) value = *cell;
         ++field_counter_;
@@ -95,7 +96,7 @@ std::string InvoicePainter::BindField(const std::string &indexText, const std::s
       if (!pageField) WarnBeyondData(index, detail_, "detail");
       if (column_table_.size() <= static_cast<std::size_t>(k)) column_table_.resize(static_cast<std::size_t>(k) + 1);
       TCellRecord &column = column_table_[static_cast<std::size_t>(k)];
-      RecordColumnLayout(column, pen_x_, widthText);
+      RecordColumnLayout(column, pen_x_, widthText, element_start_);
       column.dataIndex = index;
       if (const std::string *cell = CellValue(detail_, std::int64_t{index} + first_cell_)) value = *cell;
       ++field_counter_;

@@ -46,7 +46,7 @@ std::string InvoicePainter::ColumnText(std::size_t column, std::int64_t cell) co
 void InvoicePainter::DrawFurtherDetailRows() {
   if (line_lock_) {
     SetFontColor(text_color_);
-    DrawText(left_margin_, pen_y_, line_text_.Text());
+    DrawText(left_margin_, pen_y_, line_text_.Text(), element_start_, true);
   }
   const std::int64_t cols = ColumnsPerRow();
   const std::int64_t lines = EffectiveLinesPerPage();
@@ -126,9 +126,12 @@ void InvoicePainter::DrawLockedColumnCountRows(std::int64_t &b, std::int64_t pag
 void InvoicePainter::DrawRow(const std::vector<RowCell> &cells) {
   if (!line_lock_) {
     SetFontColor(text_color_);
-    for (const TStaticPiece &piece : static_pieces_) DrawText(piece.x, pen_y_, piece.text);
+    for (const TStaticPiece &piece : static_pieces_) DrawText(piece.x, pen_y_, piece.text, piece.at);
     SetFontColor(field_color_);
-    for (const RowCell &cell : cells) DrawText(ColumnLayout(cell.column).x, pen_y_, ColumnText(cell.column, cell.cell));
+    for (const RowCell &cell : cells) {
+      const TCellRecord &layout = ColumnLayout(cell.column);
+      DrawText(layout.x, pen_y_, ColumnText(cell.column, cell.cell), layout.at);
+    }
     return;
   }
   // Under line lock static piece j stands before column j and the last piece closes the row.
@@ -139,7 +142,8 @@ void InvoicePainter::DrawRow(const std::vector<RowCell> &cells) {
     line_text_.Append(ColumnText(cell.column, cell.cell));
   }
   DrawText(left_margin_, pen_y_,
-           static_pieces_.empty() ? line_text_.Text() : line_text_.Text() + static_pieces_.back().text);
+           static_pieces_.empty() ? line_text_.Text() : line_text_.Text() + static_pieces_.back().text,
+           cells.empty() ? TemplatePosition{} : ColumnLayout(cells.front().column).at);
 }
 
 }  // namespace iv

@@ -67,7 +67,7 @@ void InvoicePainter::PaintNoDataScreen() {
   }
   Canvas &canvas = *canvas_;
   canvas.Font() = font_of_info_;
-  DrawText(x_of_info_, y_of_info_, info_);
+  DrawText(x_of_info_, y_of_info_, info_, {});
 }
 
 void InvoicePainter::LogProblem(const std::string &message, TemplatePosition at) {

@@ -59,11 +59,15 @@ void InvoicePainter::SetLeftDist(int value) {
   left_margin_ = value;
 }
 
-void InvoicePainter::DrawText(std::int64_t x, std::int64_t y, std::string_view text) {
+void InvoicePainter::DrawText(std::int64_t x, std::int64_t y, std::string_view text, TemplatePosition at,
+                              bool redrawsLine) {
   const int left = ClampToInt32(x);
   const int top = ClampToInt32(y);
   smooth_font_->TextOut(left, top, text, 100, 0);
-  if (text_observer_) text_observer_(left, top, text, canvas_->Font());
+  if (!text_observer_) return;
+  // Measured only for an observer: the kiosk's own paints never ask.
+  const TSize box = text.empty() ? TSize{0, 0} : smooth_font_->TextExtent(text);
+  text_observer_({left, top, box.cx, box.cy, text, &canvas_->Font(), at, redrawsLine});
 }
 
 int InvoicePainter::LineHeight() {
@@ -73,10 +77,10 @@ int InvoicePainter::LineHeight() {
 
 void InvoicePainter::SetFontColor(TColor color) { canvas_->Font().SetColor(color); }
 
-void InvoicePainter::AddStaticPiece(const std::string &text) {
+void InvoicePainter::AddStaticPiece(const std::string &text, TemplatePosition at) {
   // The table has room for the pieces of any sensible detail section; more are not recorded.
   if (section_ != TInvoiceSection::Detail || static_pieces_.size() >= kMaxStaticPieces) return;
-  static_pieces_.push_back({text.substr(0, kMaxCellBytes), pen_x_, pen_y_});
+  static_pieces_.push_back({text.substr(0, kMaxCellBytes), pen_x_, pen_y_, at});
 }
 
 void InvoicePainter::PlaceAfterLineText() {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "aatext/SmoothFont.h"
+#include "invoice/drawn_text.h"
 #include "invoice/invoice_tables.h"
 #include "invoice/line_text.h"
 #include "invoice/template_problem.h"
@@ -25,8 +26,9 @@ namespace iv {
 
 class InvoicePainter {
  public:
-  // Called for every text drawn, with the canvas font (name, size, colour) it is drawn in.
-  using TextObserver = std::function<void(int x, int y, std::string_view text, const TFont &font)>;
+  // Called for every text drawn, with its box, the canvas font (name, size, colour) it is drawn
+  // in and its place in the template.
+  using TextObserver = std::function<void(const DrawnText &drawn)>;
   // Called with every error the painter writes to its error log (the logged text, and its place
   // in the template), and with warnings about what it draws without complaint but is almost
   // always a mistake in a template. Warnings are never logged.
@@ -126,10 +128,10 @@ class InvoicePainter {
   void LoadAndDrawPicture(const std::string &path);
 
   // Drawing primitives shared by all of the above (invoice_painter.cpp)
-  void DrawText(std::int64_t x, std::int64_t y, std::string_view text);
+  void DrawText(std::int64_t x, std::int64_t y, std::string_view text, TemplatePosition at, bool redrawsLine = false);
   int LineHeight();
   void SetFontColor(TColor color);
-  void AddStaticPiece(const std::string &text);
+  void AddStaticPiece(const std::string &text, TemplatePosition at);
   void PlaceAfterLineText();
   // Pen moves saturate at the 32-bit range instead of wrapping.
   void MovePen(std::int64_t dx, std::int64_t dy);

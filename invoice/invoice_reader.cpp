@@ -39,18 +39,18 @@ void InvoicePainter::ReadPlainText() {
     if (c == '\r') continue;
     if (c == '\n') {
       if (!pending.empty()) {
-        AddStaticPiece(pending);
+        AddStaticPiece(pending, pendingStart);
         SetFontColor(text_color_);
         if (line_lock_) {
           line_text_.Append(pending);
-          DrawText(left_margin_, pen_y_, line_text_.Text());
+          DrawText(left_margin_, pen_y_, line_text_.Text(), pendingStart, true);
         } else {
-          DrawText(pen_x_, pen_y_, pending);
+          DrawText(pen_x_, pen_y_, pending, pendingStart);
         }
         SetFontColor(field_color_);
       } else if (line_lock_) {
         SetFontColor(text_color_);
-        DrawText(left_margin_, pen_y_, line_text_.Text());
+        DrawText(left_margin_, pen_y_, line_text_.Text(), pendingStart, true);
       }
       line_text_.Clear();
       pending.clear();
@@ -63,11 +63,11 @@ void InvoicePainter::ReadPlainText() {
       opener_ = c;
       element_start_ = reader_->Position();
       if (!pending.empty()) {
-        AddStaticPiece(pending);
+        AddStaticPiece(pending, pendingStart);
         SetFontColor(text_color_);
         line_text_.Append(pending);
         if (!line_lock_) {
-          DrawText(pen_x_, pen_y_, pending);
+          DrawText(pen_x_, pen_y_, pending, pendingStart);
           SetFontColor(field_color_);
           PlaceAfterLineText();
         }

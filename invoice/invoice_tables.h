@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "invoice/template_reader.h"
 #include "platform/gfx/color.h"
 
 namespace iv {
@@ -15,6 +16,7 @@ struct TCellRecord {
   std::int32_t y = 0;           // pen y at which the column's field stood
   char alignmentMark = 0;       // first character of the width text; '-' aligns left
   std::int32_t dataIndex = -1;  // the cell index the column's field names (column-count mode)
+  TemplatePosition at;          // where the column's field stands in the template
 };
 
 // A plain-text piece of the detail section with the pen position it was drawn at.
@@ -22,6 +24,7 @@ struct TStaticPiece {
   std::string text;  // at most 250 bytes
   std::int32_t x = 0;
   std::int32_t y = 0;
+  TemplatePosition at;
 };
 
 enum class TInvoiceSection : std::uint8_t { None, Head, Detail, Tail };

@@ -55,9 +55,11 @@ class InvoiceTest : public ::testing::Test {
     invoice_->SetBounds(0, 0, 808, 606);
     invoice_->SetuLinesPerPage(8);
     invoice_->SetuFontOfInfo(ViewFormFont());
-    invoice_->SetTextObserver([this](int x, int y, std::string_view text, const TFont &font) {
-      if (!text.empty())
-        drawn_.push_back({GbkToUtf8(text), x, y, ColorToRGB(font.Color()), GbkToUtf8(font.Name()), font.Size()});
+    invoice_->SetTextObserver([this](const DrawnText &text) {
+      const TFont &font = *text.font;
+      if (!text.text.empty())
+        drawn_.push_back(
+            {GbkToUtf8(text.text), text.x, text.y, ColorToRGB(font.Color()), GbkToUtf8(font.Name()), font.Size()});
     });
     invoice_->SetProblemObserver([this](const TemplateProblem &problem) {
       if (problem.severity == TemplateProblem::Severity::Error) problems_.push_back(GbkToUtf8(problem.message));

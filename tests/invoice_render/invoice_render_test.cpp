@@ -1,10 +1,12 @@
 // invoice-render end to end: the samples of the kiosk folder, options, exit codes and trace.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <cstdio>
 #include <sstream>
 
@@ -63,6 +65,11 @@ class InvoiceRender : public ::testing::Test {
     return lines;
   }
 
+  // The trace without the box and place each line ends with (the box's size is the font's).
+  static std::string WithoutBoxes(const std::string &trace) {
+    return std::regex_replace(trace, std::regex(" w=[0-9]+ h=[0-9]+ at=[0-9]+:[0-9]+\n"), "\n");
+  }
+
   fs::path folder_;
 };
 
@@ -88,11 +95,21 @@ TEST_F(InvoiceRender, RendersEveryPageOfTheSaleSampleWithItsTrace) {
     const std::size_t sizeAt = lines[i].find("\" size=");
     ASSERT_NE(sizeAt, std::string::npos) << lines[i];
     EXPECT_EQ(std::sscanf(lines[i].c_str() + sizeAt, "\" size=%d text=\"", &size), 1) << lines[i];
-    EXPECT_TRUE(lines[i].ends_with('"')) << lines[i];
+    // Last, the text's box and where in the template it came from.
+    int width = 0, height = 0, line = 0, column = 0;
+    const std::size_t boxAt = lines[i].rfind("\" w=");
+    ASSERT_NE(boxAt, std::string::npos) << lines[i];
+    EXPECT_EQ(std::sscanf(lines[i].c_str() + boxAt, "\" w=%d h=%d at=%d:%d", &width, &height, &line, &column), 4);
+    EXPECT_TRUE(width > 0 && height >= size && line > 1 && column > 0) << lines[i];
   }
-  EXPECT_EQ(CountLines(result.output, R"(page=1 x=300 y=36 color=#000000 font="黑体" size=22 text="销 售 凭 证")"), 1);
-  EXPECT_EQ(CountLines(result.output, R"(page=2 x=300 y=36 color=#000000 font="黑体" size=22 text="销 售 凭 证")"), 1);
-  EXPECT_NE(result.output.find(R"(color=#0000A0 font="宋体" size=12 text="酸奶            ")"), std::string::npos);
+  const std::string drawn = WithoutBoxes(result.output);
+  EXPECT_EQ(CountLines(drawn, R"(page=1 x=300 y=36 color=#000000 font="黑体" size=22 text="销 售 凭 证")"), 1);
+  EXPECT_EQ(CountLines(drawn, R"(page=2 x=300 y=36 color=#000000 font="黑体" size=22 text="销 售 凭 证")"), 1);
+  EXPECT_NE(drawn.find(R"(color=#0000A0 font="宋体" size=12 text="酸奶            ")"), std::string::npos);
+  // Plain text stands where it starts, a field where its '{' does (the second on line 3).
+  EXPECT_THAT(result.output, ::testing::ContainsRegex(R"(text="销 售 凭 证" w=[0-9]+ h=[0-9]+ at=2:46[^0-9])"));
+  EXPECT_THAT(result.output, ::testing::ContainsRegex(R"(page=1 x=330 y=100 color=[^ ]+ font=[^ ]+ size=[0-9]+ )"
+                                                      R"(text="[^"]+" w=[0-9]+ h=[0-9]+ at=3:92[^0-9])"));
   // Exactly one paint per page went into the error log: none, as the sample is sound.
   EXPECT_EQ(ReadText(folder_ / "ErrorLog" / "Error.txt"), "");
 }
@@ -156,7 +173,8 @@ TEST_F(InvoiceRender, LoggedProblemsGoToStderrAndFailStrictRuns) {
   WriteGbk("head.txt", u8"x\n");
   const CommandResult lenient = Render("INI/bad.txt BAD --head head.txt --trace");
   EXPECT_EQ(lenient.status, 0);
-  EXPECT_EQ(Lines(lenient.output).front(), R"(page=1 x=0 y=0 color=#000000 font="MS Sans Serif" size=8 text="\"quoted\" \\ back")");
+  EXPECT_EQ(Lines(WithoutBoxes(lenient.output)).front(),
+            R"(page=1 x=0 y=0 color=#000000 font="MS Sans Serif" size=8 text="\"quoted\" \\ back")");
   EXPECT_EQ(Stderr(),
             "INI/bad.txt:1:12: error: INI/bad.txt,不可识别的命令:FOO — unknown command: no command has a name like it "
             "(the template language reference lists them)\n");
@@ -244,9 +262,11 @@ TEST_F(InvoiceRender, NoDataScreenOnABackgroundAtAnotherSize) {
       Render("INI/NoDataInvoice.txt NODATA --size 900x700 --background image/nodata.jpg --quality low --trace");
   ASSERT_EQ(result.status, 0) << Stderr();
   EXPECT_EQ(Lines(result.output).back(), "pages=0");
-  EXPECT_EQ(CountLines(result.output,
+  EXPECT_EQ(CountLines(WithoutBoxes(result.output),
                        R"(page=1 x=250 y=500 color=#A00000 font="黑体" size=18 text="暂无交易记录，请按返回键退出")"),
             1);
+  EXPECT_THAT(result.output, ::testing::ContainsRegex("text=\"暂无交易记录，请按返回键退出\" w=[0-9]+ h=[0-9]+ at=0:0"))
+      << "the notice has no place in the template";
   const Bitmap page = LoadPicture((folder_ / "invoice-1.png").string());
   EXPECT_EQ(std::make_pair(page.Width(), page.Height()), std::make_pair(900, 700));
   EXPECT_EQ(page.Pixel(850, 650), clWhite) << "outside the 808 x 606 picture the canvas stays white";

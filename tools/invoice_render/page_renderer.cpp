@@ -22,10 +22,11 @@ PageRenderer::PageRenderer(const RenderOptions &options, const Bitmap *backgroun
   painter_.SetUpDist(options.upDist);
   painter_.SetLeftDist(options.leftDist);
   painter_.SetInfoFont(ViewFormFont());
-  painter_.SetTextObserver([this](int x, int y, std::string_view text, const TFont &font) {
-    if (text.empty()) return;
-    drawn_.push_back({x, y, std::string(text), font});
-    fonts_used_.emplace(font.Name(), font);
+  painter_.SetTextObserver([this](const DrawnText &drawn) {
+    if (drawn.text.empty()) return;
+    drawn_.push_back({drawn.x, drawn.y, drawn.width, drawn.height, std::string(drawn.text), *drawn.font, drawn.at,
+                      drawn.redrawsLine});
+    fonts_used_.emplace(drawn.font->Name(), *drawn.font);
   });
   painter_.SetProblemObserver([this](const TemplateProblem &problem) {
     if (problem_handler_) problem_handler_(problem);
@@ -59,8 +60,7 @@ bool PageRenderer::PaintTurnedPage(bool turned) {
 
 bool PageRenderer::Emit() {
   if (options_.trace)
-    for (const DrawnText &drawn : drawn_)
-      std::cout << FormatTraceLine(Page(), drawn.x, drawn.y, drawn.font, drawn.text) << "\n";
+    for (const PageText &drawn : drawn_) std::cout << FormatTraceLine(Page(), drawn) << "\n";
   const std::string path = options_.outPrefix + "-" + std::to_string(Page()) + ".png";
   try {
     WritePng(page_, path);

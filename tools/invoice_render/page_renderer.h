@@ -11,16 +11,11 @@
 #include "platform/gfx/bitmap.h"
 #include "platform/gfx/canvas.h"
 #include "tools/invoice_render/invoice_inputs.h"
+#include "tools/invoice_render/page_text.h"
 #include "tools/invoice_render/render_options.h"
 
 namespace iv {
 
-struct DrawnText {
-  int x;
-  int y;
-  std::string text;
-  TFont font;
-};
 
 class PageRenderer {
  public:
@@ -34,6 +29,8 @@ class PageRenderer {
   void SetProblemHandler(std::function<void(const TemplateProblem &)> handler) {
     problem_handler_ = std::move(handler);
   }
+  // The texts of the page last painted, in the order they were drawn.
+  const std::vector<PageText> &Texts() const { return drawn_; }
   // Every font drawn with on any page, by name.
   const std::map<std::string, TFont> &FontsUsed() const { return fonts_used_; }
   // The page the last paint showed; the no-data screen counts as page 1.
@@ -63,7 +60,7 @@ class PageRenderer {
   Bitmap page_;
   Canvas canvas_;
   InvoicePainter painter_;
-  std::vector<DrawnText> drawn_;
+  std::vector<PageText> drawn_;
   std::map<std::string, TFont> fonts_used_;
   std::function<void(const TemplateProblem &)> problem_handler_;
 };

@@ -21,13 +21,14 @@ std::string Quoted(std::string_view gbk) {
 
 }  // namespace
 
-std::string FormatTraceLine(int page, int x, int y, const TFont &font, std::string_view gbkText) {
-  const TColor rgb = ColorToRGB(font.Color());
+std::string FormatTraceLine(int page, const PageText &text) {
+  const TColor rgb = ColorToRGB(text.font.Color());
   char color[8];
   std::snprintf(color, sizeof color, "#%02X%02X%02X", GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
-  return "page=" + std::to_string(page) + " x=" + std::to_string(x) + " y=" + std::to_string(y) +
-         " color=" + color + " font=" + Quoted(font.Name()) + " size=" + std::to_string(font.Size()) +
-         " text=" + Quoted(gbkText);
+  return "page=" + std::to_string(page) + " x=" + std::to_string(text.x) + " y=" + std::to_string(text.y) +
+         " color=" + color + " font=" + Quoted(text.font.Name()) + " size=" + std::to_string(text.font.Size()) +
+         " text=" + Quoted(text.text) + " w=" + std::to_string(text.width) + " h=" + std::to_string(text.height) +
+         " at=" + std::to_string(text.at.line) + ":" + std::to_string(text.at.column);
 }
 
 std::string FormatFontFileLine(const TFont &font) {
