@@ -4,7 +4,6 @@
 #include <filesystem>
 
 #include "config/UTSysCs.h"
-#include "config/settings_file.h"
 #include "forms/Func_Lib.h"
 #include "tests/platform/temp_folder.h"
 
@@ -24,12 +23,11 @@ TEST(SettingsFilesTest, AreReadOnceAndFoundInAnyLetterCase) {
   const testing::CurrentTempFolder kiosk;
   kiosk.Write("Log/ErrorLog.txt", "");
   const std::string settings = "[s]\nk=v\n;";
-  for (const std::size_t size : {kMaxSettingsFileBytes, kMaxSettingsFileBytes + 1}) {
+  constexpr std::size_t kLimit = 16 << 20;
+  for (const std::size_t size : {kLimit, kLimit + 1}) {
     kiosk.Write("print.ini", settings + std::string(size - settings.size(), 'x'));
-    EXPECT_EQ(ReadSettingsIni(kiosk.Path(), "print.ini").ReadString("s", "k", "-"),
-              size == kMaxSettingsFileBytes ? "v" : "-");
-    EXPECT_EQ(kiosk.Read("Log/ErrorLog.txt").find(std::to_string(size)) != std::string::npos,
-              size > kMaxSettingsFileBytes);
+    EXPECT_EQ(ReadSettingsIni(kiosk.Path(), "print.ini").ReadString("s", "k", "-"), size == kLimit ? "v" : "-");
+    EXPECT_EQ(kiosk.Read("Log/ErrorLog.txt").find(std::to_string(size)) != std::string::npos, size > kLimit);
   }
 }
 
@@ -86,15 +84,16 @@ TEST(DetailLayoutTest, WithoutDetailLayoutTheHeadCellsAreAll) {
 TEST(DetailLayoutTest, AMillionCellsAreKeptAndOnlyWholeRows) {
   const testing::CurrentTempFolder kiosk;
   kiosk.Write("Log/ErrorLog.txt", "");
+  constexpr std::size_t kMillion = 1'000'000;
   dystring cells;
-  ParseDetailData("*02001001", std::string(kMaxDetailCells, 'x'), cells);
-  EXPECT_EQ(cells.size(), kMaxDetailCells);
+  ParseDetailData("*02001001", std::string(kMillion, 'x'), cells);
+  EXPECT_EQ(cells.size(), kMillion);
   EXPECT_EQ(kiosk.Read("Log/ErrorLog.txt"), "");
-  ParseDetailData("*02001001", std::string(kMaxDetailCells + 1, 'x'), cells);
-  EXPECT_EQ(cells.size(), kMaxDetailCells) << "the last, short row left out";
+  ParseDetailData("*02001001", std::string(kMillion + 1, 'x'), cells);
+  EXPECT_EQ(cells.size(), kMillion) << "the last, short row left out";
   EXPECT_NE(kiosk.Read("Log/ErrorLog.txt"), "");
-  ParseDetailData("*03001001001", std::string(kMaxDetailCells, 'x'), cells);
-  EXPECT_EQ(cells.size(), kMaxDetailCells - 1) << "no row cut in the middle";
+  ParseDetailData("*03001001001", std::string(kMillion, 'x'), cells);
+  EXPECT_EQ(cells.size(), kMillion - 1) << "no row cut in the middle";
 }
 
 TEST(DetailLayoutTest, DetailWidthsMustBeNumbersAndMustUseTheTextUp) {

@@ -10,7 +10,6 @@
 #include <sstream>
 #include <string>
 
-#include "config/settings_file.h"
 #include "platform/gfx/bitmap.h"
 #include "platform/gfx/png_writer.h"
 #include "platform/text/gbk.h"
@@ -24,6 +23,8 @@ namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 using ::testing::MatchesRegex;
 using ::testing::Not;
+
+constexpr std::size_t kSettingsLimit = 16 << 20;  // the most a settings file may hold
 
 class KioskCheck : public ::testing::Test {
  protected:
@@ -86,9 +87,9 @@ TEST_F(KioskCheck, TheSampleKioskIsCleanAndItsTransactionIsShownAsTheScreenGetsI
   Replace("INI/print.ini", u8"IsPrint=0", u8"IsPrint=0\n0=[Q<1>");
   // Its bottom-left pixel of a colour of its own keeps a one-colour skin's edges drawn.
   OneColourSkin("MenuBack.png", 0, 599);
-  PadTo("INI/print.ini", kMaxSettingsFileBytes);
-  const auto run = Check(kiosk_.string() + " --business-key WATER --data " + (kiosk_ / "transaction-water.txt").string() +
-                         " --skins " + (kiosk_ / "skins").string());
+  PadTo("INI/print.ini", kSettingsLimit);
+  const auto run = Check(kiosk_.string() + " --business-key WATER --data " +
+                         (kiosk_ / "transaction-water.txt").string() + " --skins " + (kiosk_ / "skins").string());
   EXPECT_EQ(run.status, 0) << run.output;
   EXPECT_THAT(ProblemLines(run.output), ::testing::IsEmpty()) << run.output;
   // Field lines 0 and 1 cut the account and the name from I1 and I2; the receipt follows print.ini.
@@ -100,13 +101,15 @@ TEST_F(KioskCheck, TheSampleKioskIsCleanAndItsTransactionIsShownAsTheScreenGetsI
   EXPECT_EQ(Read("Log/ErrorLog.txt") + Read("ErrorLog/Error.txt"), "") << "a check writes no log";
 
   // A key with warnings only is ok.
-  Write("INI/FormatShow.ini", Read("INI/FormatShow.ini") + "\n[PAY]\nDisPlayName=BALANCE\nDisPlayIniFile=Balance.txt\n"
-                                                             "IsDetail=1\n");
+  Write("INI/FormatShow.ini", Read("INI/FormatShow.ini") +
+                                  "\n[PAY]\nDisPlayName=BALANCE\nDisPlayIniFile=Balance.txt\n"
+                                  "IsDetail=1\n");
   const auto all = Check(kiosk_.string());
   EXPECT_EQ(all.status, 0) << all.output;
   EXPECT_THAT(all.output, HasSubstr("BALANCE: ok, 0 errors, 0 warnings"));
-  EXPECT_THAT(ProblemLines(all.output),
-              ::testing::ElementsAre("INI/print.ini: warning: no section [PAY]: Enter prints nothing for this business key"));
+  EXPECT_THAT(
+      ProblemLines(all.output),
+      ::testing::ElementsAre("INI/print.ini: warning: no section [PAY]: Enter prints nothing for this business key"));
   EXPECT_THAT(all.output, HasSubstr("PAY: ok, 0 errors, 1 warning\n"));
 }
 
@@ -121,7 +124,7 @@ TEST_F(KioskCheck, NamesEachFaultOfABrokenKioskWithItsFileAndLine) {
   Replace("INI/Sys.xml", u8"<Name>ReaderDebug</Name><Value>False", u8"<Name>ReaderDebug</Name><Value>Nein");
   Replace("INI/Sys.xml", u8"<Value>3054612345</Value>", u8"<Value>SN3054612345</Value>");
   Replace("INI/print.ini", u8"6=流水号:   [O<3>", u8"6=流水号:   [Q<3>");
-  Replace("INI/print.ini", u8"IsPrint=1", u8"IsPrint=2");  // any number but 0 prints
+  Replace("INI/print.ini", u8"[WATER]\nIsPrint=1", u8"[WATER]\nIsPrint=2");  // any number but 0 prints
   Replace("INI/print.ini", u8"IsPrint=0", u8"IsPrint=no");
   // The water bill's template saved as UTF-8, as an editor might.
   Write("INI/WaterBill.txt", GbkToUtf8(Read("INI/WaterBill.txt")));
@@ -133,20 +136,27 @@ TEST_F(KioskCheck, NamesEachFaultOfABrokenKioskWithItsFileAndLine) {
   EXPECT_EQ(run.status, 3) << run.output;
   const std::string out = run.output;
   EXPECT_THAT(out, MatchesRegex("(.|\n)*INI/Sys.xml:[0-9]+: error: [^\n]*BankName(.|\n)*")) << out;
-  EXPECT_THAT(out, HasSubstr("INI/FormatShow.ini:18: error: [BALANCE] DisPlayIniFile=Balanse.txt: no such template file")) << out;
-  EXPECT_THAT(out, HasSubstr("INI/FormatShow.ini:12: error: field line 3=S[300<3,2,|> is skipped: its target 300")) << out;
+  EXPECT_THAT(out,
+              HasSubstr("INI/FormatShow.ini:18: error: [BALANCE] DisPlayIniFile=Balanse.txt: no such template file"))
+      << out;
+  EXPECT_THAT(out, HasSubstr("INI/FormatShow.ini:12: error: field line 3=S[300<3,2,|> is skipped: its target 300"))
+      << out;
   EXPECT_THAT(out, HasSubstr("INI/FormatShow.ini:13: error: line 5 is never read")) << out;
   EXPECT_THAT(out, HasSubstr("INI/FormatShow.ini:14: error: line \"04\" is never read")) << out;
   EXPECT_THAT(out, HasSubstr("INI/FormatShow.ini:19: error: IsDetail=3 is none of")) << out;
   EXPECT_THAT(out, HasSubstr("INI/FormatShow.ini:23: error: field line 3=O[x<2,>: its target is not a number")) << out;
   EXPECT_THAT(out, Not(HasSubstr("4=S[300"))) << out;
-  EXPECT_THAT(out, MatchesRegex("(.|\n)*INI/Sys.xml:[0-9]+: error: Computer/DateLen: \"eight\" is not a whole number(.|\n)*"));
-  EXPECT_THAT(out, MatchesRegex("(.|\n)*INI/Sys.xml:[0-9]+: error: Debug/ReaderDebug: \"Nein\" is not True, False(.|\n)*"));
-  EXPECT_THAT(out, MatchesRegex("(.|\n)*INI/Sys.xml:[0-9]+: error: Debug/ICCardSN: \"SN3054612345\" is not a number(.|\n)*"));
+  EXPECT_THAT(
+      out, MatchesRegex("(.|\n)*INI/Sys.xml:[0-9]+: error: Computer/DateLen: \"eight\" is not a whole number(.|\n)*"));
+  EXPECT_THAT(out,
+              MatchesRegex("(.|\n)*INI/Sys.xml:[0-9]+: error: Debug/ReaderDebug: \"Nein\" is not True, False(.|\n)*"));
+  EXPECT_THAT(
+      out, MatchesRegex("(.|\n)*INI/Sys.xml:[0-9]+: error: Debug/ICCardSN: \"SN3054612345\" is not a number(.|\n)*"));
   EXPECT_THAT(out, HasSubstr("INI/print.ini:10: error: print line 6=")) << out;
   EXPECT_THAT(out, HasSubstr("\"Q\" is none of")) << out;
   EXPECT_THAT(out, MatchesRegex("(.|\n)*INI/print.ini:[0-9]+: error: IsPrint=no is not a number(.|\n)*")) << out;
-  EXPECT_THAT(out, MatchesRegex("(.|\n)*MenuBack.png: warning: its bottom-left colour also covers most of its edges(.|\n)*"))
+  EXPECT_THAT(out,
+              MatchesRegex("(.|\n)*MenuBack.png: warning: its bottom-left colour also covers most of its edges(.|\n)*"))
       << out;
   EXPECT_THAT(out, MatchesRegex("(.|\n)*INI/WaterBill.txt:[0-9]+: error: [^\n]*iconv -f UTF-8 -t GBK(.|\n)*")) << out;
   EXPECT_THAT(out, HasSubstr("ErrorLog: warning: folder missing")) << out;
@@ -177,13 +187,11 @@ TEST_F(KioskCheck, EachFaultOfAWholeFileIsNamed) {
          Replace("INI/Sys.xml", u8"<CardFormVar>", u8"<CardFormVars>");
          Replace("INI/Sys.xml", u8"</CardFormVar>", u8"</CardFormVars>");
        },
-       "",
-       "INI/Sys.xml: error: no <CardFormVar> section"},
-      {[&] { PadTo("INI/Sys.xml", kMaxSettingsFileBytes + 1, ""); }, "",
-       "INI/Sys.xml: error: larger than the 16 MB"},
+       "", "INI/Sys.xml: error: no <CardFormVar> section"},
+      {[&] { PadTo("INI/Sys.xml", kSettingsLimit + 1, ""); }, "", "INI/Sys.xml: error: larger than the 16 MB"},
       {[&] { fs::remove(kiosk_ / "INI/SCConf.xml"); }, "", "INI/SCConf.xml: warning: missing"},
       {[&] { Write("INI/SCConf.xml", "<Service>"); }, "", "INI/SCConf.xml:1: error: not well-formed XML"},
-      {[&] { PadTo("INI/FormatShow.ini", kMaxSettingsFileBytes + 1); }, "",
+      {[&] { PadTo("INI/FormatShow.ini", kSettingsLimit + 1); }, "",
        "INI/FormatShow.ini: error: larger than the 16 MB"},
       {[&] { Write("INI/print.ini", GbkToUtf8(Read("INI/print.ini"))); }, "", "INI/print.ini:6: error:"},
       {[&] {}, "--business-key NOSUCH", "INI/FormatShow.ini: error: no section [NOSUCH]"},

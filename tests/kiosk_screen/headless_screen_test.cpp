@@ -205,7 +205,8 @@ TEST_F(KioskScreen, AKioskSetUpWrongSaysWhatIsWrong) {
       << "each record of the invoice's log, once";
   EXPECT_THAT(diagnostics, Not(HasSubstr("INVOICEVIEW_DISPLAY"))) << "HEADLESS is headless";
   // An empty INVOICEVIEW_DIAGNOSTICS is off, without a word.
-  run = test::RunCommand("INVOICEVIEW_DIAGNOSTICS= " + kiosk.HostCommand("NOSUCHKEY", "--headless --keys Escape"), false);
+  run =
+      test::RunCommand("INVOICEVIEW_DIAGNOSTICS= " + kiosk.HostCommand("NOSUCHKEY", "--headless --keys Escape"), false);
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(kiosk.Read("stderr.txt"), "");
 
@@ -256,9 +257,9 @@ TEST(SpecialFiles, StandInForMissingFilesAndNeverHoldTheCallUp) {
   ASSERT_EQ(::mkfifo(fifo.Path("ErrorLog/Error.txt").c_str(), 0644), 0);
   std::filesystem::create_symlink("/dev/null", device.Path("ErrorLog/Error.txt"));
   for (const test::KioskCopy *kiosk : {&fifo, &device}) {
-    test::RunCommand("INVOICEVIEW_DIAGNOSTICS=stderr timeout 60 " +
-                         kiosk->HostCommand("NOSUCHKEY", "--headless --keys Escape"),
-                     false);
+    test::RunCommand(
+        "INVOICEVIEW_DIAGNOSTICS=stderr timeout 60 " + kiosk->HostCommand("NOSUCHKEY", "--headless --keys Escape"),
+        false);
     EXPECT_THAT(kiosk->Read("stderr.txt"), HasSubstr("record dropped, it is not a regular file (a FIFO or a device"));
   }
 }
