@@ -1,5 +1,6 @@
-// kiosk-check end to end: the sample kiosk passes clean, a copy with many faults at once has
-// each named with its file and line, and a transaction is shown as the screen would get it.
+// kiosk-check end to end: the sample kiosk passes clean, also where a check stands at its
+// boundary, a copy with many faults at once has each named with its file and line, each fault of
+// a whole file is named alone, and a transaction is shown as the screen would get it.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -61,9 +62,9 @@ class KioskCheck : public ::testing::Test {
     const std::string text = Read(name) + open;
     Write(name, text + std::string(size - text.size() - 1, ' ') + "\n");
   }
-  // A see-through skin of the base screen's size in one colour but for the pixel at (x, y).
-  void OneColourSkin(const std::string &name, int x, int y) const {
-    Bitmap skin(800, 600);
+  // A skin in one colour but for the pixel at (x, y).
+  void OneColourSkin(const std::string &name, int width, int height, int x, int y) const {
+    Bitmap skin(width, height);
     skin.Fill(clNavy);
     skin.SetPixel(x, y, clYellow);
     WritePng(skin, (kiosk_ / "skins" / name).string());
@@ -85,8 +86,10 @@ TEST_F(KioskCheck, TheSampleKioskIsCleanAndItsTransactionIsShownAsTheScreenGetsI
   Replace("INI/print.ini", u8"9=请妥善保管此凭条~", u8"9=请妥善保管此凭条~\n10=");  // an empty line ends the list too
   // Lines that print nothing are no fault while printing is off.
   Replace("INI/print.ini", u8"IsPrint=0", u8"IsPrint=0\n0=[Q<1>");
-  // Its bottom-left pixel of a colour of its own keeps a one-colour skin's edges drawn.
-  OneColourSkin("MenuBack.png", 0, 599);
+  // Its bottom-left pixel of a colour of its own keeps a one-colour background's edges drawn; a
+  // button is drawn whole.
+  OneColourSkin("MenuBack.png", 800, 600, 0, 599);
+  OneColourSkin("return.png", 84, 80, 0, 0);
   PadTo("INI/print.ini", kSettingsLimit);
   const auto run = Check(kiosk_.string() + " --business-key WATER --data " +
                          (kiosk_ / "transaction-water.txt").string() + " --skins " + (kiosk_ / "skins").string());
@@ -130,7 +133,7 @@ TEST_F(KioskCheck, NamesEachFaultOfABrokenKioskWithItsFileAndLine) {
   Write("INI/WaterBill.txt", GbkToUtf8(Read("INI/WaterBill.txt")));
   fs::remove_all(kiosk_ / "ErrorLog");
   fs::copy(kiosk_ / "skins" / "Print.png", kiosk_ / "skins" / "FileDisp.png", fs::copy_options::overwrite_existing);
-  OneColourSkin("MenuBack.png", 0, 0);
+  OneColourSkin("MenuBack.png", 800, 600, 0, 0);
 
   const auto run = Check(kiosk_.string() + " --skins " + (kiosk_ / "skins").string());
   EXPECT_EQ(run.status, 3) << run.output;
