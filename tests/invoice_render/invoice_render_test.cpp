@@ -1,4 +1,5 @@
 // invoice-render end to end: the samples of the kiosk folder, options, exit codes and trace.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -165,9 +166,13 @@ TEST_F(InvoiceRender, LoggedProblemsGoToStderrAndFailStrictRuns) {
   EXPECT_EQ(Render("INI/bad.txt MISSING --head head.txt --strict").status, 1);
   EXPECT_EQ(Stderr(), "INI/bad.txt: error: 发票:MISSING 不存在！\n"
                       "invoice-render: INI/bad.txt has no invoice MISSING; the invoices it holds: BAD\n");
+  // The view's margins, and the invoice drawn without data.
+  EXPECT_EQ(Lines(Render("INI/bad.txt BAD --show-always --up-dist 30 --left-dist 12 --trace").output).front(),
+            R"(page=1 x=12 y=30 color=#000000 font="MS Sans Serif" size=8 text="\"quoted\" \\ back")");
 }
 
 TEST_F(InvoiceRender, CommandLineConventions) {
+  EXPECT_THAT(Render("--version").output, ::testing::MatchesRegex("invoice-render [0-9]+\\.[0-9]+\\.[0-9]+\n"));
   for (const char *help : {"--help", "-h", "INI/SaleInvoice.txt --help --bogus"}) {
     const CommandResult result = Render(help);
     EXPECT_EQ(result.status, 0) << help;

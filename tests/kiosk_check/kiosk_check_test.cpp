@@ -217,8 +217,11 @@ TEST_F(KioskCheck, EachFaultOfAWholeFileIsNamed) {
 }
 
 TEST_F(KioskCheck, UsageErrorsAndAFolderWithoutSettings) {
-  EXPECT_EQ(Check("--help").status, 0);
+  for (const char *help : {"--help", "-h"}) EXPECT_TRUE(Check(help).output.starts_with("usage: kiosk-check")) << help;
+  EXPECT_THAT(Check("--version").output, ::testing::MatchesRegex("kiosk-check [0-9]+\\.[0-9]+\\.[0-9]+\n"));
   EXPECT_EQ(Check("--bogus").status, 2);
+  EXPECT_EQ(Check("one two").status, 2) << "one kiosk folder";
+  EXPECT_EQ(Check("--skins").status, 2) << "--skins needs a folder";
   EXPECT_EQ(Check("--data x.txt").status, 2) << "--data needs a business key";
   EXPECT_EQ(Check("/nonexistent/kiosk").status, 2);
   // Without print.ini nothing prints, without FormatShow.ini nothing is shown.
