@@ -81,9 +81,12 @@ TEST_F(SysParametersTest, ItemsAreReadByTheNumbersOneToTheirCount) {
   const auto cs = Load("index_gaps.xml");
   EXPECT_EQ(cs->EquipMent, G(u8"自助终端01"));
   EXPECT_EQ(cs->UsrNO, "100286");
-  EXPECT_EQ(cs->BankNO, "") << "Index 4 of three items";
+  // Indexes 1, 2, 4 and 5: the missing 3 is passed over, 5 is above the count.
+  EXPECT_EQ(cs->BankNO, "0102");
+  EXPECT_EQ(cs->BankName, "");
   EXPECT_EQ(cs->AreaNo, "") << "Index 01";
   EXPECT_EQ(cs->CenterIP, "10.0.0.2") << "the item read last wins";
+  EXPECT_EQ(cs->TradeXML, Below(workDir, "/INI/Trade.xml")) << "the first of two items with Index 1";
 }
 
 TEST_F(SysParametersTest, ValuesAreConvertedByTheirKey) {

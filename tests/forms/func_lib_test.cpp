@@ -18,6 +18,17 @@ TEST(SettingsFilesTest, AreReadOnceAndFoundInAnyLetterCase) {
   EXPECT_EQ(ini.ReadString("s", "k", "-"), "v");
   EXPECT_EQ(ReadSettingsIni(folder.Path(), "print.ini").ReadString("s", "k", "-"), "-")
       << "a missing file reads as empty";
+
+  // Up to 16 MiB are read; one byte more reads as empty, with a record in the library's log.
+  const testing::CurrentTempFolder kiosk;
+  kiosk.Write("Log/ErrorLog.txt", "");
+  const std::string settings = "[s]\nk=v\n;";
+  constexpr std::size_t kLimit = 16 << 20;
+  for (const std::size_t size : {kLimit, kLimit + 1}) {
+    kiosk.Write("print.ini", settings + std::string(size - settings.size(), 'x'));
+    EXPECT_EQ(ReadSettingsIni(kiosk.Path(), "print.ini").ReadString("s", "k", "-"), size == kLimit ? "v" : "-");
+    EXPECT_EQ(kiosk.Read("Log/ErrorLog.txt").find(std::to_string(size)) != std::string::npos, size > kLimit);
+  }
 }
 
 TEST(FixedWidthTest, WidthListsCutHeadsAndRounds) {
@@ -67,6 +78,22 @@ TEST(DetailLayoutTest, WithoutDetailLayoutTheHeadCellsAreAll) {
   EXPECT_EQ(Parse("00010005", kHeadRecord), (dystring{"Pay Co.", "0371"}));
   EXPECT_EQ(Parse("", "data"), dystring{});
   EXPECT_EQ(Parse(kHeadAndDetail, ""), dystring{});
+}
+
+// The cap counts cells: a million two-cell rows' worth is kept whole, rows beyond it are left out.
+TEST(DetailLayoutTest, AMillionCellsAreKeptAndOnlyWholeRows) {
+  const testing::CurrentTempFolder kiosk;
+  kiosk.Write("Log/ErrorLog.txt", "");
+  constexpr std::size_t kMillion = 1'000'000;
+  dystring cells;
+  ParseDetailData("*02001001", std::string(kMillion, 'x'), cells);
+  EXPECT_EQ(cells.size(), kMillion);
+  EXPECT_EQ(kiosk.Read("Log/ErrorLog.txt"), "");
+  ParseDetailData("*02001001", std::string(kMillion + 1, 'x'), cells);
+  EXPECT_EQ(cells.size(), kMillion) << "the last, short row left out";
+  EXPECT_NE(kiosk.Read("Log/ErrorLog.txt"), "");
+  ParseDetailData("*03001001001", std::string(kMillion, 'x'), cells);
+  EXPECT_EQ(cells.size(), kMillion - 1) << "no row cut in the middle";
 }
 
 TEST(DetailLayoutTest, DetailWidthsMustBeNumbersAndMustUseTheTextUp) {

@@ -52,17 +52,18 @@ TEST(FontEngineTest, KioskFamilyNamesHaveChineseGlyphs) {
 
 #ifndef _WIN32
 // Templates line up table columns with blanks, relying on the Windows faces whose Latin is
-// half-width: their stand-ins measure two ASCII characters exactly as one Chinese character,
-// and that one as wide as the character height, at 9, 12 and 18 points (12, 16 and 24 pixels)
-// supersampled 1 to 4 times as the smooth text qualities rasterise them. On Windows GDI's
-// own faces measure the text.
+// half-width: their stand-ins measure two ASCII characters exactly as one Chinese character or
+// other two-byte character (× and ° too, as on Windows), and that one as wide as the character
+// height, at 9, 12 and 18 points (12, 16 and 24 pixels) supersampled 1 to 4 times as the smooth
+// text qualities rasterise them. On Windows GDI's own faces measure the text.
 TEST(FontEngineTest, HalfWidthFacesMeasureTwoAsciiCharactersAsOneChinese) {
   FontEngine &engine = FontEngine::Instance();
-  std::string ascii;  // the printable ASCII characters and one more: 96
+  std::string ascii;  // the printable ASCII characters and eleven more: 106
   for (char c = ' '; c <= '~'; ++c) ascii += c;
-  ascii += '0';
-  const std::string chinese =  // 48, full-width punctuation included
-      Gbk(u8"户号户名月份读数用水量金额欠费合计元第页自来水缴费明细销售凭证商品单价总，：（）、。《》“”【】");
+  ascii += "01234567890";
+  // 53, full-width punctuation included, and the two-byte characters of U+0080 to U+00FF
+  const std::string chinese =
+      Gbk(u8"户号户名月份读数用水量金额欠费合计元第页自来水缴费明细销售凭证商品单价总，：（）、。《》“”【】·×÷°±");
   for (const char8_t *name : {u8"宋体", u8"SimSun", u8"新宋体", u8"NSimSun", u8"黑体", u8"SimHei",
                               u8"楷体", u8"KaiTi", u8"楷体_GB2312", u8"KaiTi_GB2312", u8"仿宋",
                               u8"FangSong", u8"仿宋_GB2312", u8"FangSong_GB2312"})
@@ -71,8 +72,8 @@ TEST(FontEngineTest, HalfWidthFacesMeasureTwoAsciiCharactersAsOneChinese) {
         SCOPED_TRACE(std::string(reinterpret_cast<const char *>(name)) + " " +
                      std::to_string(pixels) + "px x" + std::to_string(scale));
         const TLogFont font = FontNamed(Gbk(name), -pixels * scale);
-        EXPECT_EQ(engine.TextExtent(font, chinese).cx, 48 * pixels * scale);
-        EXPECT_EQ(engine.TextExtent(font, ascii).cx, 48 * pixels * scale);
+        EXPECT_EQ(engine.TextExtent(font, chinese).cx, 53 * pixels * scale);
+        EXPECT_EQ(engine.TextExtent(font, ascii).cx, 53 * pixels * scale);
       }
   // 微软雅黑 is proportional on Windows too.
   const TLogFont yaHei = FontNamed(Gbk(u8"微软雅黑"), -16);

@@ -7,16 +7,17 @@ namespace {
 using Commands = InvoiceTest;
 
 TEST_F(Commands, SetFontChangesFontAndFieldColourButNotTextColour) {
-  Use(WriteTemplate(u8"<NAME(A)><FPT()><setfont(黑体,255,0,0,20)>text{f(0,3)}<RESTOREOLDFONT()>back<END()>"), "A");
+  Use(WriteTemplate(u8"<NAME(A)><FPT()>ab<setfont(黑体,255,0,0,20)>text{f(0,3)}<RESTOREOLDFONT()>back<END()>"), "A");
   SetData(Cells({u8"v"}), {}, {});
   Paint();
-  ASSERT_EQ(drawn_.size(), 3u);
-  EXPECT_EQ(drawn_[0], (Drawn{"text", 0, 0, kBlack, U8(u8"黑体"), 20}));
-  EXPECT_EQ(drawn_[1], (Drawn{"  v", Width("text", U8(u8"黑体"), 20), 0, kRed, U8(u8"黑体"), 20}));
+  ASSERT_EQ(drawn_.size(), 4u);
+  EXPECT_EQ(drawn_[1], (Drawn{"text", Width("ab"), 0, kBlack, U8(u8"黑体"), 20}));
+  // The pen follows the whole line so far, measured in the font now in use.
+  EXPECT_EQ(drawn_[2], (Drawn{"  v", Width("abtext", U8(u8"黑体"), 20), 0, kRed, U8(u8"黑体"), 20}));
   // The restored font is the one SETFONT saved, colour included.
-  EXPECT_EQ(drawn_[2].font, "MS Sans Serif");
-  EXPECT_EQ(drawn_[2].size, 8);
-  EXPECT_EQ(drawn_[2].color, kBlack);
+  EXPECT_EQ(drawn_[3].font, "MS Sans Serif");
+  EXPECT_EQ(drawn_[3].size, 8);
+  EXPECT_EQ(drawn_[3].color, kBlack);
 }
 
 TEST_F(Commands, SetFontArgumentsAreCutPositionally) {

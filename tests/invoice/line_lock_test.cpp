@@ -41,13 +41,14 @@ TEST_F(LineLock, RestoreOldFontWorksUnderLock) {
 }
 
 TEST_F(LineLock, EveryPaintStartsUnlockedOnAnEmptyLine) {
-  // END on the same line as locked text leaves the line unfinished; the next paint starts anew.
-  Use(WriteTemplate(u8"<NAME(A)>a<LOCK()>b<END()>"), "A");
+  // END on the same line as locked text leaves the line unfinished; the next paint starts anew:
+  // unlocked, and its first field stands after its own line's text only.
+  Use(WriteTemplate(u8"<NAME(A)><FPT()>a{f(0,2)}<LOCK()>b<END()>"), "A");
   SetData(Cells({u8"v"}), {}, {});
   Paint();
   Paint();
-  ASSERT_EQ(drawn_.size(), 1u);
-  EXPECT_EQ(drawn_[0], (Drawn{"a", 0, 0, kBlack, "MS Sans Serif", 8}));
+  EXPECT_EQ(drawn_, (std::vector<Drawn>{{"a", 0, 0, kBlack, "MS Sans Serif", 8},
+                                        {" v", Width("a"), 0, kBlack, "MS Sans Serif", 8}}));
 }
 
 }  // namespace

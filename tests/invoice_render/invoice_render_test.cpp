@@ -1,6 +1,7 @@
 // invoice-render end to end: the samples of the kiosk folder, options, exit codes and trace.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -183,9 +184,14 @@ TEST_F(InvoiceRender, LoggedProblemsGoToStderrAndFailStrictRuns) {
   EXPECT_EQ(CountLines(logged, "INI/bad.txt,不可识别的命令:FOO\r"), 2) << "a render logs as the kiosk does";
   EXPECT_EQ(Render("INI/bad.txt MISSING --head head.txt --strict").status, 1);
   EXPECT_EQ(Stderr(), "invoice-render: INI/bad.txt has no invoice MISSING; the invoices it holds: BAD\n");
+  // The view's margins, and the invoice drawn without data.
+  EXPECT_EQ(Lines(WithoutBoxes(Render("INI/bad.txt BAD --show-always --up-dist 30 --left-dist 12 --trace").output))
+                .front(),
+            R"(page=1 x=12 y=30 color=#000000 font="MS Sans Serif" size=8 text="\"quoted\" \\ back")");
 }
 
 TEST_F(InvoiceRender, CommandLineConventions) {
+  EXPECT_THAT(Render("--version").output, ::testing::MatchesRegex("invoice-render [0-9]+\\.[0-9]+\\.[0-9]+\n"));
   for (const char *help : {"--help", "-h", "INI/SaleInvoice.txt --help --bogus"}) {
     const CommandResult result = Render(help);
     EXPECT_EQ(result.status, 0) << help;
@@ -241,6 +247,19 @@ TEST_F(InvoiceRender, CommandLineConventions) {
               "invoice-render: INI/WaterInvoice.txt has no invoice water-bill; the invoices it holds: WATER");
   }
   EXPECT_FALSE(fs::exists(folder_ / "invoice-1.png"));
+  // The kiosk finds an invoice whatever the letter case of its name.
+  EXPECT_EQ(Render("INI/WaterInvoice.txt water --detail " + Data("water-detail.txt")).status, 0) << Stderr();
+  EXPECT_TRUE(fs::exists(folder_ / "invoice-1.png"));
+}
+
+// A FIFO would hold the tool up and a device never end: either is refused as a folder is.
+TEST_F(InvoiceRender, SpecialFilesAreNoDataFiles) {
+  ASSERT_EQ(::mkfifo((folder_ / "fifo").c_str(), 0644), 0);
+  fs::create_symlink("/dev/null", folder_ / "device");
+  for (const std::string file : {"fifo", "device"}) {
+    EXPECT_EQ(Render("INI/SaleInvoice.txt SALE --head " + file).status, 1) << file;
+    EXPECT_EQ(Stderr(), "invoice-render: cannot read data file " + file + ": not a regular file\n");
+  }
 }
 
 TEST_F(InvoiceRender, PageSizesBeyondTheBitmapOrTheMemoryEndWithAMessage) {
@@ -342,6 +361,8 @@ TEST_F(InvoiceRender, LintFindsWhatTheKioskTakesWithoutAWord) {
       Lines(Stderr()),
       {R"(INI/lint-mistakes.txt:1:17: error: QUALITY's level "HGIH" is no quality, so the command changes nothing: write HIGH, NORMAL, LOW or NONE)",
        R"(INI/lint-mistakes.txt:1:32: error: LINESPERPAGE's lines "-8" has more than digits: everything but the digits is dropped, so it reads as 8; write digits only, without a sign)",
+       "INI/lint-mistakes.txt:1:50: warning: <FPT()> is not closed by <FPTEND()> before <FPMX()>: add <FPTEND()> "
+       "where the section ends",
        R"(INI/lint-mistakes.txt:2:1: error: FORCEPOSITION reads its arguments as FORCEPOSITION(x,y), and a missing comma leaves an argument empty and moves the text on: here it reads y "60"; write every comma)",
        "INI/lint-mistakes.txt:2:20: error: INI/lint-mistakes.txt,不可识别的命令:SETFNT — unknown command; did you mean "
        "SETFONT?",

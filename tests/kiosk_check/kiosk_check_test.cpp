@@ -1,5 +1,6 @@
-// kiosk-check end to end: the sample kiosk passes clean, a copy with many faults at once has
-// each named with its file and line, and a transaction is shown as the screen would get it.
+// kiosk-check end to end: the sample kiosk passes clean, also where a check stands at its
+// boundary, a copy with many faults at once has each named with its file and line, each fault of
+// a whole file is named alone, and a transaction is shown as the screen would get it.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -8,9 +9,12 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 
+#include "platform/gfx/bitmap.h"
+#include "platform/gfx/png_writer.h"
 #include "platform/text/gbk.h"
 #include "tests/support/command.h"
 #include "tests/support/program_path.h"
@@ -22,6 +26,8 @@ namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 using ::testing::MatchesRegex;
 using ::testing::Not;
+
+constexpr std::size_t kSettingsLimit = 16 << 20;  // the most a settings file may hold
 
 class KioskCheck : public ::testing::Test {
  protected:
@@ -64,6 +70,18 @@ class KioskCheck : public ::testing::Test {
     for (std::size_t at = text.find("Z:/"); at != std::string::npos; at = text.find("Z:/", at)) text.erase(at, 2);
     return text;
   }
+  // The file padded to `size` bytes with blanks after `open` (a comment's start).
+  void PadTo(const std::string &name, std::size_t size, const std::string &open = ";") const {
+    const std::string text = Read(name) + open;
+    Write(name, text + std::string(size - text.size() - 1, ' ') + "\n");
+  }
+  // A skin in one colour but for the pixel at (x, y).
+  void OneColourSkin(const std::string &name, int width, int height, int x, int y) const {
+    Bitmap skin(width, height);
+    skin.Fill(clNavy);
+    skin.SetPixel(x, y, clYellow);
+    WritePng(skin, (kiosk_ / "skins" / name).string());
+  }
   // The output's lines that report a problem.
   static std::vector<std::string> ProblemLines(const std::string &output) {
     std::vector<std::string> lines;
@@ -79,8 +97,15 @@ class KioskCheck : public ::testing::Test {
 
 TEST_F(KioskCheck, TheSampleKioskIsCleanAndItsTransactionIsShownAsTheScreenGetsIt) {
   Replace("INI/print.ini", u8"9=请妥善保管此凭条~", u8"9=请妥善保管此凭条~\n10=");  // an empty line ends the list too
-  const auto run = Check(kiosk_.string() + " --business-key WATER --data " + (kiosk_ / "transaction-water.txt").string() +
-                         " --skins " + (kiosk_ / "skins").string());
+  // Lines that print nothing are no fault while printing is off.
+  Replace("INI/print.ini", u8"IsPrint=0", u8"IsPrint=0\n0=[Q<1>");
+  // Its bottom-left pixel of a colour of its own keeps a one-colour background's edges drawn; a
+  // button is drawn whole.
+  OneColourSkin("MenuBack.png", 800, 600, 0, 599);
+  OneColourSkin("return.png", 84, 80, 0, 0);
+  PadTo("INI/print.ini", kSettingsLimit);
+  const auto run = Check(kiosk_.string() + " --business-key WATER --data " +
+                         (kiosk_ / "transaction-water.txt").string() + " --skins " + (kiosk_ / "skins").string());
   EXPECT_EQ(run.status, 0) << run.output;
   EXPECT_THAT(ProblemLines(run.output), ::testing::IsEmpty()) << run.output;
   // Field lines 0 and 1 cut the account and the name from I1 and I2; the receipt follows print.ini.
@@ -91,9 +116,17 @@ TEST_F(KioskCheck, TheSampleKioskIsCleanAndItsTransactionIsShownAsTheScreenGetsI
   EXPECT_THAT(run.output, HasSubstr("WATER: ok, 0 errors, 0 warnings"));
   EXPECT_EQ(Read("Log/ErrorLog.txt") + Read("ErrorLog/Error.txt"), "") << "a check writes no log";
 
+  // A key with warnings only is ok.
+  Write("INI/FormatShow.ini", Read("INI/FormatShow.ini") +
+                                  "\n[PAY]\nDisPlayName=BALANCE\nDisPlayIniFile=Balance.txt\n"
+                                  "IsDetail=1\n");
   const auto all = Check(kiosk_.string());
   EXPECT_EQ(all.status, 0) << all.output;
-  EXPECT_THAT(all.output, HasSubstr("BALANCE: ok"));
+  EXPECT_THAT(all.output, HasSubstr("BALANCE: ok, 0 errors, 0 warnings"));
+  EXPECT_THAT(
+      ProblemLines(all.output),
+      ::testing::ElementsAre("INI/print.ini: warning: no section [PAY]: Enter prints nothing for this business key"));
+  EXPECT_THAT(all.output, HasSubstr("PAY: ok, 0 errors, 1 warning\n"));
 }
 
 TEST_F(KioskCheck, NamesEachFaultOfABrokenKioskWithItsFileAndLine) {
@@ -101,22 +134,48 @@ TEST_F(KioskCheck, NamesEachFaultOfABrokenKioskWithItsFileAndLine) {
   Replace("INI/Sys.xml", u8"<Value>5000</Value>", u8"<Value>2147483648</Value>");
   Replace("INI/Sys.xml", u8"<Value>10</Value>", u8"<Value>1O</Value>");
   Replace("INI/FormatShow.ini", u8"DisPlayIniFile=Balance.txt", u8"DisPlayIniFile=Balanse.txt");
-  Replace("INI/FormatShow.ini", u8"3=S[3<3,2,|>", u8"3=S[300<3,2,|>\n5=O[4<1,>");
+  Replace("INI/FormatShow.ini", u8"3=S[3<3,2,|>", u8"3=S[300<3,2,|>\n5=O[4<1,>\n04=O[4<1,>");
+  // The kiosk applies no field line after one whose target is not a number.
+  Replace("INI/FormatShow.ini", u8"3=O[3<2,>", u8"3=O[x<2,>\n4=S[300<3,2,|>");
+  Replace("INI/FormatShow.ini", u8"IsDetail=0", u8"IsDetail=3");
+  Replace("INI/Sys.xml", u8"<Value>8</Value>", u8"<Value>eight</Value>");
+  Replace("INI/Sys.xml", u8"<Name>ReaderDebug</Name><Value>False", u8"<Name>ReaderDebug</Name><Value>Nein");
+  Replace("INI/Sys.xml", u8"<Value>3054612345</Value>", u8"<Value>SN3054612345</Value>");
   Replace("INI/print.ini", u8"6=流水号:   [O<3>", u8"6=流水号:   [Q<3>");
+  Replace("INI/print.ini", u8"[WATER]\nIsPrint=1", u8"[WATER]\nIsPrint=2");  // any number but 0 prints
+  Replace("INI/print.ini", u8"IsPrint=0", u8"IsPrint=no");
   // The water bill's template saved as UTF-8, as an editor might.
   Write("INI/WaterBill.txt", GbkToUtf8(Read("INI/WaterBill.txt")));
   fs::remove_all(kiosk_ / "ErrorLog");
   fs::copy(kiosk_ / "skins" / "Print.png", kiosk_ / "skins" / "FileDisp.png", fs::copy_options::overwrite_existing);
+  OneColourSkin("MenuBack.png", 800, 600, 0, 0);
 
   const auto run = Check(kiosk_.string() + " --skins " + (kiosk_ / "skins").string());
   EXPECT_EQ(run.status, 3) << run.output;
   const std::string out = run.output;
   EXPECT_THAT(out, MatchesRegex("(.|\n)*INI/Sys.xml:[0-9]+: error: [^\n]*BankName(.|\n)*")) << out;
-  EXPECT_THAT(out, HasSubstr("INI/FormatShow.ini:17: error: [BALANCE] DisPlayIniFile=Balanse.txt: no such template file")) << out;
-  EXPECT_THAT(out, HasSubstr("INI/FormatShow.ini:12: error: field line 3=S[300<3,2,|> is skipped: its target 300")) << out;
+  EXPECT_THAT(out,
+              HasSubstr("INI/FormatShow.ini:18: error: [BALANCE] DisPlayIniFile=Balanse.txt: no such template file"))
+      << out;
+  EXPECT_THAT(out, HasSubstr("INI/FormatShow.ini:12: error: field line 3=S[300<3,2,|> is skipped: its target 300"))
+      << out;
   EXPECT_THAT(out, HasSubstr("INI/FormatShow.ini:13: error: line 5 is never read")) << out;
+  EXPECT_THAT(out, HasSubstr("INI/FormatShow.ini:14: error: line \"04\" is never read")) << out;
+  EXPECT_THAT(out, HasSubstr("INI/FormatShow.ini:19: error: IsDetail=3 is none of")) << out;
+  EXPECT_THAT(out, HasSubstr("INI/FormatShow.ini:23: error: field line 3=O[x<2,>: its target is not a number")) << out;
+  EXPECT_THAT(out, Not(HasSubstr("4=S[300"))) << out;
+  EXPECT_THAT(
+      out, MatchesRegex("(.|\n)*INI/Sys.xml:[0-9]+: error: Computer/DateLen: \"eight\" is not a whole number(.|\n)*"));
+  EXPECT_THAT(out,
+              MatchesRegex("(.|\n)*INI/Sys.xml:[0-9]+: error: Debug/ReaderDebug: \"Nein\" is not True, False(.|\n)*"));
+  EXPECT_THAT(
+      out, MatchesRegex("(.|\n)*INI/Sys.xml:[0-9]+: error: Debug/ICCardSN: \"SN3054612345\" is not a number(.|\n)*"));
   EXPECT_THAT(out, HasSubstr("INI/print.ini:10: error: print line 6=")) << out;
   EXPECT_THAT(out, HasSubstr("\"Q\" is none of")) << out;
+  EXPECT_THAT(out, MatchesRegex("(.|\n)*INI/print.ini:[0-9]+: error: IsPrint=no is not a number(.|\n)*")) << out;
+  EXPECT_THAT(out,
+              MatchesRegex("(.|\n)*MenuBack.png: warning: its bottom-left colour also covers most of its edges(.|\n)*"))
+      << out;
   EXPECT_THAT(out, MatchesRegex("(.|\n)*INI/WaterBill.txt:[0-9]+: error: [^\n]*iconv -f UTF-8 -t GBK(.|\n)*")) << out;
   EXPECT_THAT(out, HasSubstr("ErrorLog: warning: folder missing")) << out;
   EXPECT_THAT(out, MatchesRegex("(.|\n)*FileDisp.png: warning: [0-9]+x[0-9]+, but the invoice screen's background is "
@@ -202,13 +261,70 @@ TEST_F(KioskCheck, AnErrorOfTheWholeKioskLeavesNoKeyOk) {
   EXPECT_THAT(run.output, HasSubstr("WATER: faulty, 0 errors, 0 warnings, 1 kiosk-wide error\n"));
 }
 
+// Each fault of a whole file, alone in a sound kiosk, is named.
+TEST_F(KioskCheck, EachFaultOfAWholeFileIsNamed) {
+  const std::string skins = " --skins " + (kiosk_ / "skins").string();
+  const struct {
+    std::function<void()> plant;
+    std::string arguments;
+    std::string expected;  // in a problem line
+  } faults[] = {
+      {[&] { fs::remove(kiosk_ / "INI/Sys.xml"); }, "", "INI/Sys.xml: error: missing"},
+      {[&] { Write("INI/Sys.xml", "<System><Computer></System>"); }, "", "INI/Sys.xml:1: error: not well-formed XML"},
+      {[&] {
+         Replace("INI/Sys.xml", u8"<System>", u8"<system>");
+         Replace("INI/Sys.xml", u8"</System>", u8"</system>");
+       },
+       "", "INI/Sys.xml: error: no <System> root element"},
+      {[&] {
+         Replace("INI/Sys.xml", u8"<CardFormVar>", u8"<CardFormVars>");
+         Replace("INI/Sys.xml", u8"</CardFormVar>", u8"</CardFormVars>");
+       },
+       "", "INI/Sys.xml: error: no <CardFormVar> section"},
+      {[&] { PadTo("INI/Sys.xml", kSettingsLimit + 1, ""); }, "", "INI/Sys.xml: error: larger than the 16 MB"},
+      {[&] { fs::remove(kiosk_ / "INI/SCConf.xml"); }, "", "INI/SCConf.xml: warning: missing"},
+      {[&] { Write("INI/SCConf.xml", "<Service>"); }, "", "INI/SCConf.xml:1: error: not well-formed XML"},
+      {[&] { PadTo("INI/FormatShow.ini", kSettingsLimit + 1); }, "",
+       "INI/FormatShow.ini: error: larger than the 16 MB"},
+      {[&] { Write("INI/print.ini", GbkToUtf8(Read("INI/print.ini"))); }, "", "INI/print.ini:6: error:"},
+      {[&] {}, "--business-key NOSUCH", "INI/FormatShow.ini: error: no section [NOSUCH]"},
+      {[&] { Replace("INI/FormatShow.ini", u8"DisPlayName=BALANCE", u8"DisPlayName=BALANSE"); }, "",
+       "INI/Balance.txt: error: no invoice <NAME(BALANSE)>"},
+      {[&] {}, "--business-key WATER --data missing.txt", "missing.txt: error:"},
+      {[&] { fs::remove_all(kiosk_ / "skins"); }, skins, "skins/: error: no such folder"},
+      {[&] { fs::remove(kiosk_ / "skins/return.png"); }, skins, "skins/return.png: error: missing"},
+      {[&] { Write("skins/Print.png", "no picture"); }, skins, "skins/Print.png: error: cannot be decoded"},
+  };
+  for (const auto &fault : faults) {
+    SetUp();
+    fault.plant();
+    const auto run = Check(fault.arguments + " " + kiosk_.string());
+    const std::vector<std::string> problems = ProblemLines(run.output);
+    SCOPED_TRACE(fault.expected + "\n" + run.output);
+    EXPECT_EQ(run.status, fault.expected.find(": error:") != std::string::npos ? 3 : 0);
+    EXPECT_THAT(problems, ::testing::Contains(::testing::HasSubstr(fault.expected)));
+  }
+}
+
 TEST_F(KioskCheck, UsageErrorsAndAFolderWithoutSettings) {
-  EXPECT_EQ(Check("--help").status, 0);
+  for (const char *help : {"--help", "-h"}) EXPECT_TRUE(Check(help).output.starts_with("usage: kiosk-check")) << help;
+  EXPECT_THAT(Check("--version").output, ::testing::MatchesRegex("kiosk-check [0-9]+\\.[0-9]+\\.[0-9]+\n"));
   EXPECT_EQ(Check("--bogus").status, 2);
+  EXPECT_EQ(Check("one two").status, 2) << "one kiosk folder";
+  EXPECT_EQ(Check("--skins").status, 2) << "--skins needs a folder";
   EXPECT_EQ(Check("--data x.txt").status, 2) << "--data needs a business key";
   EXPECT_EQ(Check("/nonexistent/kiosk").status, 2);
+  // Without print.ini nothing prints, without FormatShow.ini nothing is shown.
+  fs::remove(kiosk_ / "INI/print.ini");
+  auto run = Check(kiosk_.string());
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_THAT(run.output, HasSubstr("INI/print.ini: warning: missing"));
+  fs::remove(kiosk_ / "INI/FormatShow.ini");
+  run = Check(kiosk_.string());
+  EXPECT_EQ(run.status, 3) << run.output;
+  EXPECT_THAT(run.output, HasSubstr("INI/FormatShow.ini: error: missing"));
   fs::remove_all(kiosk_ / "INI");
-  const auto run = Check(kiosk_.string());
+  run = Check(kiosk_.string());
   EXPECT_EQ(run.status, 3);
   EXPECT_THAT(run.output, HasSubstr("INI: error: folder missing"));
 }

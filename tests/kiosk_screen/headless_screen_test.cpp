@@ -167,11 +167,11 @@ std::string AsPosixPaths(std::string text) {
   return text;
 }
 
-// A kiosk set up wrong says what is wrong: with INVOICEVIEW_DIAGNOSTICS the library names the
-// kiosk folder, the business key without a section and the skins left empty, and repeats every
-// log record; kiosk-host names the skins it has no file for, makes the snapshot folder, takes
-// key names and INVOICEVIEW_DISPLAY in any letter case, and gives the system's reason for each
-// file it or the library cannot use.
+// A kiosk set up wrong says what is wrong: with INVOICEVIEW_DIAGNOSTICS (stderr in any letter
+// case; empty is off) the library names the kiosk folder, the business key without a section and
+// the skins left empty, and repeats every log record; kiosk-host names the skins it has no file
+// for, makes the snapshot folder, takes key names and INVOICEVIEW_DISPLAY in any letter case, and
+// gives the system's reason for each file it or the library cannot use.
 TEST_F(KioskScreen, AKioskSetUpWrongSaysWhatIsWrong) {
   const std::filesystem::path shots = kiosk.Path("new/shots");
   // Settings saved as UTF-8, with and without the mark, which the logs only call a format error
@@ -179,7 +179,7 @@ TEST_F(KioskScreen, AKioskSetUpWrongSaysWhatIsWrong) {
   const std::string systemFile = kiosk.Read("INI/Sys.xml"), formatShow = kiosk.Read("INI/FormatShow.ini");
   kiosk.Write("INI/Sys.xml", GbkToUtf8(systemFile));
   kiosk.Write("INI/FormatShow.ini", "\xEF\xBB\xBF" + formatShow);
-  auto run = test::RunCommand("INVOICEVIEW_DIAGNOSTICS=stderr INVOICEVIEW_DISPLAY=HEADLESS " +
+  auto run = test::RunCommand("INVOICEVIEW_DIAGNOSTICS=StdErr INVOICEVIEW_DISPLAY=HEADLESS " +
                                   kiosk.HostCommand("NOSUCHKEY", "--skins /nonexistent --snapshot-dir " +
                                                                      shots.string() + " --keys ' snap , down,ESCAPE'"),
                               false);
@@ -219,6 +219,11 @@ TEST_F(KioskScreen, AKioskSetUpWrongSaysWhatIsWrong) {
                                     HasSubstr(notepad), HasSubstr("tail -c +4 FILE | iconv -f UTF-8 -t GBK"))));
   kiosk.Write("INI/Sys.xml", systemFile);
   kiosk.Write("INI/FormatShow.ini", formatShow);
+  // An empty INVOICEVIEW_DIAGNOSTICS is off, without a word.
+  run =
+      test::RunCommand("INVOICEVIEW_DIAGNOSTICS= " + kiosk.HostCommand("NOSUCHKEY", "--headless --keys Escape"), false);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(kiosk.Read("stderr.txt"), "");
 
   // Files that cannot be written: the receipt (kiosk-host exits 1), the snapshot folder (1) and
   // a snapshot (the library says so and the call goes on).
@@ -270,14 +275,19 @@ TEST(SpecialFiles, StandInForMissingFilesAndNeverHoldTheCallUp) {
       EXPECT_EQ(kiosk->Read("snaps/001.png"), missing.Read("snaps/001.png")) << file;
     }
   }
-  // A record that cannot be kept says why on the diagnostic stream: a FIFO in the invoice log's place.
-  test::KioskCopy fifo("fifo-log");
+  // A record that cannot be kept says why on the diagnostic stream: a FIFO or a device in the
+  // invoice log's place.
+  test::KioskCopy fifo("fifo-log"), device("device-log");
   fifo.Remove("ErrorLog/Error.txt");
+  device.Remove("ErrorLog/Error.txt");
   ASSERT_EQ(::mkfifo(fifo.Path("ErrorLog/Error.txt").c_str(), 0644), 0);
-  test::RunCommand("INVOICEVIEW_DIAGNOSTICS=stderr timeout 60 " +
-                       fifo.HostCommand("NOSUCHKEY", "--headless --keys Escape"),
-                   false);
-  EXPECT_THAT(fifo.Read("stderr.txt"), HasSubstr("record dropped, it is not a regular file (a FIFO"));
+  std::filesystem::create_symlink("/dev/null", device.Path("ErrorLog/Error.txt"));
+  for (const test::KioskCopy *kiosk : {&fifo, &device}) {
+    test::RunCommand(
+        "INVOICEVIEW_DIAGNOSTICS=stderr timeout 60 " + kiosk->HostCommand("NOSUCHKEY", "--headless --keys Escape"),
+        false);
+    EXPECT_THAT(kiosk->Read("stderr.txt"), HasSubstr("record dropped, it is not a regular file (a FIFO or a device"));
+  }
 }
 
 TEST_F(KioskScreen, ManyCallsInOneProcessEachShowAFreshScreen) {
