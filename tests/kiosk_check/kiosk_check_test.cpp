@@ -42,7 +42,14 @@ class KioskCheck : public ::testing::Test {
     fs::remove_all(kiosk_);
   }
 
+  // kiosk-check's output with its paths written with '/', as a Windows build under wine writes
+  // them with '\\' (Z:\\tmp\\x, INI\\x).
   CommandResult Check(const std::string &arguments) const {
+    CommandResult run = CheckAsWritten(arguments);
+    run.output = AsPosixPaths(run.output);
+    return run;
+  }
+  CommandResult CheckAsWritten(const std::string &arguments) const {
     return RunCommand(ProgramPath("IV_TEST_KIOSK_CHECK", IV_BINARY_DIR "/tools/kiosk-check") + " " + arguments, false);
   }
   std::string Read(const std::string &name) const {
@@ -214,7 +221,8 @@ TEST_F(KioskCheck, NamesFilesSavedInOtherEncodingsAndALogFolderItCannotWrite) {
   const bool logReadOnly =
       ::geteuid() != 0 || RunCommand("chattr +i '" + (kiosk_ / "Log").string() + "' 2>/dev/null").status == 0;
 
-  const auto run = Check(kiosk_.string() + " --business-key WATER --data " + (kiosk_ / "transaction.txt").string());
+  const auto run =
+      CheckAsWritten(kiosk_.string() + " --business-key WATER --data " + (kiosk_ / "transaction.txt").string());
   EXPECT_EQ(run.status, 3) << run.output;
   const std::string out = AsPosixPaths(run.output);
   const std::string notepad =
@@ -239,7 +247,7 @@ TEST_F(KioskCheck, NamesFilesSavedInOtherEncodingsAndALogFolderItCannotWrite) {
                            "UTF-16 BE, but data files are read as GBK", "iconv -f UTF-16 -t GBK FILE > FILE.gbk"));
   if (logReadOnly) {
     EXPECT_THAT(out, MatchesRegex("(|(.|\n)*\n)Log: warning: not writable: the library's log records "
-                                  "\\(Log/ErrorLog.txt\\) are dropped; [A-Z][^\n]*let the kiosk's user write to "
+                                  "\\(Log/ErrorLog.txt\\) are dropped; [^\n]*let the kiosk's user write to "
                                   "it[^\n]*\n(.|\n)*"))
         << out;
   }
