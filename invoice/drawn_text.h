@@ -13,6 +13,7 @@ struct DrawnText {
   int y = 0;
   int width = 0;  // the box the renderer measures for the text, blanks included
   int height = 0;
+  int visibleWidth = 0;         // the box's width without the blanks at the text's end
   std::string_view text;        // GBK, valid during the call that reports it
   const TFont *font = nullptr;  // the canvas font it is drawn in
   // Where the text (or the field that gave it) starts in the template; line 0 for none (the

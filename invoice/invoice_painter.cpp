@@ -67,7 +67,9 @@ void InvoicePainter::DrawText(std::int64_t x, std::int64_t y, std::string_view t
   if (!text_observer_) return;
   // Measured only for an observer: the kiosk's own paints never ask.
   const TSize box = text.empty() ? TSize{0, 0} : smooth_font_->TextExtent(text);
-  text_observer_({left, top, box.cx, box.cy, text, &canvas_->Font(), at, redrawsLine});
+  const std::string_view shown = text.substr(0, text.find_last_not_of(' ') + 1);
+  const int visibleWidth = shown.size() == text.size() ? box.cx : shown.empty() ? 0 : smooth_font_->TextWidth(shown);
+  text_observer_({left, top, box.cx, box.cy, visibleWidth, text, &canvas_->Font(), at, redrawsLine});
 }
 
 int InvoicePainter::LineHeight() {

@@ -425,6 +425,84 @@ TEST_F(InvoiceRender, LintFindsWhatTheKioskTakesWithoutAWord) {
       << Stderr();
 }
 
+// What the customer would see wrong on the drawn page, and in the fields that draw it: each check
+// has a case that trips it and one beside it that stays silent.
+TEST_F(InvoiceRender, LintJudgesThePageAsDrawn) {
+  WriteGbk("INI/page.txt",
+           u8"<NAME(PAGE)><SETFONT(宋体,0,0,0,12)>\n"
+           u8"<FORCEPOSITION(700,40)>a text that runs past the right edge of the screen\n"  // 2: cut
+           u8"<FORCEPOSITION(100,100)>first text\n"                                         // 3
+           u8"<FORCEPOSITION(104,102)>drawn over the first\n"                               // 4: over line 3
+           u8"next line, touching the one above\n"                                          // 5: silent
+           u8"a\ttab\n"                                                                     // 6: tab
+           u8"<FORCEPOSITION(100,900)>below the screen\n"                                   // 7: outside
+           u8"<FORCEPOSITION(700,200)>ok{x(0,40)}\n"                                        // 8: blanks past the edge
+           u8"<FPT()>户名:{户名(1,-12)\n"                                                   // 9: open field
+           u8"应缴:{金额(2,10)}\n"                                                          // 10
+           u8"{a(1O,8)}{b(3,1x)}{c(PAGE,3)}{d(0, -8 )}<FPTEND()>\n"                         // 11: not numbers
+           u8"<FPMX(3)>{m(0,8)}{n(2,8)}{o(3,8)}<FPMXEND()>\n"                               // 12: index 3 of 3
+           u8"<LOCK()>locked {p(0,6)} line<LOCKEND()>\n"                                    // 13: redraws itself
+           u8"<END()>\n");
+  const CommandResult lint = Render("--lint INI/page.txt PAGE");
+  EXPECT_EQ(lint.status, 3);
+  const std::vector<std::string> lines = Lines(Stderr());
+  const auto at = [&](const std::string &place) {
+    return std::count_if(lines.begin(), lines.end(), [&](const std::string &line) { return line.starts_with(place); });
+  };
+  using ::testing::ContainsRegex;
+  EXPECT_THAT(Stderr(), ContainsRegex("INI/page.txt:2:24: error: \"a text that runs past the right edge of ...\" "
+                                      "runs past the right edge of the 808x606 screen \\(it spans x 700 to [0-9]+"));
+  EXPECT_THAT(Stderr(), ContainsRegex("INI/page.txt:4:25: error: \"drawn over the first\" is drawn over \"first "
+                                      "text\" \\(from 3:25\\)"));
+  EXPECT_THAT(Stderr(), ContainsRegex("INI/page.txt:6:1: error: \"a\\\\ttab\" holds a tab"));
+  EXPECT_THAT(Stderr(), ContainsRegex("INI/page.txt:7:25: error: \"below the screen\" is drawn at \\(100,900\\), "
+                                      "outside the 808x606 screen"));
+  EXPECT_THAT(Stderr(), ContainsRegex("INI/page.txt:9:11: error: the field is not closed on its line: it runs on to the "
+                                      "closer on line 10"));
+  EXPECT_THAT(Stderr(), ContainsRegex("INI/page.txt:11:1: error: the field's index \"1O\" is not a number: [^\n]*"
+                                      "reads as 1"));
+  EXPECT_THAT(Stderr(), ContainsRegex("INI/page.txt:11:10: error: the field's width \"1x\" is not a number"));
+  EXPECT_THAT(Stderr(), ContainsRegex("INI/page.txt:12:26: error: the field's index 3 is at or beyond the detail "
+                                      "block's 3 columns"));
+  for (const char *silent : {"INI/page.txt:3:", "INI/page.txt:5:", "INI/page.txt:8:", "INI/page.txt:10:",
+                             "INI/page.txt:12:10:", "INI/page.txt:12:18:", "INI/page.txt:13:"})
+    EXPECT_EQ(at(silent), 0) << silent << "\n" << Stderr();
+  EXPECT_EQ(at("INI/page.txt:11:"), 2) << "PAGE and a width written with blanks are sound";
+  EXPECT_EQ(lines.size(), 8u) << Stderr();
+
+  // Lines that end in CR alone are drawn as one.
+  std::ofstream(folder_ / "INI" / "cr.txt", std::ios::binary) << "<NAME(CR)>\rone\rtwo\r<END()>\r";
+  EXPECT_EQ(Render("--lint INI/cr.txt CR").status, 3);
+  EXPECT_THAT(Stderr(), ::testing::StartsWith("INI/cr.txt:1:11: error: a line ends in a carriage return alone"));
+  std::ofstream(folder_ / "INI" / "crlf.txt", std::ios::binary) << "<NAME(CRLF)>\r\none\r\n<END()>\r\n";
+  EXPECT_EQ(Render("--lint INI/crlf.txt CRLF").status, 0) << Stderr();
+}
+
+// One judgement: --lint and a --strict render report the same problems of a template, each once
+// however many pages show it, and fail alike (kiosk-check's test holds it to the lint's too).
+TEST_F(InvoiceRender, LintAndAStrictRenderJudgeATemplateAlike) {
+  fs::copy(fs::path(IV_TEST_DATA) / "invoice_render" / "lint-mistakes.txt", folder_ / "INI");
+  fs::copy(fs::path(IV_TEST_DATA) / "invoice_render" / "lint-sale.txt", folder_ / "INI");
+  const std::vector<std::pair<std::string, std::string>> templates{
+      {"INI/SaleInvoice.txt", "SALE"},    {"INI/WaterInvoice.txt", "WATER"},   {"INI/WaterBill.txt", "WATERBILL"},
+      {"INI/Balance.txt", "BALANCE"},     {"INI/NoDataInvoice.txt", "NODATA"}, {"INI/lint-mistakes.txt", "MISTAKES"},
+      {"INI/lint-sale.txt", "SALE"},      {"INI/lint-sale.txt", "TAIL"}};
+  for (const auto &[file, name] : templates) {
+    SCOPED_TRACE(file + " " + name);
+    const int linted = Render("--lint --strict " + file + " " + name).status;
+    const std::string lintProblems = Stderr();
+    const int rendered = Render(file + " " + name + " --all-pages --strict --detail " + Data("sale-detail.txt")).status;
+    EXPECT_EQ(rendered, linted);
+    EXPECT_EQ(Stderr(), lintProblems);
+  }
+  // A problem on every page is told once.
+  WriteGbk("INI/pages.txt", u8"<NAME(P)><FPMX()>{a(0,4)}\ta<FPMXEND()><END()>\n");
+  std::ofstream(folder_ / "cells.txt") << std::string(40, '\n');
+  EXPECT_EQ(Render("INI/pages.txt P --detail cells.txt --all-pages --strict").status, 3);
+  EXPECT_EQ(Lines(Stderr()).size(), 1u) << Stderr();
+  EXPECT_TRUE(fs::exists(folder_ / "invoice-5.png"));
+}
+
 TEST_F(InvoiceRender, LintOfOneInvoiceAndItsExitCodes) {
   for (const char *name : {"lint-sale.txt", "lint-crlf.txt"})
     fs::copy(fs::path(IV_TEST_DATA) / "invoice_render" / name, folder_ / "INI");

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <regex>
 #include <sstream>
 #include <string>
 
@@ -193,6 +194,16 @@ TEST_F(KioskCheck, NamesEachFaultOfABrokenKioskWithItsFileAndLine) {
   EXPECT_THAT(out, HasSubstr("WATER: faulty"));
   EXPECT_THAT(out, HasSubstr("BALANCE: faulty"));
   EXPECT_FALSE(fs::exists(kiosk_ / "ErrorLog")) << "a check creates nothing";
+
+  // The template's problems are the ones invoice-render --lint finds, word for word (kiosk-check
+  // gives the line, the lint the column too).
+  const auto lint = RunCommand("cd '" + kiosk_.string() + "' && " +
+                                   ProgramPath("IV_TEST_INVOICE_RENDER", IV_BINARY_DIR "/tools/invoice-render") +
+                                   " --lint INI/WaterBill.txt WATERBILL 2>&1 >/dev/null",
+                               false);
+  ASSERT_FALSE(lint.output.empty());
+  for (const std::string &line : ProblemLines(AsPosixPaths(lint.output)))
+    EXPECT_THAT(out, HasSubstr(std::regex_replace(line, std::regex("^([^:]+:[0-9]+):[0-9]+:"), "$1:")));
 }
 
 // Files as Windows editors save them, and a log folder the kiosk cannot write: each is named

@@ -6,6 +6,7 @@
 
 #include "platform/fs/paths.h"
 #include "platform/text/gbk.h"
+#include "tools/invoice_render/drawn_page_check.h"
 #include "tools/invoice_render/page_renderer.h"
 #include "tools/invoice_render/problem_line.h"
 #include "tools/invoice_render/template_lint.h"
@@ -36,9 +37,14 @@ std::vector<TemplateProblem> FindTemplateProblems(const RenderOptions &options, 
     renderer.SetProblemHandler([&](const TemplateProblem &problem) { problems.insert(lint.Explained(problem)); });
     // Drawn even without data: the no-data screen reads nothing of the invoice but its markers.
     renderer.SetInvoice(invoice, tables, true);
+    // Every page as the customer sees it, too.
+    const auto checkPage = [&] {
+      for (TemplateProblem &problem : CheckDrawnPage(renderer.Texts(), options.width, options.height))
+        problems.insert(std::move(problem));
+    };
     renderer.Paint();
-    while (renderer.PaintNext()) {
-    }
+    checkPage();
+    while (renderer.PaintNext()) checkPage();
   };
   if (!name.empty()) {
     paintEveryPage(name);

@@ -12,7 +12,8 @@ struct PageText {
   int y = 0;
   int width = 0;
   int height = 0;
-  std::string text;  // GBK
+  int visibleWidth = 0;  // without the blanks at the text's end
+  std::string text;      // GBK
   TFont font;
   TemplatePosition at;
   bool redrawsLine = false;

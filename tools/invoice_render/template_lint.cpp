@@ -6,6 +6,7 @@
 #include "platform/fs/file_content.h"
 #include "platform/text/dbcs.h"
 #include "tools/invoice_render/element_problems.h"
+#include "tools/invoice_render/line_ends.h"
 #include "tools/invoice_render/logged_error_explanation.h"
 #include "tools/invoice_render/template_encoding.h"
 
@@ -24,7 +25,10 @@ bool SkipToMarker(TemplateReader &reader, TemplatePosition marker) {
 }  // namespace
 
 TemplateLint::TemplateLint(const std::string &path) : scan_(ScanTemplate(path)) {
-  if (const std::optional<std::string> bytes = ReadFileContent(path)) encoding_ = FindNotGbkText(*bytes);
+  if (const std::optional<std::string> bytes = ReadFileContent(path)) {
+    encoding_ = FindNotGbkText(*bytes);
+    line_ends_ = FindLoneCarriageReturn(*bytes);
+  }
   // One pass through the file, unless an invoice without END ran past the next one's marker.
   std::unique_ptr<TemplateReader> reader;
   for (const ScannedInvoice &invoice : scan_.invoices) {
@@ -46,6 +50,7 @@ std::vector<TemplateProblem> TemplateLint::Findings(const std::string &invoiceNa
   std::vector<TemplateProblem> found;
   // Whatever is linted, the bytes of the whole file are read as GBK.
   if (encoding_) found.push_back(*encoding_);
+  if (line_ends_) found.push_back(*line_ends_);
   if (invoiceName.empty()) {
     found.insert(found.end(), scan_.fileWarnings.begin(), scan_.fileWarnings.end());
     if (scan_.invoices.empty())
@@ -62,8 +67,9 @@ TemplateProblem TemplateLint::Explained(TemplateProblem problem) const {
   if (problem.at.line == 0) {
     // The template was read at the start: what the painter missed is the invoice.
     const std::string names = scan_.InvoiceNames();
-    problem.explanation = names.empty() ? "the file holds no NAME marker at all"
-                                        : "the file has no <NAME(...)> marker of this name; the invoices it holds: " + names;
+    problem.explanation = names.empty()
+                              ? "the file holds no NAME marker at all"
+                              : "the file has no <NAME(...)> marker of this name; the invoices it holds: " + names;
   } else if (const auto element = elements_.find(problem.at); element != elements_.end()) {
     problem.explanation = ExplainLoggedError(element->second);
   }

@@ -32,7 +32,8 @@ class TemplateLint {
   };
 
   TemplateScan scan_;
-  std::optional<TemplateProblem> encoding_;  // where the file stops reading as GBK
+  std::optional<TemplateProblem> encoding_;   // where the file stops reading as GBK
+  std::optional<TemplateProblem> line_ends_;  // a line that ends in CR alone
   std::vector<InvoiceFindings> invoices_;
   std::map<TemplatePosition, TemplateElement> elements_;
 };
