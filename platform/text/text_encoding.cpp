@@ -139,7 +139,7 @@ std::string KioskReading(const FoundEncoding &found) {
     case TextEncoding::Utf8WithoutBom:
     case TextEncoding::Gbk: break;
   }
-  return "the kiosk reads this file as GBK and draws other characters for its Chinese text";
+  return "the kiosk reads this file as GBK, so its Chinese text reaches the screen or the receipt as other characters";
 }
 
 std::optional<std::string> GbkFromDataFile(std::string_view bytes, std::string &why) {

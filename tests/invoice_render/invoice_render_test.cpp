@@ -392,7 +392,7 @@ TEST_F(InvoiceRender, LintFindsWhatTheKioskTakesWithoutAWord) {
   const std::pair<std::string, std::string> encodings[] = {
       {"utf8.txt",
        R"(INI/utf8.txt:1:29: error: saved as UTF-8 without BOM ("暂" on line 1 is UTF-8 text), but the kiosk )"
-       "reads this file as GBK and draws other characters for its Chinese text; " +
+       "reads this file as GBK, so its Chinese text reaches the screen or the receipt as other characters; " +
            saveAs + "iconv -f UTF-8 -t GBK FILE > FILE.gbk"},
       {"bom.txt",
        "INI/bom.txt:1:1: error: saved as UTF-8 with BOM, but the kiosk reads this file as GBK: the mark's 3 "

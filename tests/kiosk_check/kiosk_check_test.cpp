@@ -305,7 +305,7 @@ TEST_F(KioskCheck, EachFaultOfAWholeFileIsNamed) {
       {[&] { Write("INI/SCConf.xml", "<Service>"); }, "", "INI/SCConf.xml:1: error: not well-formed XML"},
       {[&] { PadTo("INI/FormatShow.ini", kSettingsLimit + 1); }, "",
        "INI/FormatShow.ini: error: larger than the 16 MB"},
-      {[&] { Write("INI/print.ini", GbkToUtf8(Read("INI/print.ini"))); }, "", "INI/print.ini:6: error:"},
+      {[&] { Write("INI/print.ini", GbkToUtf8(Read("INI/print.ini"))); }, "", "INI/print.ini:6: error: saved as UTF-8 without BOM"},
       {[&] {}, "--business-key NOSUCH", "INI/FormatShow.ini: error: no section [NOSUCH]"},
       {[&] { Replace("INI/FormatShow.ini", u8"DisPlayName=BALANCE", u8"DisPlayName=BALANSE"); }, "",
        "INI/Balance.txt: error: no invoice <NAME(BALANSE)>"},
