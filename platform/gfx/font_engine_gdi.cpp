@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <numbers>
 #include <stdexcept>
@@ -132,10 +133,27 @@ struct FontEngine::Impl {
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     face.metrics = {int(metrics.tmAscent), int(metrics.tmDescent)};
+    face.name = Utf8FromUtf16(DrawnFaceName());
+    return faces.emplace(key, face).first->second;
+  }
+
+  // The full name of the face GDI draws the selected font with. GetTextFace answers with the
+  // requested name where the system substitutes another face; the outline metrics name the one
+  // whose glyphs are drawn.
+  std::wstring DrawnFaceName() {
+    if (const UINT size = GetOutlineTextMetricsW(dc, 0, nullptr); size >= sizeof(OUTLINETEXTMETRICW)) {
+      std::vector<char> buffer(size);
+      auto *metrics = reinterpret_cast<OUTLINETEXTMETRICW *>(buffer.data());
+      if (GetOutlineTextMetricsW(dc, size, metrics) != 0) {
+        // The name's place is given as an offset from the start of the metrics.
+        const auto offset = reinterpret_cast<std::uintptr_t>(metrics->otmpFullName);
+        if (offset >= sizeof(OUTLINETEXTMETRICW) && offset < size)
+          return std::wstring(reinterpret_cast<const wchar_t *>(buffer.data() + offset));
+      }
+    }
     wchar_t name[LF_FACESIZE] = {};
     const int length = GetTextFaceW(dc, LF_FACESIZE, name);
-    face.name = Utf8FromUtf16(std::wstring(name, std::size_t(std::max(length - 1, 0))));
-    return faces.emplace(key, face).first->second;
+    return std::wstring(name, std::size_t(std::max(length - 1, 0)));
   }
 
   HFONT ChineseFont(Face &face) {

@@ -111,6 +111,11 @@ TEST_F(InvoiceRender, RendersEveryPageOfTheSaleSampleWithItsTrace) {
   EXPECT_THAT(result.output, ::testing::ContainsRegex(R"(text="销 售 凭 证" w=[0-9]+ h=[0-9]+ at=2:46[^0-9])"));
   EXPECT_THAT(result.output, ::testing::ContainsRegex(R"(page=1 x=330 y=100 color=[^ ]+ font=[^ ]+ size=[0-9]+ )"
                                                       R"(text="[^"]+" w=[0-9]+ h=[0-9]+ at=3:92[^0-9])"));
+  // --fonts names what draws each font: the file (FreeType) or the face GDI substitutes, never
+  // the requested name again.
+  const CommandResult fonts = Render("INI/SaleInvoice.txt SALE --detail " + Data("sale-detail.txt") + " --fonts");
+  EXPECT_THAT(fonts.output, ::testing::ContainsRegex("font=\"宋体\" file=[^\n]"));
+  EXPECT_THAT(fonts.output, ::testing::Not(::testing::HasSubstr("font=\"宋体\" file=宋体")));
   // Exactly one paint per page went into the error log: none, as the sample is sound.
   EXPECT_EQ(ReadText(folder_ / "ErrorLog" / "Error.txt"), "");
 }
