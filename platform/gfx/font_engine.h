@@ -41,6 +41,9 @@ class FontEngine {
   // and whether it (or its Chinese fallback) has a glyph for the code point.
   std::string FaceFile(const TLogFont &font);
   bool HasGlyph(const TLogFont &font, char32_t codePoint);
+  // What draws the font's glyphs: its file on FreeType; on GDI the family of the face the system
+  // substitutes for the name, where FaceFile repeats the name.
+  std::string DrawingFace(const TLogFont &font);
 
   // How many glyphs the engine has rasterised so far; a cached glyph is never rasterised
   // again. Always 0 on GDI, which rasterises and caches glyphs itself.

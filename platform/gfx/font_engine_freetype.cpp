@@ -453,6 +453,8 @@ void FontEngine::DrawText(Bitmap &gray, int x, int y, const TLogFont &font, std:
 
 std::string FontEngine::FaceFile(const TLogFont &font) { return impl_->SetupFor(font).primary->file; }
 
+std::string FontEngine::DrawingFace(const TLogFont &font) { return FaceFile(font); }
+
 bool FontEngine::HasGlyph(const TLogFont &font, char32_t codePoint) {
   const Setup &setup = impl_->SetupFor(font);
   if (FT_Get_Char_Index(setup.primary->face, codePoint) != 0) return true;

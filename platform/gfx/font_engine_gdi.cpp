@@ -79,7 +79,8 @@ struct FontEngine::Impl {
     HFONT font = nullptr;
     HFONT chinese = nullptr;  // made when a text first needs it
     FontMetrics metrics;
-    std::string name;  // UTF-8, the face GDI actually chose
+    std::string name;   // UTF-8, the face GDI reports choosing (the name asked for when substituted)
+    std::string drawn;  // UTF-8, the family whose glyphs are drawn
   };
 
   HDC dc = nullptr;
@@ -133,27 +134,27 @@ struct FontEngine::Impl {
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     face.metrics = {int(metrics.tmAscent), int(metrics.tmDescent)};
-    face.name = Utf8FromUtf16(DrawnFaceName());
+    wchar_t name[LF_FACESIZE] = {};
+    const int length = GetTextFaceW(dc, LF_FACESIZE, name);
+    face.name = Utf8FromUtf16(std::wstring(name, std::size_t(std::max(length - 1, 0))));
+    face.drawn = Utf8FromUtf16(DrawnFamilyName());
+    if (face.drawn.empty()) face.drawn = face.name;
     return faces.emplace(key, face).first->second;
   }
 
-  // The full name of the face GDI draws the selected font with. GetTextFace answers with the
-  // requested name where the system substitutes another face; the outline metrics name the one
-  // whose glyphs are drawn.
-  std::wstring DrawnFaceName() {
-    if (const UINT size = GetOutlineTextMetricsW(dc, 0, nullptr); size >= sizeof(OUTLINETEXTMETRICW)) {
-      std::vector<char> buffer(size);
-      auto *metrics = reinterpret_cast<OUTLINETEXTMETRICW *>(buffer.data());
-      if (GetOutlineTextMetricsW(dc, size, metrics) != 0) {
-        // The name's place is given as an offset from the start of the metrics.
-        const auto offset = reinterpret_cast<std::uintptr_t>(metrics->otmpFullName);
-        if (offset >= sizeof(OUTLINETEXTMETRICW) && offset < size)
-          return std::wstring(reinterpret_cast<const wchar_t *>(buffer.data() + offset));
-      }
-    }
-    wchar_t name[LF_FACESIZE] = {};
-    const int length = GetTextFaceW(dc, LF_FACESIZE, name);
-    return std::wstring(name, std::size_t(std::max(length - 1, 0)));
+  // The family of the face whose glyphs GDI draws the selected font with: where the system
+  // substitutes a face for the name asked for, GetTextFace repeats the name, the outline metrics
+  // name the substitute.
+  std::wstring DrawnFamilyName() {
+    const UINT size = GetOutlineTextMetricsW(dc, 0, nullptr);
+    if (size < sizeof(OUTLINETEXTMETRICW)) return {};
+    std::vector<char> buffer(size);
+    auto *metrics = reinterpret_cast<OUTLINETEXTMETRICW *>(buffer.data());
+    if (GetOutlineTextMetricsW(dc, size, metrics) == 0) return {};
+    // The name's place is given as an offset from the start of the metrics.
+    const auto offset = reinterpret_cast<std::uintptr_t>(metrics->otmpFamilyName);
+    if (offset < sizeof(OUTLINETEXTMETRICW) || offset >= size) return {};
+    return std::wstring(reinterpret_cast<const wchar_t *>(buffer.data() + offset));
   }
 
   HFONT ChineseFont(Face &face) {
@@ -298,6 +299,8 @@ void FontEngine::DrawText(Bitmap &gray, int x, int y, const TLogFont &font, std:
 }
 
 std::string FontEngine::FaceFile(const TLogFont &font) { return impl_->FaceOf(font).name; }
+
+std::string FontEngine::DrawingFace(const TLogFont &font) { return impl_->FaceOf(font).drawn; }
 
 bool FontEngine::HasGlyph(const TLogFont &font, char32_t codePoint) {
   if (codePoint > 0xFFFF) return false;

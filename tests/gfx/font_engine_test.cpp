@@ -40,8 +40,11 @@ TEST(FontEngineTest, KioskFamilyNamesHaveChineseGlyphs) {
 #ifdef _WIN32
   // GDI reports the face it chose: the kiosk's names are found (directly or through the
   // system's font replacements) rather than falling back to the default face.
-  for (const char8_t *name : {u8"宋体", u8"黑体", u8"楷体_GB2312"})
+  // What draws them is the substitute, named by its own family.
+  for (const char8_t *name : {u8"宋体", u8"黑体", u8"楷体_GB2312"}) {
     EXPECT_EQ(engine.FaceFile(FontNamed(Gbk(name), -16)), reinterpret_cast<const char *>(name));
+    EXPECT_NE(engine.DrawingFace(FontNamed(Gbk(name), -16)), reinterpret_cast<const char *>(name));
+  }
 #else
   // The aliases choose the matching Chinese styles.
   EXPECT_NE(engine.FaceFile(FontNamed(Gbk(u8"宋体"), -16)).find("uming"), std::string::npos);

@@ -32,7 +32,7 @@ std::string FormatTraceLine(int page, const PageText &text) {
 }
 
 std::string FormatFontFileLine(const TFont &font) {
-  return "font=" + Quoted(font.Name()) + " file=" + FontEngine::Instance().FaceFile(font.LogFont());
+  return "font=" + Quoted(font.Name()) + " file=" + FontEngine::Instance().DrawingFace(font.LogFont());
 }
 
 }  // namespace iv
