@@ -91,7 +91,7 @@ std::optional<std::string> WhyFolderNotWritable(const std::string &path) {
   std::string why = SystemMessage(error);
   const DWORD attributes = GetFileAttributesW(GbkToWide(path).c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
-    why += "; the folder is marked read-only: clear it with attrib -r \"" + path + "\"";
+    why += "; the folder is marked read-only: clear it with attrib -r \"" + ToNativeSeparators(path) + "\"";
   return why + "; let the kiosk's user write to it (the folder's Properties, Security)";
 }
 
