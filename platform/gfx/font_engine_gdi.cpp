@@ -136,25 +136,30 @@ struct FontEngine::Impl {
     face.metrics = {int(metrics.tmAscent), int(metrics.tmDescent)};
     wchar_t name[LF_FACESIZE] = {};
     const int length = GetTextFaceW(dc, LF_FACESIZE, name);
-    face.name = Utf8FromUtf16(std::wstring(name, std::size_t(std::max(length - 1, 0))));
-    face.drawn = Utf8FromUtf16(DrawnFamilyName());
-    if (face.drawn.empty()) face.drawn = face.name;
+    const std::wstring reported(name, std::size_t(std::max(length - 1, 0)));
+    face.name = Utf8FromUtf16(reported);
+    face.drawn = Utf8FromUtf16(DrawnFaceName(reported));
     return faces.emplace(key, face).first->second;
   }
 
-  // The family of the face whose glyphs GDI draws the selected font with: where the system
-  // substitutes a face for the name asked for, GetTextFace repeats the name, the outline metrics
-  // name the substitute.
-  std::wstring DrawnFamilyName() {
+  // The face whose glyphs GDI draws the selected font with. Where the system substitutes a face
+  // for the name asked for, GetTextFace repeats the name, and so may the outline metrics' family
+  // (wine's font replacements do); the font's own full name then tells the substitute.
+  std::wstring DrawnFaceName(const std::wstring &reported) {
     const UINT size = GetOutlineTextMetricsW(dc, 0, nullptr);
-    if (size < sizeof(OUTLINETEXTMETRICW)) return {};
+    if (size < sizeof(OUTLINETEXTMETRICW)) return reported;
     std::vector<char> buffer(size);
     auto *metrics = reinterpret_cast<OUTLINETEXTMETRICW *>(buffer.data());
-    if (GetOutlineTextMetricsW(dc, size, metrics) == 0) return {};
-    // The name's place is given as an offset from the start of the metrics.
-    const auto offset = reinterpret_cast<std::uintptr_t>(metrics->otmpFamilyName);
-    if (offset < sizeof(OUTLINETEXTMETRICW) || offset >= size) return {};
-    return std::wstring(reinterpret_cast<const wchar_t *>(buffer.data() + offset));
+    if (GetOutlineTextMetricsW(dc, size, metrics) == 0) return reported;
+    // Each name's place is given as an offset from the start of the metrics.
+    const auto name = [&](PSTR field) -> std::wstring {
+      const auto offset = reinterpret_cast<std::uintptr_t>(field);
+      if (offset < sizeof(OUTLINETEXTMETRICW) || offset >= size) return {};
+      return reinterpret_cast<const wchar_t *>(buffer.data() + offset);
+    };
+    for (const std::wstring &candidate : {name(metrics->otmpFamilyName), name(metrics->otmpFullName)})
+      if (!candidate.empty() && candidate != reported) return candidate;
+    return reported;
   }
 
   HFONT ChineseFont(Face &face) {
