@@ -20,8 +20,8 @@ std::FILE *OpenStream() {
   if (SameTextGbk(target, "stderr")) return stderr;
   // Kept open for the life of the process; every line is flushed.
   if (FilePtr file = OpenFile(target, "ab")) return file.release();
-  std::fprintf(stderr, "invoiceview: cannot append to INVOICEVIEW_DIAGNOSTICS file %s: %s; writing to stderr\n",
-               target, std::strerror(errno));
+  std::fprintf(stderr, "invoiceview: cannot append to INVOICEVIEW_DIAGNOSTICS file %s: %s; writing to stderr\n", target,
+               std::strerror(errno));
   return stderr;
 }
 
@@ -44,6 +44,12 @@ void Diagnose(const Diagnostic &diagnostic) {
 
 void Diagnose(const std::vector<Diagnostic> &diagnostics) {
   for (const Diagnostic &diagnostic : diagnostics) Diagnose(diagnostic);
+}
+
+void DiagnoseUnreadableFile(const std::string &path, int error, std::string_view consequence) {
+  if (!DiagnosticsWanted()) return;
+  Diagnose({Diagnostic::Kind::Error, path, 0,
+            "cannot be read (" + std::string(std::strerror(error)) + "): " + std::string(consequence)});
 }
 
 }  // namespace iv
