@@ -73,8 +73,8 @@ class AccessCheck {
     const char *verb = refusal.access == FileAccess::Read    ? "read"
                        : refusal.access == FileAccess::Write ? "write"
                                                              : "search";
-    std::string message = who + " cannot " + verb + (refusal.access == FileAccess::Write ? " to" : "") + " it (owner " + refusal.owner + ", group " + refusal.group +
-                          ", mode " + Octal(refusal.mode) + ")";
+    std::string message = who + " cannot " + verb + (refusal.access == FileAccess::Write ? " to" : "") + " it (owner " +
+                          refusal.owner + ", group " + refusal.group + ", mode " + Octal(refusal.mode) + ")";
     if (Shown(path) != place) message += ", so it cannot open " + Shown(path) + " or anything else in it";
     const std::string bits = "+" + refusal.permissions + " " + place;
     const std::string fix =
@@ -107,19 +107,17 @@ void CheckUserAccess(CheckReport &report, const UserAccount &user, const IniFile
       {"INI/FormatShow.ini", "the kiosk reads it as missing: every business key shows an empty panel"},
       {"INI/print.ini", "the kiosk reads it as missing: Enter prints nothing for any business key"},
   };
-  for (const auto &[file, effect] : settings)
-    if (const std::string path = ResolvePath(file); FileExists(path)) check.Require(path, FileAccess::Read, effect);
+  // A file that is not there refuses nothing; the folders on the way to it still count.
+  for (const auto &[file, effect] : settings) check.Require(ResolvePath(file), FileAccess::Read, effect);
 
   const std::string settingsFolder = SettingsFolder(nullptr);
   for (const std::string &key : keys) {
     const std::string path = SettingsFile(settingsFolder, formatShow.ReadString(key, "DisPlayIniFile", ""));
-    if (!FileExists(path)) continue;
     check.Require(path, FileAccess::Read,
                   "the screen shows no invoice for " + key + ", and the invoice's log says the invoice does not exist",
                   Severity::Error, key);
     for (const std::string &picture : PicturesOf(path, formatShow.ReadString(key, "DisPlayName", "")))
-      if (FileExists(picture))
-        check.Require(picture, FileAccess::Read, "the picture is not drawn", Severity::Error, key);
+      check.Require(picture, FileAccess::Read, "the picture is not drawn", Severity::Error, key);
   }
 
   if (!skins.empty() && FolderExists(skins)) {
