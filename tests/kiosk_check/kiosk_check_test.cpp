@@ -300,8 +300,8 @@ TEST_F(KioskCheck, NamesWhatTheKiosksUserMayNotReadSearchOrWrite) {
                                          "kiosk's user\n(.|\n)*kiosk-check: 0 errors, 0 warnings\n"));
   }
 
-  fs::permissions(kiosk_ / "INI/WaterBill.txt",
-                  root ? fs::perms::owner_read | fs::perms::owner_write : fs::perms::none);
+  for (const char *file : {"INI/WaterBill.txt", "skins/MenuBack.png", "skins/FileDisp.png"})
+    fs::permissions(kiosk_ / file, root ? fs::perms::owner_read | fs::perms::owner_write : fs::perms::none);
   fs::permissions(kiosk_ / "image", root ? fs::perms::owner_all : fs::perms::owner_read | fs::perms::owner_write);
   fs::permissions(kiosk_ / "Log", fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
                                       fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
@@ -317,7 +317,7 @@ TEST_F(KioskCheck, NamesWhatTheKiosksUserMayNotReadSearchOrWrite) {
   };
   const std::vector<std::string> problems = ProblemLines(run.output);
   // Anyone but root meets these faults as themselves too, in the other checks' words.
-  if (root) EXPECT_EQ(problems.size(), 3u) << run.output;
+  if (root) EXPECT_EQ(problems.size(), 5u) << run.output;
   using ::testing::Contains;
   using ::testing::StartsWith;
   EXPECT_THAT(problems,
@@ -332,12 +332,25 @@ TEST_F(KioskCheck, NamesWhatTheKiosksUserMayNotReadSearchOrWrite) {
                                             "picture is not drawn; give " +
                                             user + " search access (" + fix("x", "image"))))
       << run.output;
+  // The invoice screen's background is MenuBack's picture until FileDisp loads.
+  EXPECT_THAT(problems,
+              Contains(StartsWith("skins/MenuBack.png: error" + who + "read it" + mode(root ? "0600" : "0000") +
+                                  ": the host cannot load it: the base screen's background shows black; "
+                                  "give " +
+                                  user + " read access (" + fix("r", "skins/MenuBack.png"))))
+      << run.output;
+  EXPECT_THAT(problems,
+              Contains(StartsWith("skins/FileDisp.png: error" + who + "read it" + mode(root ? "0600" : "0000") +
+                                  ": the host cannot load it: the invoice screen's background shows "
+                                  "black, as MenuBack does not load either;")))
+      << run.output;
   EXPECT_THAT(problems, Contains(StartsWith("Log: warning" + who + "write to it" + mode("0555") +
                                             ": the library's log records (Log/ErrorLog.txt) are dropped; give " + user +
                                             " write access (" + fix("w", "Log"))))
       << run.output;
   for (const char *key : {"WATER", "NODATA"})
-    EXPECT_THAT(run.output, HasSubstr(std::string(key) + (root ? ": faulty, 1 error, 0 warnings\n" : ": faulty")));
+    EXPECT_THAT(run.output, HasSubstr(std::string(key) +
+                                      (root ? ": faulty, 1 error, 0 warnings, 2 kiosk-wide errors\n" : ": faulty")));
 }
 
 // The skins belong to every business key's screen: an error in them is no key's "ok".
@@ -383,6 +396,13 @@ TEST_F(KioskCheck, EachFaultOfAWholeFileIsNamed) {
       {[&] { fs::remove(kiosk_ / "skins/FileDisp.png"); }, skins,
        "skins/FileDisp.png: error: missing (no .png, .jpg or .bmp): the invoice screen keeps the base screen's "
        "MenuBack skin as its background"},
+      {[&] {
+         fs::remove(kiosk_ / "skins/FileDisp.png");
+         fs::remove(kiosk_ / "skins/MenuBack.png");
+       },
+       skins,
+       "skins/FileDisp.png: error: missing (no .png, .jpg or .bmp): the invoice screen's background shows black, as "
+       "MenuBack does not load either"},
       {[&] { Write("skins/Print.png", "no picture"); }, skins, "skins/Print.png: error: cannot be decoded"},
   };
   for (const auto &fault : faults) {
