@@ -20,8 +20,8 @@ std::FILE *OpenStream() {
   if (SameTextGbk(target, "stderr")) return stderr;
   // Kept open for the life of the process; every line is flushed.
   if (FilePtr file = OpenFile(target, "ab")) return file.release();
-  std::fprintf(stderr, "invoiceview: cannot append to INVOICEVIEW_DIAGNOSTICS file %s: %s; writing to stderr\n", target,
-               std::strerror(errno));
+  std::fprintf(stderr, "invoiceview: cannot append to INVOICEVIEW_DIAGNOSTICS file %s: %s; writing to stderr\n",
+               target, std::strerror(errno));
   return stderr;
 }
 

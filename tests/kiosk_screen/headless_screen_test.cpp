@@ -23,10 +23,10 @@
 namespace iv {
 namespace {
 
-using test::CountLines;
 using ::testing::HasSubstr;
 using ::testing::MatchesRegex;
 using ::testing::Not;
+using test::CountLines;
 
 std::string TestName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
 
@@ -203,12 +203,12 @@ TEST_F(KioskScreen, AKioskSetUpWrongSaysWhatIsWrong) {
   const std::string invoiceLog = GbkToUtf8(kiosk.Read("ErrorLog/Error.txt"));
   const int records = CountLines(invoiceLog, "---------------------------------\r");
   EXPECT_GT(records, 0);
-  EXPECT_EQ(
-      std::count_if(lines.begin(), lines.end(),
-                    [&](const std::string &line) {
-                      return line.starts_with("invoiceview: " + kiosk.Path("ErrorLog/Error.txt").string() + ": log: ");
-                    }),
-      records)
+  EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                          [&](const std::string &line) {
+                            return line.starts_with("invoiceview: " + kiosk.Path("ErrorLog/Error.txt").string() +
+                                                    ": log: ");
+                          }),
+            records)
       << "each record of the invoice's log, once";
   EXPECT_THAT(diagnostics, Not(HasSubstr("INVOICEVIEW_DISPLAY"))) << "HEADLESS is headless";
   const std::string notepad = "on Windows open it in Notepad, File > Save As, Encoding ANSI";

@@ -39,8 +39,7 @@ void CheckFieldLines(CheckReport &report, const IniFile &settings, const std::st
     try {
       const auto read = ReadFieldLine(line->value, kFieldValueCount);
       if (const std::string *skipped = std::get_if<std::string>(&read))
-        report.Error(kFile, line->line, "field line " + line->key + "=" + line->value + " is skipped: " + *skipped,
-                     key);
+        report.Error(kFile, line->line, "field line " + line->key + "=" + line->value + " is skipped: " + *skipped, key);
     } catch (const ConversionError &) {
       report.Error(kFile, line->line,
                    "field line " + line->key + "=" + line->value +

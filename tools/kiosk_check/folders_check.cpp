@@ -20,9 +20,8 @@ SettingsText ReadSettingsText(CheckReport &report, const std::string &file) {
   if (!FileExists(path)) return text;
   text.present = true;
   if (SettingsFileTooLarge(path)) {
-    report.Error(file, 0,
-                 "larger than the " + std::to_string(kMaxSettingsFileBytes >> 20) +
-                     " MB the library reads: the kiosk reads it as empty");
+    report.Error(file, 0, "larger than the " + std::to_string(kMaxSettingsFileBytes >> 20) +
+                              " MB the library reads: the kiosk reads it as empty");
     return text;
   }
   const std::optional<std::string> bytes = ReadFileContent(path, kMaxSettingsFileBytes);

@@ -11,12 +11,11 @@ std::vector<const IniFile::Entry *> NumberedLines(CheckReport &report, const std
   const IniFile::Section *section = settings.FindSection(key);
   if (section == nullptr) return lines;
   for (const IniFile::Entry &entry : section->entries) {
-    const bool number = !entry.key.empty() &&
-                        std::all_of(entry.key.begin(), entry.key.end(), [](char c) { return c >= '0' && c <= '9'; });
+    const bool number = !entry.key.empty() && std::all_of(entry.key.begin(), entry.key.end(), [](char c) {
+      return c >= '0' && c <= '9';
+    });
     if (number && entry.key != "0" && entry.key.front() == '0')
-      report.Error(file, entry.line,
-                   "line \"" + entry.key + "\" is never read: lines are numbered 0, 1, 2, ... without leading zeros",
-                   key);
+      report.Error(file, entry.line, "line \"" + entry.key + "\" is never read: lines are numbered 0, 1, 2, ... without leading zeros", key);
     else if (number && (entry.key.size() > 9 || StrToIntDef(entry.key, 0) > static_cast<std::int32_t>(lines.size())))
       report.Error(file, entry.line,
                    "line " + entry.key + " is never read: the numbered lines stop at " + std::to_string(lines.size()) +

@@ -29,9 +29,8 @@ bool Parses(CheckReport &report, const std::string &file, bool required) {
     return false;
   }
   if (SettingsFileTooLarge(path)) {
-    report.Error(
-        file, 0,
-        "larger than the " + std::to_string(kMaxSettingsFileBytes >> 20) + " MB the library reads: it is not loaded");
+    report.Error(file, 0, "larger than the " + std::to_string(kMaxSettingsFileBytes >> 20) +
+                              " MB the library reads: it is not loaded");
     return false;
   }
   const std::string document = ReadFileContent(path, kMaxSettingsFileBytes).value_or("");
@@ -63,7 +62,8 @@ bool IsDecimalBeyondRange(const std::string &value) {
 // Why a Value text is not what its conversion takes, or nothing when it is.
 std::optional<std::string> FormProblem(ParameterForm form, const std::string &value) {
   switch (form) {
-    case ParameterForm::Text: return std::nullopt;
+    case ParameterForm::Text:
+      return std::nullopt;
     case ParameterForm::WholeNumber:
       if (TryStrToInt(value)) return std::nullopt;
       if (IsDecimalBeyondRange(value))
@@ -74,16 +74,14 @@ std::optional<std::string> FormProblem(ParameterForm form, const std::string &va
         BooleanValue(value);
         return std::nullopt;
       } catch (const std::exception &) {
-        return "\"" + value +
-               "\" is not True, False or a number: reading Sys.xml stops here and the parameters "
-               "after it keep their defaults";
+        return "\"" + value + "\" is not True, False or a number: reading Sys.xml stops here and the parameters "
+                              "after it keep their defaults";
       }
     case ParameterForm::HostNumber: {
       // The host converts it; a text that is no number leaves the host nothing to convert.
       const std::string number = value.starts_with('-') || value.starts_with('+') ? value.substr(1) : value;
       if (!number.empty() && number.find_first_not_of("0123456789.") == std::string::npos) return std::nullopt;
-      return "\"" + value +
-             "\" is not a number: the host's TextToValue cannot convert it and reading Sys.xml stops here";
+      return "\"" + value + "\" is not a number: the host's TextToValue cannot convert it and reading Sys.xml stops here";
     }
   }
   return std::nullopt;
