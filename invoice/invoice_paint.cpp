@@ -1,7 +1,10 @@
 // A paint: the invoice interpreted from its template, or the no-data screen.
+#include <cerrno>
+
 #include "invoice/invoice_error_log.h"
 #include "invoice/invoice_painter.h"
 #include "invoice/jpeg_file.h"
+#include "platform/diagnostics/diagnostic_stream.h"
 #include "platform/fs/paths.h"
 #include "platform/text/gbk.h"
 
@@ -41,6 +44,8 @@ void InvoicePainter::PaintInvoice() {
   }
   reader_ = std::make_unique<TemplateReader>(path);
   if (!reader_->Opened() || FindInvoice(invoice_name_) != 0) {
+    if (!reader_->Opened())
+      DiagnoseUnreadableFile(path, errno, "the screen shows no invoice (the log says it does not exist)");
     LogProblem(Gbk(u8"发票:") + invoice_name_ + Gbk(u8" 不存在！"), {});
     return;
   }

@@ -46,4 +46,10 @@ void Diagnose(const std::vector<Diagnostic> &diagnostics) {
   for (const Diagnostic &diagnostic : diagnostics) Diagnose(diagnostic);
 }
 
+void DiagnoseUnreadableFile(const std::string &path, int error, std::string_view consequence) {
+  if (!DiagnosticsWanted()) return;
+  Diagnose({Diagnostic::Kind::Error, path, 0,
+            "cannot be read (" + std::string(std::strerror(error)) + "): " + std::string(consequence)});
+}
+
 }  // namespace iv

@@ -2,8 +2,10 @@
 // The checks of a kiosk folder, the current directory, each read with the library's own readers.
 // Problems go to the report; nothing is written into the kiosk folder.
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "platform/fs/user_access.h"
 #include "platform/ini/ini_file.h"
 #include "tools/kiosk_check/check_report.h"
 
@@ -39,6 +41,13 @@ std::vector<const IniFile::Entry *> NumberedLines(CheckReport &report, const std
 
 // The four skins in `folder`: found, decodable, their sizes, their covering colour.
 void CheckSkins(CheckReport &report, const std::string &folder);
+// What the screen shows where the host could not load the skin `name`.
+std::string ScreenWithoutSkin(std::string_view name, bool menuBackLoads);
+
+// Every file and folder the kiosk reads (settings, the keys' templates and their pictures, the
+// skins in `skins` unless empty) and writes (the logs) as `user` may use them.
+void CheckUserAccess(CheckReport &report, const UserAccount &user, const IniFile &formatShow,
+                     const std::vector<std::string> &keys, const std::string &skins);
 
 // Prints what the screen and the receipt get from the transaction file for the business key,
 // with the FormatShow.ini and print.ini the check has read.

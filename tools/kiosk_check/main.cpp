@@ -23,11 +23,12 @@ constexpr int kExitUsage = 2;
 constexpr int kExitFaults = 3;
 
 constexpr const char *kUsage =
-    "usage: kiosk-check [KIOSK_DIR] [--business-key KEY] [--data FILE] [--skins DIR]\n"
+    "usage: kiosk-check [KIOSK_DIR] [--business-key KEY] [--data FILE] [--skins DIR] [--user NAME]\n"
     "  Checks the kiosk folder (default: the current directory): INI/Sys.xml, FormatShow.ini,\n"
     "  print.ini, the templates and their fonts, Log/ and ErrorLog/; with --skins the skins the\n"
     "  host loads; with --data (kiosk-host's transaction format, needs --business-key) it prints\n"
-    "  the head values, detail cells and receipt the screen would get.\n"
+    "  the head values, detail cells and receipt the screen would get; with --user (not on\n"
+    "  Windows) whether the user NAME may read and write each file the kiosk reads and writes.\n"
     "  Prints FILE:LINE: error|warning: MESSAGE lines, then one summary line per business key.\n"
     "  Exit status: 0 no error, 3 an error found, 2 bad usage.\n";
 
@@ -36,6 +37,7 @@ struct CheckOptions {
   std::string businessKey;  // GBK
   std::string dataFile;
   std::string skins;
+  std::string user;
 };
 
 int UsageError(const std::string &message) {
@@ -51,6 +53,7 @@ std::optional<CheckOptions> ParseOptions(const std::vector<std::string> &args, s
     std::string *value = arg == "--business-key" ? &options.businessKey
                          : arg == "--data"       ? &options.dataFile
                          : arg == "--skins"      ? &options.skins
+                         : arg == "--user"       ? &options.user
                                                  : nullptr;
     if (value != nullptr) {
       if (i + 1 >= args.size()) return error = arg + " needs a value", std::nullopt;
@@ -69,7 +72,7 @@ std::optional<CheckOptions> ParseOptions(const std::vector<std::string> &args, s
   return options;
 }
 
-int Check(const CheckOptions &options) {
+int Check(const CheckOptions &options, const std::optional<UserAccount> &user) {
   const std::string start = CurrentDirectory();
   if (!ChangeDirectory(options.kiosk)) {
     std::cerr << "kiosk-check: " << NameInMessage(options.kiosk) << ": " << std::strerror(errno) << "\n";
@@ -78,6 +81,7 @@ int Check(const CheckOptions &options) {
   CheckReport report(std::cout);
   // Read once, for the checks and the transaction's preview alike.
   SettingsText formatShow, print;
+  std::vector<std::string> keys;
   if (CheckFolders(report)) {
     CheckSystemParameters(report);
     formatShow = ReadSettingsText(report, "INI/FormatShow.ini");
@@ -86,7 +90,6 @@ int Check(const CheckOptions &options) {
     if (!print.present) report.Warning("INI/print.ini", 0, "missing: Enter prints nothing for any business key");
 
     // The business key asked for, or every one either file has a section for.
-    std::vector<std::string> keys;
     std::set<std::string> seen;
     if (!options.businessKey.empty()) keys.push_back(options.businessKey);
     for (const SettingsText *text : {&formatShow, &print})
@@ -98,10 +101,15 @@ int Check(const CheckOptions &options) {
     if (formatShow.present) CheckDisplaySettings(report, SettingsFolder(nullptr), formatShow.settings, keys);
     if (print.present) CheckPrintSettings(report, print.settings, keys);
   }
-  if (!options.skins.empty()) CheckSkins(report, PathFrom(start, options.skins));
+  const std::string skins = PathFrom(start, options.skins);
+  if (!skins.empty()) CheckSkins(report, skins);
+  if (user) CheckUserAccess(report, *user, formatShow.settings, keys, skins);
   if (!options.dataFile.empty())
     PreviewTransaction(report, std::cout, options.businessKey, PathFrom(start, options.dataFile), formatShow.settings,
                        print.settings);
+  if (!user && PassesEveryModeBit())
+    std::cout << "kiosk-check: note: run as root, which reads and writes every file whatever its mode; "
+                 "--user NAME checks as the kiosk's user\n";
   report.PrintSummary();
   return report.Errors() > 0 ? kExitFaults : kExitClean;
 }
@@ -120,7 +128,9 @@ int Main(const std::vector<std::string> &args) {
   std::string error;
   const std::optional<CheckOptions> options = ParseOptions(args, error);
   if (!options) return UsageError(error);
-  return Check(*options);
+  std::optional<UserAccount> user;
+  if (!options->user.empty() && !(user = FindUserAccount(options->user, error))) return UsageError("--user: " + error);
+  return Check(*options, user);
 }
 
 }  // namespace

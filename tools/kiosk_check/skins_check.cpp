@@ -13,13 +13,18 @@ struct Skin {
   TSize size;
   bool seeThrough;  // shown on a transparent picture: its bottom-left colour is not drawn
   const char *role;
+  const char *without;  // what the screen shows when the host cannot load it
 };
 
+// The invoice screen's background is the base screen's picture until FileDisp replaces it.
 constexpr Skin kSkins[] = {
-    {"MenuBack", kBaseScreenSize, true, "the base screen's background"},
-    {"FileDisp", kViewScreenSize, true, "the invoice screen's background"},
-    {"return", kReturnButtonSize, false, "the return button"},
-    {"Print", kPrintButtonSize, false, "the print button"},
+    {"MenuBack", kBaseScreenSize, true, "the base screen's background", "the base screen's background shows black"},
+    {"FileDisp", kViewScreenSize, true, "the invoice screen's background",
+     "the invoice screen keeps the base screen's MenuBack skin as its background"},
+    {"return", kReturnButtonSize, false, "the return button",
+     "the return button is not drawn and the background shows in its place"},
+    {"Print", kPrintButtonSize, false, "the print button",
+     "the print button is not drawn and the background shows in its place"},
 };
 
 // The share of edge pixels that have the bottom-left pixel's colour.
@@ -37,26 +42,37 @@ double EdgeShareOfCornerColour(const Bitmap &picture) {
 
 }  // namespace
 
+std::string ScreenWithoutSkin(std::string_view name, bool menuBackLoads) {
+  if (name == "FileDisp" && !menuBackLoads)
+    return "the invoice screen's background shows black, as MenuBack does not load either";
+  for (const Skin &skin : kSkins)
+    if (skin.name == name) return skin.without;
+  return "";
+}
+
 void CheckSkins(CheckReport &report, const std::string &folder) {
   if (!FolderExists(ResolvePath(folder))) {
     report.Error(folder + "/", 0, "no such folder: the host loads no skin and the screens stay black");
     return;
   }
+  bool menuBackLoads = false;
   for (const Skin &skin : kSkins) {
     const std::optional<std::string> skinFile = host::FindSkinFile(folder, skin.name);
     if (!skinFile) {
       report.Error(JoinPath(folder, std::string(skin.name)) + ".png", 0,
-                   std::string("missing (no .png, .jpg or .bmp): ") + skin.role + " stays empty");
+                   "missing (no .png, .jpg or .bmp): " + ScreenWithoutSkin(skin.name, menuBackLoads));
       continue;
     }
     Bitmap picture;
     try {
       picture = LoadPicture(*skinFile);
     } catch (const PictureError &error) {
-      report.Error(*skinFile, 0,
-                   std::string("cannot be decoded (") + error.what() + "): " + skin.role + " stays empty");
+      report.Error(
+          *skinFile, 0,
+          std::string("cannot be decoded (") + error.what() + "): " + ScreenWithoutSkin(skin.name, menuBackLoads));
       continue;
     }
+    menuBackLoads = menuBackLoads || std::string_view(skin.name) == "MenuBack";
     if (picture.Width() != skin.size.cx || picture.Height() != skin.size.cy)
       report.Warning(*skinFile, 0,
                      std::to_string(picture.Width()) + "x" + std::to_string(picture.Height()) + ", but " + skin.role +
