@@ -78,13 +78,19 @@ int Check(const CheckOptions &options) {
   CheckReport report(std::cout);
   // Read once, for the checks and the transaction's preview alike.
   SettingsText formatShow, print;
-  if (CheckFolders(report)) {
+  const bool settingsFolder = CheckFolders(report);
+  if (settingsFolder) {
     CheckSystemParameters(report);
     formatShow = ReadSettingsText(report, "INI/FormatShow.ini");
     if (!formatShow.present) report.Error("INI/FormatShow.ini", 0, "missing: every business key shows an empty panel");
     print = ReadSettingsText(report, "INI/print.ini");
     if (!print.present) report.Warning("INI/print.ini", 0, "missing: Enter prints nothing for any business key");
-
+  }
+  // The transaction's values: the data its template is judged on, and the preview.
+  std::optional<Transaction> transaction;
+  if (!options.dataFile.empty())
+    transaction = ReadTransaction(report, options.businessKey, PathFrom(start, options.dataFile), formatShow.settings);
+  if (settingsFolder) {
     // The business key asked for, or every one either file has a section for.
     std::vector<std::string> keys;
     std::set<std::string> seen;
@@ -95,13 +101,13 @@ int Check(const CheckOptions &options) {
     for (const std::string &key : keys) report.Mention(key);
     // The templates as a call finds them: in the kiosk folder's INI/ (the system parameters,
     // once loaded, name the same folder).
-    if (formatShow.present) CheckDisplaySettings(report, SettingsFolder(nullptr), formatShow.settings, keys);
+    if (formatShow.present)
+      CheckDisplaySettings(report, SettingsFolder(nullptr), formatShow.settings, keys,
+                           transaction ? &*transaction : nullptr);
     if (print.present) CheckPrintSettings(report, print.settings, keys);
   }
   if (!options.skins.empty()) CheckSkins(report, PathFrom(start, options.skins));
-  if (!options.dataFile.empty())
-    PreviewTransaction(report, std::cout, options.businessKey, PathFrom(start, options.dataFile), formatShow.settings,
-                       print.settings);
+  if (transaction) PreviewTransaction(std::cout, *transaction, print.settings);
   report.PrintSummary();
   return report.Errors() > 0 ? kExitFaults : kExitClean;
 }
