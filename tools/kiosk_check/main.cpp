@@ -26,8 +26,9 @@ constexpr const char *kUsage =
     "usage: kiosk-check [KIOSK_DIR] [--business-key KEY] [--data FILE] [--skins DIR]\n"
     "  Checks the kiosk folder (default: the current directory): INI/Sys.xml, FormatShow.ini,\n"
     "  print.ini, the templates and their fonts, Log/ and ErrorLog/; with --skins the skins the\n"
-    "  host loads; with --data (kiosk-host's transaction format, needs --business-key) it prints\n"
-    "  the head values, detail cells and receipt the screen would get.\n"
+    "  host loads; with --data (kiosk-host's transaction format, needs --business-key) it checks\n"
+    "  the transaction's text and detail data (I43, I44) at their lines, judges the template on\n"
+    "  its pages and prints the head values, detail cells and receipt the screen would get.\n"
     "  Prints FILE:LINE: error|warning: MESSAGE lines, then one summary line per business key.\n"
     "  Exit status: 0 no error, 3 an error found, 2 bad usage.\n";
 
