@@ -97,21 +97,30 @@ dystring CutByWidths(std::string_view text, const dystring &widths) {
   return cells;
 }
 
-int ParseDetailData(std::string_view layout, std::string_view data, dystring &target) {
+DataLayout ReadDataLayout(std::string_view layout) {
   const std::size_t star = layout.find('*');
-  const std::string_view headLayout = layout.substr(0, star);
   std::string_view detailLayout;
   if (star != std::string_view::npos) {
     detailLayout = layout.substr(star + 1);
     detailLayout = detailLayout.substr(0, detailLayout.find('*'));
   }
+  return {star != std::string_view::npos, !detailLayout.empty(), LayoutWidths(layout.substr(0, star)),
+          LayoutWidths(detailLayout)};
+}
 
-  const dystring headWidths = LayoutWidths(headLayout);
+bool DetailWidthsAreNumbers(const DataLayout &layout) {
+  return std::all_of(layout.detailWidths.begin(), layout.detailWidths.end(),
+                     [](const std::string &width) { return TryStrToInt(width).has_value(); });
+}
+
+int ParseDetailData(std::string_view layout, std::string_view data, dystring &target) {
+  const DataLayout read = ReadDataLayout(layout);
+  const dystring &headWidths = read.headWidths;
   const std::string headRecord = HeadWidthCut(data, headWidths, WidthCut::Take);
   StoreGuarded([&] { target = Trimmed(CutByWidths(headRecord, headWidths)); });
-  if (detailLayout.empty()) return 1;
+  if (!read.hasDetailLayout) return 1;
 
-  const dystring detailWidths = LayoutWidths(detailLayout);
+  const dystring &detailWidths = read.detailWidths;
   const std::string rowsText = HeadWidthCut(data, headWidths, WidthCut::Drop);
   std::vector<std::int32_t> widths;
   std::int64_t rowWidth = 0;

@@ -40,6 +40,18 @@ std::string HeadWidthCut(std::string_view text, const dystring &widths, WidthCut
 // cannot use the text up and is the only one.
 dystring CutByWidths(std::string_view text, const dystring &widths);
 
+// The host's layout (DataI[43]) as the parser reads it: the head widths before the first '*',
+// the detail widths after it up to a second '*'. Rows are cut only when text follows the '*'.
+struct DataLayout {
+  bool hasDetailMark = false;
+  bool hasDetailLayout = false;
+  dystring headWidths;
+  dystring detailWidths;
+};
+DataLayout ReadDataLayout(std::string_view layout);
+// Whether every detail width is a number, as ParseDetailData needs (it throws otherwise).
+bool DetailWidthsAreNumbers(const DataLayout &layout);
+
 // No customer pages through more detail cells than this; rows beyond it are left out, and the
 // library's log says how many.
 inline constexpr std::size_t kMaxDetailCells = 1'000'000;

@@ -15,6 +15,9 @@ namespace iv {
 
 // Entries of the head and tail values the invoice screen prepares.
 inline constexpr std::size_t kFieldValueCount = 100;
+// The host's entries (DataI) with the detail layout and the fixed-width detail data.
+inline constexpr std::size_t kLayoutIndex = 43;
+inline constexpr std::size_t kDetailDataIndex = 44;
 
 // A field line cut into its parts: the kind letter (upper case), the target entry of the head
 // values, the data entry n, and the arguments after n's comma.

@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cstring>
 #include <sstream>
-#include <stdexcept>
 
 #include "platform/fs/file_content.h"
 #include "platform/text/text_encoding.h"
@@ -13,15 +12,16 @@ namespace iv::host {
 TransactionData ReadTransactionData(const std::string &path) {
   errno = 0;
   const std::optional<std::string> bytes = ReadFileContent(path);
-  if (!bytes) throw std::runtime_error("cannot read data file " + path + ": " + std::strerror(errno));
+  if (!bytes) throw DataFileError("cannot read data file " + path + ": " + std::strerror(errno), 0);
   std::string why;
-  const std::optional<std::string> text = GbkFromDataFile(*bytes, why);
-  if (!text) throw std::runtime_error("data file " + path + ": " + why);
+  int at = 0;
+  const std::optional<std::string> text = GbkFromDataFile(*bytes, why, at);
+  if (!text) throw DataFileError("data file " + path + ": " + why, at);
 
   TransactionData data;
   std::stringstream lines(*text);
   std::string line;
-  while (std::getline(lines, line)) {
+  for (int number = 1; std::getline(lines, line); ++number) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.size() < 3 || (line[0] != 'I' && line[0] != 'O')) continue;
     size_t equals = line.find('=');
@@ -34,6 +34,7 @@ TransactionData ReadTransactionData(const std::string &path) {
     }
     if (!digits || index > 64) continue;
     (line[0] == 'I' ? data.in : data.out)[index] = line.substr(equals + 1);
+    if (line[0] == 'I') data.inLine[index] = number;
   }
   return data;
 }

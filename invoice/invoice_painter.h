@@ -54,6 +54,9 @@ class InvoicePainter {
   bool TurnToPage(int page);
   int CurrentPage() const { return current_page_; }
   int PageCount() const { return page_count_; }
+  // The detail cells one row of the last paint's detail block takes: FPMX's column count, or
+  // without one the detail fields it counted.
+  std::int64_t DetailColumns() const { return ColumnsPerRow(); }
 
   // Settings: the template's own commands may change them during a paint.
   int PageWidth() const { return page_width_; }

@@ -95,6 +95,59 @@ std::string LinuxConversion(const FoundEncoding &found) {
   return "iconv -f UTF-8 -t GBK FILE > FILE.gbk";
 }
 
+// A character of a data file the screen would not show as written, and its line.
+struct CharacterAt {
+  int line = 1;
+  std::string bytes;  // empty for bytes that are no character at all
+};
+
+std::string HexByte(char byte) {
+  constexpr char kDigits[] = "0123456789ABCDEF";
+  const auto value = static_cast<unsigned char>(byte);
+  return std::string("0x") + kDigits[value >> 4] + kDigits[value & 0xF];
+}
+
+// "U+1F600" for the well-formed UTF-8 sequence of one character.
+std::string CodePointName(std::string_view utf8) {
+  const auto lead = static_cast<unsigned char>(utf8.front());
+  char32_t value = utf8.size() == 1 ? lead : lead & (0x7F >> utf8.size());
+  for (std::size_t i = 1; i < utf8.size(); ++i) value = (value << 6) | (static_cast<unsigned char>(utf8[i]) & 0x3F);
+  constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string digits;
+  for (; value != 0 || digits.size() < 4; value >>= 4) digits.insert(digits.begin(), kDigits[value & 0xF]);
+  return "U+" + digits;
+}
+
+// The first byte or pair of GBK text that decodes to no character.
+std::optional<CharacterAt> FindNonGbkCharacter(std::string_view bytes) {
+  int line = 1;
+  for (std::size_t pos = 0; pos < bytes.size();) {
+    const std::size_t size = GbkCharSize(bytes, pos);
+    const std::string_view character = bytes.substr(pos, size);
+    if (static_cast<unsigned char>(character.front()) >= 0x80 &&
+        GbkToCodePoints(character).find(U'\uFFFD') != std::u32string::npos)
+      return CharacterAt{line, std::string(character)};
+    line += character.front() == '\n';
+    pos += size;
+  }
+  return std::nullopt;
+}
+
+// The first character of UTF-8 text that GBK cannot hold (given in UTF-8), or the first bytes
+// that are no UTF-8 (given empty).
+std::optional<CharacterAt> FindCharacterWithoutGbk(std::string_view text) {
+  int line = 1;
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t length = Utf8SequenceLength(text, pos);
+    if (length == 0) return CharacterAt{line, ""};
+    const std::string_view character = text.substr(pos, length);
+    if (length > 1 && Utf8ToGbk(character) == "?") return CharacterAt{line, std::string(character)};
+    line += character.front() == '\n';
+    pos += length;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 FoundEncoding FindTextEncoding(std::string_view bytes) {
@@ -142,10 +195,35 @@ std::string KioskReading(const FoundEncoding &found) {
   return "the kiosk reads this file as GBK, so its Chinese text reaches the screen or the receipt as other characters";
 }
 
-std::optional<std::string> GbkFromDataFile(std::string_view bytes, std::string &why) {
+std::optional<std::string> GbkFromDataFile(std::string_view bytes, std::string &why, int &line) {
   const FoundEncoding found = FindTextEncoding(bytes);
-  if (found.IsGbk()) return std::string(bytes);
-  if (found.encoding == TextEncoding::Utf8WithBom) return Utf8ToGbk(bytes.substr(kUtf8Bom.size()));
+  line = found.line;
+  if (found.IsGbk()) {
+    if (const std::optional<CharacterAt> stray = FindNonGbkCharacter(bytes)) {
+      line = stray->line;
+      why = "byte " + HexByte(stray->bytes.front()) + " on line " + std::to_string(line) +
+            " is no GBK character (the screen would show a replacement mark for it), so the file is neither GBK "
+            "nor UTF-8; save it as GBK: on Windows open it in Notepad, File > Save As, Encoding ANSI (GBK on a "
+            "Chinese Windows); on Linux iconv -f ENCODING -t GBK FILE > FILE.gbk with the encoding it was written "
+            "in (LATIN1, BIG5, ...)";
+      return std::nullopt;
+    }
+    return std::string(bytes);
+  }
+  if (found.encoding == TextEncoding::Utf8WithBom) {
+    const std::string_view text = bytes.substr(kUtf8Bom.size());
+    if (const std::optional<CharacterAt> stray = FindCharacterWithoutGbk(text)) {
+      line = stray->line;
+      why = stray->bytes.empty()
+                ? "line " + std::to_string(line) +
+                      " holds bytes that are no UTF-8 after the file's byte-order mark (the screen would lose them); "
+                      "save it as UTF-8 with BOM or as GBK throughout"
+                : "character " + CodePointName(stray->bytes) + " on line " + std::to_string(line) +
+                      " has no GBK form (the screen would show '?' for it); write it with characters GBK holds";
+      return std::nullopt;
+    }
+    return Utf8ToGbk(text);
+  }
   why = NotGbkMessage(found,
                       "data files are read as GBK, or as UTF-8 when they start with a byte-order mark, and this "
                       "one would reach the screen as other characters");

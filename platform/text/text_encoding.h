@@ -44,8 +44,14 @@ std::string NotGbkMessage(const FoundEncoding &found, std::string_view reader);
 std::string KioskReading(const FoundEncoding &found);
 
 // Transaction data files handed to the tools: GBK, or UTF-8 after a byte-order mark, either way
-// returned in GBK. Nothing, with why in `why`, for UTF-16 or UTF-8 without BOM, which would
-// reach the screen as other characters.
-std::optional<std::string> GbkFromDataFile(std::string_view bytes, std::string &why);
+// returned in GBK. Nothing, with why in `why` and the line in `line` (0: the file as a whole),
+// for text that would reach the screen as other characters: UTF-16, UTF-8 without BOM, bytes
+// GBK reads as no character, and after a mark bytes that are no UTF-8 or a character GBK
+// cannot hold.
+std::optional<std::string> GbkFromDataFile(std::string_view bytes, std::string &why, int &line);
+inline std::optional<std::string> GbkFromDataFile(std::string_view bytes, std::string &why) {
+  int line = 0;
+  return GbkFromDataFile(bytes, why, line);
+}
 
 }  // namespace iv

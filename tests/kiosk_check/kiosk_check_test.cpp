@@ -429,6 +429,76 @@ TEST_F(KioskCheck, EachFaultOfAWholeFileIsNamed) {
   }
 }
 
+// A transaction's data, each fault alone in the sound water bill (I43 on line 7, I44 on line 8),
+// is named at its line of the transaction file; the template is judged on the data's pages.
+TEST_F(KioskCheck, EachFaultOfATransactionsDataIsNamedAtItsLine) {
+  const std::string sound = GbkFromUtf8Bom(Read("transaction-water.txt"));
+  const std::string transaction = (kiosk_ / "transaction.txt").string();
+  const auto replace = [&](const char8_t *from, const char8_t *to) {
+    return [=, this] { Replace("transaction.txt", from, to); };
+  };
+  const auto isDetail = [&](const char8_t *value) {
+    return [=, this] { Replace("INI/FormatShow.ini", u8"IsDetail=2\n0=", value); };
+  };
+  const struct {
+    std::vector<std::function<void()>> plant;
+    std::string expected;  // the one problem line, after the transaction file's name; none when empty
+  } faults[] = {
+      {{}, ""},
+      {{replace(u8"I43=*", u8"I43=")},
+       ":7: warning: I43 has no '*', so its widths are read as a head layout: IsDetail=2 shows its one record of 25 "
+       "bytes as 1 detail row of 4 cells instead of the 12 rows of 25 bytes that I44 holds"},
+      {{replace(u8"I43=*04007004006008月份^用水量^表读数^金额", u8"I43=04007004006008月份^用水量^表读数^金额*")},
+       ":7: warning: I43 has no detail layout after its '*', only a head layout: IsDetail=2 shows its one record"},
+      {{replace(u8"I43=*04007004006008", u8"I43=*04000000000000")},
+       ":7: warning: I43's detail widths sum to 0: the screen cuts nothing of I44's 300 bytes and shows no detail "
+       "rows"},
+      {{replace(u8"I43=*04007004006008", u8"I43=*04007004006009")},
+       ":8: warning: I44 holds 300 bytes of rows, not a whole number of rows of 26 bytes (the sum of I43's detail "
+       "widths): the screen's row 12 gets only 14 bytes"},
+      {{replace(u8"I43=*", u8"I43="), isDetail(u8"IsDetail=1\n0=")},
+       ":8: warning: I44 is 300 bytes, but I43's head widths describe a record of 25 bytes: the screen never shows the "
+       "other 275 bytes"},
+      {{replace(u8"I43=*", u8"I43=*04007004006008*"), isDetail(u8"IsDetail=1\n0=")},
+       ":7: warning: I43 has a detail layout after its '*', but IsDetail=1 asks for head values"},
+      {{replace(u8"I43=*04007004006008", u8"I43=*05007004006004004")},
+       ":7: warning: I43's detail layout has 5 columns, but a row of invoice WATERBILL's detail block takes 4 cells"},
+      {{replace(u8"I43=*04007004006008", u8"I43=*03007004014")},
+       ":7: warning: I43's detail layout has 3 columns, but a row of invoice WATERBILL's detail block takes 4 cells"},
+      {{replace(u8"I43=*04007004006008", u8"I43=*0400700400600x")},
+       ":7: error: I43: detail width \"00x\" is not a number"},
+      // The file's text as editors save it: the line where the screen would show other characters.
+      {{[&] { Write("transaction.txt", GbkToUtf8(sound)); }},
+       ":5: error: data file " + transaction + ": saved as UTF-8 without BOM"},
+      {{[&] { Write("transaction.txt", "\xEF\xBB\xBF" + GbkToUtf8(sound) + "O4=\xF0\x9F\x98\x80\n"); }},
+       ":12: error: data file " + transaction + ": character U+1F600 on line 12 has no GBK form"},
+      {{[&] { Write("transaction.txt", sound + "O4=caf\xE9\n"); }},
+       ":12: error: data file " + transaction + ": byte 0xE9 on line 12 is no GBK character"},
+  };
+  for (const auto &fault : faults) {
+    SetUp();
+    Write("transaction.txt", sound);
+    for (const auto &plant : fault.plant) plant();
+    const auto run = Check(kiosk_.string() + " --business-key WATER --data " + transaction);
+    SCOPED_TRACE(fault.expected + "\n" + run.output);
+    EXPECT_EQ(run.status, fault.expected.find(": error:") != std::string::npos ? 3 : 0);
+    if (fault.expected.empty())
+      EXPECT_THAT(ProblemLines(run.output), ::testing::IsEmpty());
+    else
+      EXPECT_THAT(ProblemLines(run.output),
+                  ::testing::ElementsAre(::testing::StartsWith(transaction + fault.expected)));
+  }
+
+  // A head field beyond the 100 head values the screen prepares is found on the data's pages only.
+  Write("transaction.txt", sound);
+  Replace("INI/WaterBill.txt", u8"{户名(1,-12)}", u8"{户名(1,-12)}{x(120,4)}");
+  const std::string beyond = "INI/WaterBill.txt:3:";
+  EXPECT_THAT(ProblemLines(Check(kiosk_.string() + " --business-key WATER").output),
+              Not(::testing::Contains(HasSubstr(beyond))));
+  EXPECT_THAT(ProblemLines(Check(kiosk_.string() + " --business-key WATER --data " + transaction).output),
+              ::testing::Contains(::testing::StartsWith(beyond + " warning: field index 120 is beyond the head data")));
+}
+
 TEST_F(KioskCheck, UsageErrorsAndAFolderWithoutSettings) {
   for (const char *help : {"--help", "-h"}) EXPECT_TRUE(Check(help).output.starts_with("usage: kiosk-check")) << help;
   EXPECT_THAT(Check("--version").output, ::testing::MatchesRegex("kiosk-check [0-9]+\\.[0-9]+\\.[0-9]+\n"));

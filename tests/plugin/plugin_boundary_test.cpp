@@ -85,8 +85,9 @@ TEST_F(KioskFolder, EveryCallReturnsOne) {
 
 // The entries reach the library whole, the first and the last (64) of both arrays: the receipt
 // prints I and O entries, and the screen's head values (printed as H) are cut from DataI[64]
-// and copied from DataO[64].
-TEST_F(KioskFolder, DataFilesInGbkAndUtf8WithByteOrderMarkAreAccepted) {
+// and copied from DataO[64]. A file the screen would show as other characters is refused, with
+// its line, before any call.
+TEST_F(KioskFolder, DataFilesInGbkAndUtf8WithByteOrderMarkAreAcceptedOthersRefused) {
   {
     std::ofstream gbk(root_ / "gbk.txt", std::ios::binary);
     gbk << "# comment\r\nI0=\xC9\xCC\xC6\xB7\r\nO64=x=y\r\nI64=last entry\r\nI65=ignored\n";
@@ -106,6 +107,13 @@ TEST_F(KioskFolder, DataFilesInGbkAndUtf8WithByteOrderMarkAreAccepted) {
     EXPECT_EQ(CountLines(run.output, "ShowForm returned 1"), 1) << file << run.output;
     EXPECT_EQ(CountLines(run.output, receipt), 1) << file << run.output;
   }
+  // A GBK file given a byte-order mark: its Chinese text is no UTF-8.
+  std::ofstream(root_ / "marked.txt", std::ios::binary) << "\xEF\xBB\xBFI0=x\nI1=\xC9\xCC\xC6\xB7\n";
+  CommandResult run =
+      RunCommand(Host("--business-key PAY --keys Enter,Escape --data " + (root_ / "marked.txt").string()));
+  EXPECT_EQ(run.status, 1) << run.output;
+  EXPECT_EQ(CountLines(run.output, "ShowForm returned"), 0) << run.output;
+  EXPECT_THAT(run.output, ::testing::HasSubstr("marked.txt: line 2 holds bytes that are no UTF-8")) << run.output;
 }
 
 TEST_F(KioskFolder, UsageErrorsAndMissingPluginAreReported) {

@@ -17,18 +17,17 @@ namespace {
 
 constexpr const char *kFile = "INI/FormatShow.ini";
 
-// The template's lint, for an invoice the screen finds. Keys sharing an invoice share its
-// problems: each is told once.
-void LintInvoice(CheckReport &report, const std::string &settingsFolder, const std::string &key,
-                 const std::string &file, const std::string &name) {
-  const std::string path = SettingsFile(settingsFolder, file);
+// The template's lint, for an invoice the screen finds, on the pages of the transaction's values
+// when there are any. Keys sharing an invoice share its problems: each is told once.
+void LintInvoice(CheckReport &report, const std::string &path, const std::string &key, const std::string &file,
+                 const std::string &name, const SectionTables &values) {
   static std::set<std::pair<std::string, std::string>> linted;
   if (!linted.insert({UpperCaseGbk(path), UpperCaseGbk(name)}).second) return;
   RenderOptions options;
   options.templatePath = path;
   options.invoiceName = GbkToUtf8(name);
   const std::string shown = "INI/" + ToNativeSeparators(file);
-  for (const TemplateProblem &problem : FindTemplateProblems(options, SectionTables{})) {
+  for (const TemplateProblem &problem : FindTemplateProblems(options, values)) {
     report.Add(problem.severity == TemplateProblem::Severity::Error ? Severity::Error : Severity::Warning, shown,
                problem.at.line, ProblemText(problem), key);
   }
@@ -39,7 +38,8 @@ void CheckFieldLines(CheckReport &report, const IniFile &settings, const std::st
     try {
       const auto read = ReadFieldLine(line->value, kFieldValueCount);
       if (const std::string *skipped = std::get_if<std::string>(&read))
-        report.Error(kFile, line->line, "field line " + line->key + "=" + line->value + " is skipped: " + *skipped, key);
+        report.Error(kFile, line->line, "field line " + line->key + "=" + line->value + " is skipped: " + *skipped,
+                     key);
     } catch (const ConversionError &) {
       report.Error(kFile, line->line,
                    "field line " + line->key + "=" + line->value +
@@ -53,15 +53,18 @@ void CheckFieldLines(CheckReport &report, const IniFile &settings, const std::st
 }  // namespace
 
 void CheckDisplaySettings(CheckReport &report, const std::string &settingsFolder, const IniFile &settings,
-                          const std::vector<std::string> &keys) {
+                          const std::vector<std::string> &keys, const Transaction *transaction) {
   for (const std::string &key : keys) {
     // The file, the key's section, the template and the invoice, as the screen finds them.
     const std::vector<Diagnostic> found = CheckInvoiceSettings(settingsFolder, settings, key);
     report.Add(found, key);
     if (settings.FindSection(key) == nullptr) continue;
-    if (found.empty())
-      LintInvoice(report, settingsFolder, key, settings.ReadString(key, "DisPlayIniFile", ""),
-                  settings.ReadString(key, "DisPlayName", ""));
+    const std::string file = settings.ReadString(key, "DisPlayIniFile", "");
+    const std::string name = settings.ReadString(key, "DisPlayName", "");
+    const std::string path = found.empty() ? SettingsFile(settingsFolder, file) : "";
+    const bool data = transaction != nullptr && transaction->businessKey == key;
+    if (found.empty()) LintInvoice(report, path, key, file, name, data ? transaction->values : SectionTables{});
+    if (data) CheckDetailData(report, *transaction, settings, path, name);
     if (const IniFile::Entry *detail = settings.FindEntry(key, "IsDetail");
         detail != nullptr && detail->value != "0" && detail->value != "1" && detail->value != "2")
       report.Error(kFile, detail->line,

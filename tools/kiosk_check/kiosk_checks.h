@@ -1,12 +1,15 @@
 #pragma once
 // The checks of a kiosk folder, the current directory, each read with the library's own readers.
 // Problems go to the report; nothing is written into the kiosk folder.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/fs/user_access.h"
+#include "host/data_file.h"
 #include "platform/ini/ini_file.h"
+#include "tools/invoice_render/invoice_inputs.h"
 #include "tools/kiosk_check/check_report.h"
 
 namespace iv::check {
@@ -26,10 +29,30 @@ struct SettingsText {
 };
 SettingsText ReadSettingsText(CheckReport &report, const std::string &file);
 
+// A transaction file (--data) as the screen gets it for its business key: the host's data, and
+// the head, detail and tail values the screen prepares from it with FormatShow.ini.
+struct Transaction {
+  std::string businessKey;
+  std::string file;
+  host::TransactionData data;
+  SectionTables values;
+};
+// Nothing, the reason reported, when the file cannot be read.
+std::optional<Transaction> ReadTransaction(CheckReport &report, const std::string &businessKey,
+                                           const std::string &dataFile, const IniFile &formatShow);
+
 // FormatShow.ini's sections for the business keys: names, template, invoice and its
-// lint, IsDetail, field lines. The templates are looked for in `settingsFolder`.
+// lint, IsDetail, field lines. The templates are looked for in `settingsFolder`. The
+// transaction's key has its template judged on the pages of its data, and its detail data
+// checked against it.
 void CheckDisplaySettings(CheckReport &report, const std::string &settingsFolder, const IniFile &formatShow,
-                          const std::vector<std::string> &keys);
+                          const std::vector<std::string> &keys, const Transaction *transaction = nullptr);
+
+// The transaction's detail layout (I43) and data (I44) against IsDetail and the template's
+// detail block (its invoice `invoiceName` in `templatePath`, none when empty), each fault at
+// the entry's line.
+void CheckDetailData(CheckReport &report, const Transaction &transaction, const IniFile &formatShow,
+                     const std::string &templatePath, const std::string &invoiceName);
 
 // print.ini's sections: IsPrint and the print lines.
 void CheckPrintSettings(CheckReport &report, const IniFile &print, const std::vector<std::string> &keys);
@@ -49,9 +72,8 @@ std::string ScreenWithoutSkin(std::string_view name, bool menuBackLoads);
 void CheckUserAccess(CheckReport &report, const UserAccount &user, const IniFile &formatShow,
                      const std::vector<std::string> &keys, const std::string &skins);
 
-// Prints what the screen and the receipt get from the transaction file for the business key,
-// with the FormatShow.ini and print.ini the check has read.
-void PreviewTransaction(CheckReport &report, std::ostream &out, const std::string &businessKey,
-                        const std::string &dataFile, const IniFile &formatShow, const IniFile &print);
+// Prints what the screen and the receipt get from the transaction, with the print.ini the
+// check has read.
+void PreviewTransaction(std::ostream &out, const Transaction &transaction, const IniFile &print);
 
 }  // namespace iv::check

@@ -26,9 +26,11 @@ constexpr const char *kUsage =
     "usage: kiosk-check [KIOSK_DIR] [--business-key KEY] [--data FILE] [--skins DIR] [--user NAME]\n"
     "  Checks the kiosk folder (default: the current directory): INI/Sys.xml, FormatShow.ini,\n"
     "  print.ini, the templates and their fonts, Log/ and ErrorLog/; with --skins the skins the\n"
-    "  host loads; with --data (kiosk-host's transaction format, needs --business-key) it prints\n"
-    "  the head values, detail cells and receipt the screen would get; with --user (not on\n"
-    "  Windows) whether the user NAME may read and write each file the kiosk reads and writes.\n"
+    "  host loads; with --data (kiosk-host's transaction format, needs --business-key) it checks\n"
+    "  the transaction's text and detail data (I43, I44) at their lines, judges the template on\n"
+    "  its pages and prints the head values, detail cells and receipt the screen would get; with\n"
+    "  --user (not on Windows) whether the user NAME may read and write each file the kiosk reads\n"
+    "  and writes.\n"
     "  Prints FILE:LINE: error|warning: MESSAGE lines, then one summary line per business key.\n"
     "  Exit status: 0 no error, 3 an error found, 2 bad usage.\n";
 
@@ -82,13 +84,19 @@ int Check(const CheckOptions &options, const std::optional<UserAccount> &user) {
   // Read once, for the checks and the transaction's preview alike.
   SettingsText formatShow, print;
   std::vector<std::string> keys;
-  if (CheckFolders(report)) {
+  const bool settingsFolder = CheckFolders(report);
+  if (settingsFolder) {
     CheckSystemParameters(report);
     formatShow = ReadSettingsText(report, "INI/FormatShow.ini");
     if (!formatShow.present) report.Error("INI/FormatShow.ini", 0, "missing: every business key shows an empty panel");
     print = ReadSettingsText(report, "INI/print.ini");
     if (!print.present) report.Warning("INI/print.ini", 0, "missing: Enter prints nothing for any business key");
-
+  }
+  // The transaction's values: the data its template is judged on, and the preview.
+  std::optional<Transaction> transaction;
+  if (!options.dataFile.empty())
+    transaction = ReadTransaction(report, options.businessKey, PathFrom(start, options.dataFile), formatShow.settings);
+  if (settingsFolder) {
     // The business key asked for, or every one either file has a section for.
     std::set<std::string> seen;
     if (!options.businessKey.empty()) keys.push_back(options.businessKey);
@@ -98,15 +106,15 @@ int Check(const CheckOptions &options, const std::optional<UserAccount> &user) {
     for (const std::string &key : keys) report.Mention(key);
     // The templates as a call finds them: in the kiosk folder's INI/ (the system parameters,
     // once loaded, name the same folder).
-    if (formatShow.present) CheckDisplaySettings(report, SettingsFolder(nullptr), formatShow.settings, keys);
+    if (formatShow.present)
+      CheckDisplaySettings(report, SettingsFolder(nullptr), formatShow.settings, keys,
+                           transaction ? &*transaction : nullptr);
     if (print.present) CheckPrintSettings(report, print.settings, keys);
   }
   const std::string skins = PathFrom(start, options.skins);
   if (!skins.empty()) CheckSkins(report, skins);
   if (user) CheckUserAccess(report, *user, formatShow.settings, keys, skins);
-  if (!options.dataFile.empty())
-    PreviewTransaction(report, std::cout, options.businessKey, PathFrom(start, options.dataFile), formatShow.settings,
-                       print.settings);
+  if (transaction) PreviewTransaction(std::cout, *transaction, print.settings);
   if (!user && PassesEveryModeBit())
     std::cout << "kiosk-check: note: run as root, which reads and writes every file whatever its mode; "
                  "--user NAME checks as the kiosk's user\n";

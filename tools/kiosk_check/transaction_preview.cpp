@@ -30,26 +30,45 @@ bool SystemFileLoads() {
 
 }  // namespace
 
-void PreviewTransaction(CheckReport &report, std::ostream &out, const std::string &businessKey,
-                        const std::string &dataFile, const IniFile &formatShow, const IniFile &print) {
-  host::TransactionData data;
+std::optional<Transaction> ReadTransaction(CheckReport &report, const std::string &businessKey,
+                                           const std::string &dataFile, const IniFile &formatShow) {
+  Transaction transaction{businessKey, dataFile, {}, {}};
   try {
-    data = host::ReadTransactionData(dataFile);
-  } catch (const std::exception &error) {
-    report.Error(dataFile, 0, error.what(), businessKey);
-    return;
+    transaction.data = host::ReadTransactionData(dataFile);
+  } catch (const host::DataFileError &error) {
+    report.Error(dataFile, error.line, error.what(), businessKey);
+    return std::nullopt;
   }
+  // As the invoice screen prepares them: 100 head and tail values, the detail cells.
+  SectionTables &values = transaction.values;
+  values.head.assign(kFieldValueCount, "");
+  values.tail.assign(kFieldValueCount, "");
+  try {
+    LoadFieldValues(formatShow, businessKey, transaction.data.in, transaction.data.out, values.head, values.detail);
+  } catch (const ConversionError &error) {
+    // A detail width is the host's to fix, a field line's target FormatShow.ini's.
+    const int isDetail = formatShow.ReadInteger(businessKey, "IsDetail", 0);
+    const DataLayout layout = ReadDataLayout(transaction.data.in[kLayoutIndex]);
+    if ((isDetail == 1 || isDetail == 2) && layout.hasDetailLayout && !DetailWidthsAreNumbers(layout))
+      report.Error(dataFile, transaction.data.inLine[kLayoutIndex],
+                   "I43: " + std::string(error.what()) +
+                       ": the screen cuts no detail rows and applies none of FormatShow.ini's field lines; write each "
+                       "width in three digits",
+                   businessKey);
+    else
+      report.Error("INI/FormatShow.ini", 0, std::string(error.what()) + ": the field values stop there", businessKey);
+  }
+  return transaction;
+}
+
+void PreviewTransaction(std::ostream &out, const Transaction &transaction, const IniFile &print) {
   // The receipt's title is the bank name of the system parameters: they are read as a call
   // reads them, once Sys.xml is known to load without a record in the kiosk's log.
   std::optional<TSysCs> loaded;
   const TSysCs *parameters = SystemFileLoads() ? &loaded.emplace() : nullptr;
 
-  dystring head(kFieldValueCount), detail;
-  try {
-    LoadFieldValues(formatShow, businessKey, data.in, data.out, head, detail);
-  } catch (const ConversionError &error) {
-    report.Error("INI/FormatShow.ini", 0, std::string(error.what()) + ": the field values stop there", businessKey);
-  }
+  const std::string &businessKey = transaction.businessKey;
+  const dystring &head = transaction.values.head, &detail = transaction.values.detail;
   out << "== " << GbkToUtf8(businessKey) << ": head values\n";
   for (std::size_t i = 0; i < head.size(); ++i)
     if (!head[i].empty()) out << "  " << i << ": " << GbkToUtf8(head[i]) << "\n";
@@ -57,7 +76,7 @@ void PreviewTransaction(CheckReport &report, std::ostream &out, const std::strin
   for (std::size_t i = 0; i < detail.size(); ++i) out << "  " << i << ": " << GbkToUtf8(detail[i]) << "\n";
   std::string receipt;
   out << "== " << GbkToUtf8(businessKey) << ": receipt\n";
-  const ReceiptSources sources{data.in, data.out, head, BankName(parameters)};
+  const ReceiptSources sources{transaction.data.in, transaction.data.out, head, BankName(parameters)};
   if (!BuildPrintText(print, businessKey, sources, HostLink::Current(), receipt)) {
     out << "  (printing is off: IsPrint is 0 or missing)\n";
     return;
