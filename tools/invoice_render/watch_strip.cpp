@@ -4,8 +4,8 @@
 
 #include "platform/fs/command_line.h"
 #include "platform/gfx/color.h"
+#include "platform/text/dbcs.h"
 #include "platform/text/gbk.h"
-#include "tools/invoice_render/problem_line.h"
 
 namespace iv {
 namespace {
@@ -39,18 +39,25 @@ std::string DescribeDrawnText(const std::string &templatePath, const PageText &t
   return line;
 }
 
-std::vector<std::string> StripLines(const std::string &heading, const std::string &templatePath,
-                                    const std::vector<const TemplateProblem *> &problems, std::size_t lines) {
-  std::vector<std::string> strip{heading};
-  for (std::size_t i = 0; i < problems.size() && strip.size() < lines; ++i) {
-    const std::size_t left = problems.size() - i;
-    if (strip.size() + 1 == lines && left > 1) {
-      strip.push_back("... and " + std::to_string(left) + " more problems (stderr lists them all)");
-      break;
+std::vector<std::string> WrapText(const std::string &gbk, int width,
+                                  const std::function<int(std::string_view)> &measure) {
+  std::vector<std::string> lines;
+  std::string_view rest = gbk;
+  while (!rest.empty()) {
+    // The longest start that fits, at least one character; then back to its last blank.
+    std::size_t fits = GbkCharSize(rest, 0);
+    for (std::size_t next = fits; next < rest.size(); next += GbkCharSize(rest, next)) {
+      if (measure(rest.substr(0, next + GbkCharSize(rest, next))) > width) break;
+      fits = next + GbkCharSize(rest, next);
     }
-    strip.push_back(FormatProblemLine(templatePath, *problems[i]));
+    if (fits < rest.size())
+      if (const std::size_t blank = rest.substr(0, fits + 1).rfind(' '); blank != std::string_view::npos && blank > 0)
+        fits = blank;
+    lines.emplace_back(rest.substr(0, fits));
+    rest.remove_prefix(fits);
+    while (rest.starts_with(' ')) rest.remove_prefix(1);
   }
-  return strip;
+  return lines;
 }
 
 }  // namespace iv

@@ -1,7 +1,9 @@
 #pragma once
 // The lines of the strip below the preview's page, in UTF-8: what the pointer is on, and the
 // problems it is to show.
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "invoice/template_problem.h"
@@ -17,9 +19,9 @@ std::string DescribeDrawnText(const std::string &templatePath, const PageText &t
 // notice).
 std::string TemplatePlace(const std::string &templatePath, const PageText &text);
 
-// The strip's lines: `heading`, then the problems, at most `lines` in all; when they do not
-// fit, the last line tells how many more stderr has.
-std::vector<std::string> StripLines(const std::string &heading, const std::string &templatePath,
-                                    const std::vector<const TemplateProblem *> &problems, std::size_t lines);
+// `gbk` broken at blanks (or, in a word too long for a line, between characters) into lines no
+// wider than `width` as `measure` gives widths.
+std::vector<std::string> WrapText(const std::string &gbk, int width,
+                                  const std::function<int(std::string_view)> &measure);
 
 }  // namespace iv

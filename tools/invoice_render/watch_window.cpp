@@ -5,6 +5,7 @@
 
 #include "platform/text/gbk.h"
 #include "platform/ui/graphic_control.h"
+#include "tools/invoice_render/problem_line.h"
 #include "tools/invoice_render/watch_strip.h"
 
 namespace iv {
@@ -141,11 +142,22 @@ void WatchWindow::PaintStrip(Canvas &canvas) {
     if (problems.empty()) heading += problems_.empty() ? " No problems." : " Every problem is marked on the page.";
   }
 
+  // Every problem in full, as far as the strip holds them: stderr has them all.
+  std::vector<std::string> lines{heading};
+  for (const TemplateProblem *problem : problems) lines.push_back(FormatProblemLine(template_path_, *problem));
   canvas.Font() = strip_font_;
   canvas.Brush().Style = bsClear;
+  const auto measure = [&canvas](std::string_view text) { return canvas.TextWidth(text); };
+  std::vector<std::string> shown;
+  for (const std::string &line : lines)
+    for (std::string &part : WrapText(Utf8ToGbk(line), Width() - 2 * kStripPadding, measure)) shown.push_back(part);
+  if (shown.size() > kStripLines) {
+    shown.resize(kStripLines);
+    shown.back() = "... (stderr lists every problem)";
+  }
   int y = StripTop() + kStripPadding;
-  for (const std::string &line : StripLines(heading, template_path_, problems, kStripLines)) {
-    canvas.TextOut(kStripPadding, y, Utf8ToGbk(line));
+  for (const std::string &line : shown) {
+    canvas.TextOut(kStripPadding, y, line);
     y += kStripLineHeight;
   }
 }

@@ -26,7 +26,7 @@ class WatchWindow : public Form {
   // Colours no anti-aliased text of one colour on white mixes.
   static constexpr TColor kErrorMarkColor = RGB(230, 0, 126);
   static constexpr TColor kWarningMarkColor = RGB(255, 150, 0);
-  static constexpr std::size_t kStripLines = 6;
+  static constexpr std::size_t kStripLines = 8;
 
   // `templatePath` names the template in the strip's lines.
   explicit WatchWindow(std::string templatePath);
