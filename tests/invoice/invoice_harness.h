@@ -85,7 +85,9 @@ class InvoiceTest : public ::testing::Test {
     return (folder_ / name).string();
   }
 
-  void Use(const std::string &path, const std::string &name) { ASSERT_EQ(invoice_->SetInvoiceFile(path, name), 0); }
+  void Use(const std::string &path, const std::string &name) {
+    ASSERT_EQ(invoice_->SetInvoiceFile(path, name), 0);
+  }
   void SetData(const std::vector<std::string> &head, const std::vector<std::string> &detail,
                const std::vector<std::string> &tail) {
     invoice_->SetInvoiceData(head, detail, tail, 0);

@@ -165,6 +165,8 @@ void WatchPreview::GoToText(const PageText &text) {
 
 }  // namespace
 
-int RunWatch(const RenderOptions &options, const Bitmap *background) { return WatchPreview(options, background).Run(); }
+int RunWatch(const RenderOptions &options, const Bitmap *background) {
+  return WatchPreview(options, background).Run();
+}
 
 }  // namespace iv
