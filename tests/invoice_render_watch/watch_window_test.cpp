@@ -132,7 +132,7 @@ class WatchWindow : public ::testing::Test {
     return differing;
   }
 
-  XvfbServer server_{"1700x1300x24"};
+  XvfbServer server_{"1700x1400x24"};  // the page twice enlarged, and the strip
   fs::path folder_;
   std::string window_;
 };
@@ -194,7 +194,7 @@ TEST_F(WatchWindow, FollowsEditsPagesZoomsAndQuits) {
   EXPECT_GT(Difference(beforeMissing, newCustomer), 0);
   EXPECT_EQ(ShowsEventually(newCustomer), 0) << "the template back and the new data file show";
 
-  ASSERT_EQ(OnDisplay("xdotool key plus").status, 0);
+  ASSERT_EQ(OnDisplay("xdotool windowfocus --sync " + window_ + " key plus").status, 0);
   EXPECT_EQ(ShowsEventually(newCustomer, 2), 0) << "+ doubles every pixel and the window";
   ASSERT_EQ(OnDisplay("xdotool key minus key Up").status, 0);
   EXPECT_EQ(ShowsEventually(Rendered(1)), 0) << "- and Up: page 1 at its real size";
