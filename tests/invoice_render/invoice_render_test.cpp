@@ -204,7 +204,7 @@ TEST_F(InvoiceRender, CommandLineConventions) {
        {"", "INI/SaleInvoice.txt", "INI/SaleInvoice.txt SALE --quality best", "INI/SaleInvoice.txt SALE --page 0",
         "INI/SaleInvoice.txt SALE --page 2 --all-pages", "INI/SaleInvoice.txt SALE --size 808",
         "INI/SaleInvoice.txt SALE --lines-per-page", "--lint", "--lint INI/SaleInvoice.txt SALE OTHER",
-        "--lint INI/SaleInvoice.txt SALE --watch"}) {
+        "--lint INI/SaleInvoice.txt SALE --watch", "INI/SaleInvoice.txt SALE --editor vi"}) {
     EXPECT_EQ(Render(arguments).status, 2) << arguments;
     EXPECT_NE(Stderr().find("\nusage: invoice-render"), std::string::npos) << arguments;
   }
