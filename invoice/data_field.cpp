@@ -52,16 +52,17 @@ int InvoicePainter::ExecuteDataField(std::string &element) {
   const std::string widthText = CutAtSeparator('^', element);
   if (indexText.empty() || widthText.empty()) return kFormatError;
 
-  const std::string value = BindField(indexText, widthText);
+  DrawnCell cell;
+  const std::string value = BindField(indexText, widthText, cell);
   line_text_.Append(value);
   if (!line_lock_) {
-    DrawText(pen_x_, pen_y_, value, element_start_);
+    DrawText(pen_x_, pen_y_, value, element_start_, false, cell);
     PlaceAfterLineText();
   }
   return 0;
 }
 
-std::string InvoicePainter::BindField(const std::string &indexText, const std::string &widthText) {
+std::string InvoicePainter::BindField(const std::string &indexText, const std::string &widthText, DrawnCell &cell) {
   const std::int32_t index = DigitsValue(indexText);
   SetFontColor(field_color_);
 
@@ -69,15 +70,19 @@ std::string InvoicePainter::BindField(const std::string &indexText, const std::s
   const std::vector<TCellRecord> *ownTable = section_ == TInvoiceSection::Head   ? &head_
                                              : section_ == TInvoiceSection::Tail ? &tail_
                                                                                  : nullptr;
-  if (ownTable != nullptr)
-    if (const std::string *cell = CellValue(*ownTable, index)) value = Trim(*cell);
+  if (ownTable != nullptr) {
+    cell = {section_, index};
+    if (const std::string *bound = CellValue(*ownTable, index)) value = Trim(*bound);
+  }
 
   const std::string upperIndex = UpperCaseGbk(indexText);
   const bool pageField = upperIndex.find("PAGE") != std::string::npos;
   if (upperIndex.find("PAGES") != std::string::npos) {
     value = std::to_string(page_count_);
+    cell = {};
   } else if (pageField) {
     value = std::to_string(current_page_);
+    cell = {};
   } else if (ownTable != nullptr) {
     WarnBeyondData(index, *ownTable, section_ == TInvoiceSection::Head ? "head" : "tail");
   }
@@ -89,7 +94,10 @@ std::string InvoicePainter::BindField(const std::string &indexText, const std::s
         TCellRecord &column = detail_[static_cast<std::size_t>(k)];
         RecordColumnLayout(column, pen_x_, widthText, element_start_);
         column.y = pen_y_;
-        if (const std::string *cell = CellValue(detail_, k + first_cell_)) value = *cell;
+        if (const std::string *bound = CellValue(detail_, k + first_cell_)) {
+          value = *bound;
+          cell = {section_, k + first_cell_};
+        }
         ++field_counter_;
       }
     } else if (k < detail_column_count_) {
@@ -98,7 +106,10 @@ std::string InvoicePainter::BindField(const std::string &indexText, const std::s
       TCellRecord &column = column_table_[static_cast<std::size_t>(k)];
       RecordColumnLayout(column, pen_x_, widthText, element_start_);
       column.dataIndex = index;
-      if (const std::string *cell = CellValue(detail_, std::int64_t{index} + first_cell_)) value = *cell;
+      if (const std::string *bound = CellValue(detail_, std::int64_t{index} + first_cell_)) {
+        value = *bound;
+        cell = {section_, std::int64_t{index} + first_cell_};
+      }
       ++field_counter_;
     }
   }

@@ -130,7 +130,8 @@ void InvoicePainter::DrawRow(const std::vector<RowCell> &cells) {
     SetFontColor(field_color_);
     for (const RowCell &cell : cells) {
       const TCellRecord &layout = ColumnLayout(cell.column);
-      DrawText(layout.x, pen_y_, ColumnText(cell.column, cell.cell), layout.at);
+      DrawText(layout.x, pen_y_, ColumnText(cell.column, cell.cell), layout.at, false,
+               {TInvoiceSection::Detail, cell.cell});
     }
     return;
   }

@@ -60,7 +60,7 @@ void InvoicePainter::SetLeftDist(int value) {
 }
 
 void InvoicePainter::DrawText(std::int64_t x, std::int64_t y, std::string_view text, TemplatePosition at,
-                              bool redrawsLine) {
+                              bool redrawsLine, DrawnCell cell) {
   const int left = ClampToInt32(x);
   const int top = ClampToInt32(y);
   smooth_font_->TextOut(left, top, text, 100, 0);
@@ -69,7 +69,7 @@ void InvoicePainter::DrawText(std::int64_t x, std::int64_t y, std::string_view t
   const TSize box = text.empty() ? TSize{0, 0} : smooth_font_->TextExtent(text);
   const std::string_view shown = text.substr(0, text.find_last_not_of(' ') + 1);
   const int visibleWidth = shown.size() == text.size() ? box.cx : shown.empty() ? 0 : smooth_font_->TextWidth(shown);
-  text_observer_({left, top, box.cx, box.cy, visibleWidth, text, &canvas_->Font(), at, redrawsLine});
+  text_observer_({left, top, box.cx, box.cy, visibleWidth, text, &canvas_->Font(), at, redrawsLine, cell});
 }
 
 int InvoicePainter::LineHeight() {

@@ -100,7 +100,8 @@ class InvoicePainter {
   // Data fields (data_field.cpp)
   // A data field read up to its closer: binds and draws it.
   int ExecuteDataField(std::string &element);
-  std::string BindField(const std::string &indexText, const std::string &widthText);
+  // The field's text; `cell` gets the cell it shows.
+  std::string BindField(const std::string &indexText, const std::string &widthText, DrawnCell &cell);
   // A field naming a cell that the data given for its section does not hold.
   void WarnBeyondData(std::int32_t index, const std::vector<TCellRecord> &table, std::string_view section);
 
@@ -131,7 +132,8 @@ class InvoicePainter {
   void LoadAndDrawPicture(const std::string &path);
 
   // Drawing primitives shared by all of the above (invoice_painter.cpp)
-  void DrawText(std::int64_t x, std::int64_t y, std::string_view text, TemplatePosition at, bool redrawsLine = false);
+  void DrawText(std::int64_t x, std::int64_t y, std::string_view text, TemplatePosition at, bool redrawsLine = false,
+                DrawnCell cell = {});
   int LineHeight();
   void SetFontColor(TColor color);
   void AddStaticPiece(const std::string &text, TemplatePosition at);

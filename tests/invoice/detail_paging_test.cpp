@@ -40,6 +40,8 @@ TEST_P(DetailPaging, SeventeenCellsInTwoColumnsMakeTwoPages) {
   Paint();
   // The head shows the count the previous paint computed; cell 17 does not exist.
   EXPECT_EQ(Texts(), (std::vector<std::string>{"2", "c16", "|", "   ", "2", "/", "2"}));
+  EXPECT_EQ(DrawnCells(), (std::vector<std::string>{"", "detail 16", "", "", "", "", ""}))
+      << "a field tells the cell it shows; page fields and the missing cell 17 tell none";
   EXPECT_EQ(drawn_.back().y, 2 * lh);
 
   invoice_->NextPage();
@@ -66,6 +68,8 @@ TEST_F(DetailRows, ColumnCountModeShowsTheCellOfEachFieldsIndex) {
   SetData({}, NumberedCells(10, "0"), {});
   Paint();
   EXPECT_EQ(Texts(), (std::vector<std::string>{"02", " ", "00", " ", "05", "03", " ", "08", "06"}));
+  EXPECT_EQ(DrawnCells(), (std::vector<std::string>{"detail 2", "", "detail 0", "", "detail 5", "detail 3", "",
+                                                    "detail 8", "detail 6"}));
   EXPECT_EQ(invoice_->PageCount(), 1);
 }
 
@@ -179,6 +183,8 @@ TEST_F(DetailRows, FieldsBindToTheirSectionsTable) {
   SetData(Cells({u8"h0", u8"  张三 "}), Cells({u8"d0"}), Cells({u8"123456"}));
   Paint();
   EXPECT_EQ(Texts(), (std::vector<std::string>{"   ", " 1", U8(u8"张三    "), "  ", "12"}));
+  EXPECT_EQ(DrawnCells(), (std::vector<std::string>{"", "", "head 1", "head 7", "tail 0"}))
+      << "a field tells the cell it names in its own section's table, there or not";
 }
 
 }  // namespace

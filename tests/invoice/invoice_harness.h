@@ -57,9 +57,13 @@ class InvoiceTest : public ::testing::Test {
     invoice_->SetuFontOfInfo(ViewFormFont());
     invoice_->SetTextObserver([this](const DrawnText &text) {
       const TFont &font = *text.font;
-      if (!text.text.empty())
-        drawn_.push_back(
-            {GbkToUtf8(text.text), text.x, text.y, ColorToRGB(font.Color()), GbkToUtf8(font.Name()), font.Size()});
+      if (text.text.empty()) return;
+      drawn_.push_back(
+          {GbkToUtf8(text.text), text.x, text.y, ColorToRGB(font.Color()), GbkToUtf8(font.Name()), font.Size()});
+      static const char *const kSections[] = {"", "head ", "detail ", "tail "};
+      cells_.push_back(text.cell.section == TInvoiceSection::None
+                           ? ""
+                           : kSections[int(text.cell.section)] + std::to_string(text.cell.index));
     });
     invoice_->SetProblemObserver([this](const TemplateProblem &problem) {
       if (problem.severity == TemplateProblem::Severity::Error) problems_.push_back(GbkToUtf8(problem.message));
@@ -92,6 +96,7 @@ class InvoiceTest : public ::testing::Test {
   // One paint through the parent, as the system paints; returns what it drew.
   const std::vector<Drawn> &Paint() {
     drawn_.clear();
+    cells_.clear();
     problems_.clear();
     surface_.Repaint();
     return drawn_;
@@ -102,6 +107,8 @@ class InvoiceTest : public ::testing::Test {
     for (const Drawn &d : drawn_) texts.push_back(d.text);
     return texts;
   }
+  // For each text drawn, the data cell it shows ("head 1", "detail 12"), or "" for none.
+  const std::vector<std::string> &DrawnCells() const { return cells_; }
   const Drawn *Find(const std::string &utf8) const {
     for (const Drawn &d : drawn_)
       if (d.text == utf8) return &d;
@@ -142,6 +149,7 @@ class InvoiceTest : public ::testing::Test {
   WinControl surface_;
   std::unique_ptr<TInvoice> invoice_;
   std::vector<Drawn> drawn_;
+  std::vector<std::string> cells_;
   std::vector<std::string> problems_;
 };
 

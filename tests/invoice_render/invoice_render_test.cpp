@@ -209,7 +209,7 @@ TEST_F(InvoiceRender, CommandLineConventions) {
        {"", "INI/SaleInvoice.txt", "INI/SaleInvoice.txt SALE --quality best", "INI/SaleInvoice.txt SALE --page 0",
         "INI/SaleInvoice.txt SALE --page 2 --all-pages", "INI/SaleInvoice.txt SALE --size 808",
         "INI/SaleInvoice.txt SALE --lines-per-page", "--lint", "--lint INI/SaleInvoice.txt SALE OTHER",
-        "--lint INI/SaleInvoice.txt SALE --watch"}) {
+        "--lint INI/SaleInvoice.txt SALE --watch", "INI/SaleInvoice.txt SALE --editor vi"}) {
     EXPECT_EQ(Render(arguments).status, 2) << arguments;
     EXPECT_NE(Stderr().find("\nusage: invoice-render"), std::string::npos) << arguments;
   }
@@ -447,6 +447,7 @@ TEST_F(InvoiceRender, LintJudgesThePageAsDrawn) {
            u8"{a(1O,8)}{b(3,1x)}{c(PAGE,3)}{d(0, -8 )}<FPTEND()>\n"                         // 11: not numbers
            u8"<FPMX(3)>{m(0,8)}{n(2,8)}{o(3,8)}<FPMXEND()>\n"                               // 12: index 3 of 3
            u8"<LOCK()>locked {p(0,6)} line<LOCKEND()>\n"                                    // 13: redraws itself
+           u8"<FORCEPOSITION(790,500)>收费单位\n"                                           // 14: cut, quoted
            u8"<END()>\n");
   const CommandResult lint = Render("--lint INI/page.txt PAGE");
   EXPECT_EQ(lint.status, 3);
@@ -460,6 +461,7 @@ TEST_F(InvoiceRender, LintJudgesThePageAsDrawn) {
   EXPECT_THAT(Stderr(), ContainsRegex("INI/page.txt:4:25: error: \"drawn over the first\" is drawn over \"first "
                                       "text\" \\(from 3:25\\)"));
   EXPECT_THAT(Stderr(), ContainsRegex("INI/page.txt:6:1: error: \"a\\\\ttab\" holds a tab"));
+  EXPECT_THAT(Stderr(), ::testing::HasSubstr("INI/page.txt:14:25: error: \"收费单位\" runs past the right edge"));
   EXPECT_THAT(Stderr(), ContainsRegex("INI/page.txt:7:25: error: \"below the screen\" is drawn at \\(100,900\\), "
                                       "outside the 808x606 screen"));
   EXPECT_THAT(Stderr(), ContainsRegex("INI/page.txt:9:11: error: the field is not closed on its line: it runs on to the "
@@ -473,7 +475,7 @@ TEST_F(InvoiceRender, LintJudgesThePageAsDrawn) {
                              "INI/page.txt:12:10:", "INI/page.txt:12:18:", "INI/page.txt:13:"})
     EXPECT_EQ(at(silent), 0) << silent << "\n" << Stderr();
   EXPECT_EQ(at("INI/page.txt:11:"), 2) << "PAGE and a width written with blanks are sound";
-  EXPECT_EQ(lines.size(), 8u) << Stderr();
+  EXPECT_EQ(lines.size(), 9u) << Stderr();
 
   // Lines that end in CR alone are drawn as one.
   std::ofstream(folder_ / "INI" / "cr.txt", std::ios::binary) << "<NAME(CR)>\rone\rtwo\r<END()>\r";

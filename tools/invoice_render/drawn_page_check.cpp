@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "platform/text/dbcs.h"
-#include "platform/text/gbk.h"
 
 namespace iv {
 namespace {
@@ -30,7 +29,8 @@ std::string Quoted(const PageText &text) {
   std::size_t end = 0;
   while (end < shown.size() && end < 40) end += GbkCharSize(shown, end);
   std::string quoted = "\"";
-  for (const char c : GbkToUtf8(shown.substr(0, end)))
+  // Messages are GBK, as the painter's are; GBK trail bytes are 0x40 and above.
+  for (const char c : shown.substr(0, end))
     quoted += c == '\t'                              ? std::string("\\t")
               : static_cast<unsigned char>(c) < 0x20 ? std::string("?")
                                                      : std::string(1, c);

@@ -25,7 +25,7 @@ PageRenderer::PageRenderer(const RenderOptions &options, const Bitmap *backgroun
   painter_.SetTextObserver([this](const DrawnText &drawn) {
     if (drawn.text.empty()) return;
     drawn_.push_back({drawn.x, drawn.y, drawn.width, drawn.height, drawn.visibleWidth, std::string(drawn.text),
-                      *drawn.font, drawn.at, drawn.redrawsLine});
+                      *drawn.font, drawn.at, drawn.redrawsLine, drawn.cell});
     fonts_used_.emplace(drawn.font->Name(), *drawn.font);
   });
   painter_.SetProblemObserver([this](const TemplateProblem &problem) {

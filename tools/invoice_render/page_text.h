@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "invoice/drawn_text.h"
 #include "invoice/template_reader.h"
 #include "platform/gfx/font.h"
 
@@ -17,6 +18,7 @@ struct PageText {
   TFont font;
   TemplatePosition at;
   bool redrawsLine = false;
+  DrawnCell cell;
 };
 
 }  // namespace iv

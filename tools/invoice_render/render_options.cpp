@@ -14,7 +14,7 @@ const char *const kRenderUsage =
     "                      [--page N | --all-pages] [--lines-per-page N] [--quality high|normal|low|none]\n"
     "                      [--up-dist N] [--left-dist N] [--size WxH] [--background FILE] [--out PREFIX]\n"
     "                      [--trace] [--fonts] [--strict]\n"
-    "       invoice-render TEMPLATE NAME --watch [data, page and layout options as above]\n"
+    "       invoice-render TEMPLATE NAME --watch [--editor CMD] [data, page and layout options as above]\n"
     "       invoice-render --lint TEMPLATE [NAME] [data and layout options as above]\n"
     "       invoice-render --version | --help\n";
 
@@ -60,7 +60,8 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string> &
       {"--lint", &RenderOptions::lint},              {"--version", &RenderOptions::version}};
   static const std::set<std::string> kValued{"--head",       "--detail",         "--tail",    "--background",
                                              "--out",        "--page",           "--quality", "--size",
-                                             "--up-dist",    "--left-dist",      "--lines-per-page"};
+                                             "--up-dist",    "--left-dist",      "--lines-per-page",
+                                             "--editor"};
   RenderOptions options;
   std::vector<std::string> positional;
   bool pageGiven = false;
@@ -98,6 +99,9 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string> &
       options.background = NameArgument(value);
     } else if (argument == "--out") {
       options.outPrefix = NameArgument(value);
+      valid = !value.empty();
+    } else if (argument == "--editor") {
+      options.editor = value;
       valid = !value.empty();
     } else if (argument == "--page") {
       const std::optional<int> page = ParseInt(value);
@@ -137,6 +141,10 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string> &
   }
   if (pageGiven && options.allPages) {
     error = "--page and --all-pages exclude each other";
+    return std::nullopt;
+  }
+  if (!options.editor.empty() && !options.watch) {
+    error = "--editor works with --watch only";
     return std::nullopt;
   }
   if (options.lint && options.watch) {

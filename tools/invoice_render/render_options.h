@@ -26,6 +26,8 @@ struct RenderOptions {
   int height = kViewHeight;
   std::string background;
   std::string outPrefix = "invoice";
+  // --watch: run with +LINE FILE when a text of the page is clicked.
+  std::string editor;
   bool trace = false;
   bool strict = false;
   bool fonts = false;

@@ -14,9 +14,11 @@
 #include "platform/ui/application.h"
 #include "platform/ui/timer.h"
 #include "tools/invoice_render/invoice_inputs.h"
-#include "tools/invoice_render/page_renderer.h"
 #include "tools/invoice_render/lint_run.h"
+#include "tools/invoice_render/page_renderer.h"
+#include "tools/invoice_render/watch_editor.h"
 #include "tools/invoice_render/watch_file_changes.h"
+#include "tools/invoice_render/watch_strip.h"
 #include "tools/invoice_render/watch_window.h"
 
 namespace iv {
@@ -37,7 +39,7 @@ std::vector<std::string> WatchedFiles(const RenderOptions &options) {
 class WatchPreview {
  public:
   WatchPreview(const RenderOptions &options, const Bitmap *background)
-      : options_(options), background_(background), changes_(WatchedFiles(options)) {}
+      : options_(options), background_(background), changes_(WatchedFiles(options)), window_(options.templatePath) {}
 
   int Run();
 
@@ -50,13 +52,15 @@ class WatchPreview {
   void KeyDown(std::uint16_t key);
   void KeyPress(char key);
   void RenderChangedFiles();
+  // Prints the text's place in the template and opens the editor there.
+  void GoToText(const PageText &text);
 
   const RenderOptions &options_;
   const Bitmap *background_;
   FileChangeWatch changes_;
   std::unique_ptr<PageRenderer> renderer_;
   // The template's problems as the files were last read: the set --lint reports.
-  int problem_count_ = 0;
+  std::vector<TemplateProblem> problems_;
   WatchWindow window_;
   Timer change_poll_;
 };
@@ -74,6 +78,7 @@ int WatchPreview::Run() {
   if (!Render(options_.page)) return kExitCannotWatch;
   window_.OnKeyDown = [this](Control &, std::uint16_t &key, TShiftState) { KeyDown(key); };
   window_.OnKeyPress = [this](Control &, char &key) { KeyPress(key); };
+  window_.OnTextClick = [this](const PageText &text) { GoToText(text); };
   change_poll_.SetInterval(kChangePollMilliseconds);
   change_poll_.OnTimer = [this](Timer &) { RenderChangedFiles(); };
   Application::Instance().ShowModal(window_);
@@ -88,8 +93,8 @@ bool WatchPreview::Render(int page) {
     return false;
   }
 
-  const ProblemCount problems = PrintTemplateProblems(options_, FindTemplateProblems(options_, *tables));
-  problem_count_ = problems.errors + problems.warnings;
+  problems_ = FindTemplateProblems(options_, *tables);
+  PrintTemplateProblems(options_, problems_);
   renderer_ = std::make_unique<PageRenderer>(options_, background_);
   renderer_->SetInvoice(Utf8ToGbk(options_.invoiceName), *tables, options_.showAlways);
   renderer_->Paint();
@@ -102,13 +107,14 @@ bool WatchPreview::Render(int page) {
 void WatchPreview::ShowPage() {
   const int pages = std::max(renderer_->Painter().PageCount(), 1);
   const std::string caption = options_.invoiceName + " - page " + std::to_string(renderer_->Page()) + "/" +
-                              std::to_string(pages) + " - " + std::to_string(problem_count_) +
-                              (problem_count_ == 1 ? " problem" : " problems");
-  window_.ShowPage(renderer_->Picture(), Utf8ToGbk(caption));
+                              std::to_string(pages) + " - " + std::to_string(problems_.size()) +
+                              (problems_.size() == 1 ? " problem" : " problems");
+  window_.ShowPage(renderer_->Picture(), renderer_->Texts(), problems_, Utf8ToGbk(caption));
 }
 
 // The kiosk's screen pages with Up and Down; Page Up and Page Down do the same here.
 void WatchPreview::KeyDown(std::uint16_t key) {
+  constexpr std::uint16_t kReadAgainKey = VK_F1 + 4;  // F5, as browsers reload
   switch (key) {
     case VK_UP:
     case VK_PRIOR:
@@ -117,6 +123,10 @@ void WatchPreview::KeyDown(std::uint16_t key) {
     case VK_DOWN:
     case VK_NEXT:
       if (renderer_->PaintNext()) ShowPage();
+      break;
+    case kReadAgainKey:
+      std::cerr << "invoice-render: reading the files again\n";
+      Render(renderer_->Page());
       break;
     case VK_ESCAPE: window_.Close(); break;
     default: break;
@@ -128,6 +138,8 @@ void WatchPreview::KeyPress(char key) {
   switch (key) {
     case '+': window_.SetZoom(window_.Zoom() + 1); break;
     case '-': window_.SetZoom(window_.Zoom() - 1); break;
+    case 'm':
+    case 'M': window_.SetMarksShown(!window_.MarksShown()); break;
     case 'q':
     case 'Q': window_.Close(); break;
     default: break;
@@ -141,6 +153,14 @@ void WatchPreview::RenderChangedFiles() {
   for (const std::string &file : changed) names += (names.empty() ? "" : ", ") + file;
   std::cerr << "invoice-render: " << names << " changed\n";
   Render(renderer_->Page());
+}
+
+void WatchPreview::GoToText(const PageText &text) {
+  const std::string place = TemplatePlace(options_.templatePath, text);
+  if (place.empty()) return;
+  // One line at once: an editor or a script reading the pipe jumps there.
+  std::cout << place << std::endl;
+  if (!options_.editor.empty()) OpenInEditor(options_.editor, options_.templatePath, text.at.line);
 }
 
 }  // namespace
