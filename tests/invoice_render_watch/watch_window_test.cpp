@@ -287,9 +287,10 @@ TEST_F(WatchWindow, MarksProblemsOnTheLayerAndPrintsAClickedTextsPlace) {
             0);
   EXPECT_TRUE(Eventually([&] { return ReadBytes(folder_ / "out.txt") == "t.txt:3:25\n"; }))
       << "a click prints the text's FILE:LINE:COL: " << ReadBytes(folder_ / "out.txt");
-  if (posixTool)
+  if (posixTool) {
     EXPECT_TRUE(Eventually([&] { return ReadBytes(folder_ / "editor.txt") == "+3 t.txt\n"; }))
         << "--editor runs CMD +LINE FILE: " << ReadBytes(folder_ / "editor.txt");
+  }
 
   ASSERT_EQ(OnDisplay("xdotool key Escape").status, 0);
   EXPECT_TRUE(Eventually([&] { return !ReadBytes(folder_ / "status.txt").empty(); }));
