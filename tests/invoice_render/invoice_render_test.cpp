@@ -423,6 +423,17 @@ TEST_F(InvoiceRender, LintFindsWhatTheKioskTakesWithoutAWord) {
                           saveAs + "iconv -f UTF-16 -t GBK FILE > FILE.gbk\n"),
             std::string::npos)
       << Stderr();
+  // Without a mark, as an XML tool may save it: big-endian, known by the zero bytes of its ASCII.
+  std::string bigEndian;
+  for (const char c : std::string("<NAME(A)>x<END()>")) bigEndian += std::string{'\0', c};
+  std::ofstream(folder_ / "INI" / "be.txt", std::ios::binary) << bigEndian;
+  EXPECT_EQ(Render("--lint INI/be.txt").status, 3);
+  EXPECT_NE(Stderr().find("INI/be.txt:1:1: error: saved as UTF-16 BE"), std::string::npos) << Stderr();
+  // A character of four UTF-8 bytes (U+10000, whose bytes GBK cannot pair) is UTF-8 text all the
+  // same, named where it stands.
+  std::ofstream(folder_ / "INI" / "emoji.txt", std::ios::binary) << "<NAME(A)>\nok \xF0\x90\x80\x80<END()>\n";
+  EXPECT_EQ(Render("--lint INI/emoji.txt").status, 3);
+  EXPECT_NE(Stderr().find("INI/emoji.txt:2:4: error: saved as UTF-8 without BOM"), std::string::npos) << Stderr();
   EXPECT_EQ(Render("INI/utf16.txt A").status, 1);
   EXPECT_NE(Stderr().find("INI/utf16.txt has no invoice A; it holds no NAME marker at all; it is saved as "
                           "UTF-16 LE, but the kiosk reads this file as GBK"),
