@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <cstdio>
 #include <map>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -71,14 +71,16 @@ struct TracedBox {
 
 // The box of each text the trace lists, by its template line (the last text of a line wins).
 std::map<int, TracedBox> BoxesByLine(const std::string &trace) {
-  static const std::regex kLine(R"( x=(-?\d+) y=(-?\d+) .* w=(\d+) h=(\d+) at=(\d+):\d+)");
   std::map<int, TracedBox> boxes;
   std::istringstream lines(trace);
-  std::string line;
-  std::smatch match;
-  while (std::getline(lines, line))
-    if (std::regex_search(line, match, kLine))
-      boxes[std::stoi(match[5])] = {std::stoi(match[1]), std::stoi(match[2]), std::stoi(match[3]), std::stoi(match[4])};
+  for (std::string line; std::getline(lines, line);) {
+    TracedBox box;
+    int templateLine = 0;
+    const std::size_t boxAt = line.rfind(" w=");
+    if (std::sscanf(line.c_str(), "page=%*d x=%d y=%d", &box.x, &box.y) == 2 && boxAt != std::string::npos &&
+        std::sscanf(line.c_str() + boxAt, " w=%d h=%d at=%d:", &box.w, &box.h, &templateLine) == 3)
+      boxes[templateLine] = box;
+  }
   return boxes;
 }
 

@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <regex>
 #include <sstream>
 #include <string>
 
@@ -204,8 +203,12 @@ TEST_F(KioskCheck, NamesEachFaultOfABrokenKioskWithItsFileAndLine) {
                                    " --lint INI/WaterBill.txt WATERBILL 2>&1 >/dev/null",
                                false);
   ASSERT_FALSE(lint.output.empty());
+  const auto withoutColumn = [](const std::string &line) {
+    const std::size_t lineEnd = line.find(':', line.find(':') + 1);
+    return line.substr(0, lineEnd) + line.substr(line.find(':', lineEnd + 1));
+  };
   for (const std::string &line : ProblemLines(AsPosixPaths(lint.output)))
-    EXPECT_THAT(out, HasSubstr(std::regex_replace(line, std::regex("^([^:]+:[0-9]+):[0-9]+:"), "$1:")));
+    EXPECT_THAT(out, HasSubstr(withoutColumn(line)));
 }
 
 // Files as Windows editors save them, and a log folder the kiosk cannot write: each is named

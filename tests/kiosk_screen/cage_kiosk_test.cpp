@@ -10,7 +10,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <regex>
+#include <algorithm>
+#include <cctype>
+#include <string_view>
 #include <string>
 
 #include "platform/gfx/picture.h"
@@ -34,8 +36,16 @@ long DifferingPixels(const Bitmap &whole, const Bitmap &part) {
   return differing;
 }
 
-std::string WithoutClock(const std::string &receipt) {
-  return std::regex_replace(receipt, std::regex(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d)"), "<time>");
+// The receipt with the digits of its time stamps (yyyy-mm-dd hh:nn:ss) blanked out.
+std::string WithoutClock(std::string receipt) {
+  static constexpr std::string_view kShape = "0000-00-00 00:00:00";
+  for (std::size_t at = 0; at + kShape.size() <= receipt.size(); ++at) {
+    const bool stamp = std::equal(kShape.begin(), kShape.end(), receipt.begin() + at, [](char shape, char c) {
+      return shape == '0' ? c >= '0' && c <= '9' : c == shape;
+    });
+    if (stamp) std::replace_if(receipt.begin() + at, receipt.begin() + at + kShape.size(), ::isdigit, '#');
+  }
+  return receipt;
 }
 
 class CageKiosk : public ::testing::Test {
