@@ -125,8 +125,10 @@ TEST_F(InstalledPrefix, FindPackageBuildsTheGuidesHostWhichShowsTheInstalledKios
   EXPECT_THAT(Read(fs::path(IV_SOURCE_DIR) / "docs/host-integration.md"), HasSubstr(Read(example / "mini_host.c")))
       << "the guide shows the host the package ships";
   const fs::path build = root_ / "host-build";
+  // Built as this build's own hosts are (a sanitizer build's plug-in needs its runtime loaded first).
   const CommandResult configure = RunCommand("'" IV_CMAKE "' -S '" + example.string() + "' -B '" + build.string() +
-                                             "' -DCMAKE_PREFIX_PATH='" + prefix_.string() + "'");
+                                             "' -DCMAKE_PREFIX_PATH='" + prefix_.string() +
+                                             "' -DCMAKE_C_COMPILER='" IV_C_COMPILER "' -DCMAKE_C_FLAGS='" IV_C_FLAGS "'");
   ASSERT_EQ(configure.status, 0) << configure.output;
   const CommandResult compile = RunCommand("'" IV_CMAKE "' --build '" + build.string() + "'");
   ASSERT_EQ(compile.status, 0) << compile.output;
