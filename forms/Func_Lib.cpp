@@ -18,14 +18,6 @@ namespace {
 
 constexpr std::int32_t kLayoutWidthDigits = 3;
 
-// Widths are three digits each, so sums of them never come near the 32-bit limits; 64 bits
-// keep any list the helpers are given defined.
-std::int64_t WidthSum(const dystring &widths) {
-  std::int64_t sum = 0;
-  for (const std::string &width : widths) sum += StrToIntDef(width, 0);
-  return sum;
-}
-
 // A layout starts with its two-digit column count, then one three-digit width per column;
 // the captions after them are for the host only.
 dystring LayoutWidths(std::string_view layout) {
@@ -149,6 +141,14 @@ int ParseDetailData(std::string_view layout, std::string_view data, dystring &ta
     }
   });
   return 1;
+}
+
+// Widths are three digits each, so sums of them never come near the 32-bit limits; 64 bits
+// keep any list the helpers are given defined.
+std::int64_t WidthSum(const dystring &widths) {
+  std::int64_t sum = 0;
+  for (const std::string &width : widths) sum += StrToIntDef(width, 0);
+  return sum;
 }
 
 }  // namespace iv

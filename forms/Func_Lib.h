@@ -51,6 +51,8 @@ struct DataLayout {
 DataLayout ReadDataLayout(std::string_view layout);
 // Whether every detail width is a number, as ParseDetailData needs (it throws otherwise).
 bool DetailWidthsAreNumbers(const DataLayout &layout);
+// The bytes a row of these widths takes: a width that is not a number counts 0.
+std::int64_t WidthSum(const dystring &widths);
 
 // No customer pages through more detail cells than this; rows beyond it are left out, and the
 // library's log says how many.

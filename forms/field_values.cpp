@@ -27,8 +27,6 @@ std::variant<FieldLine, std::string> ReadFieldLine(std::string_view line, std::s
 
 namespace {
 
-// Where the host's layout and fixed-width detail data come in its DataI.
-
 void ApplyFieldLine(std::string_view line, const DataArray &in, const DataArray &out, dystring &headValues) {
   std::variant<FieldLine, std::string> read = ReadFieldLine(line, headValues.size());
   FieldLine *field = std::get_if<FieldLine>(&read);

@@ -3,26 +3,11 @@
 #include "host/plugin_library.h"
 #include "platform/fs/command_line.h"
 #include "platform/fs/paths.h"
+#include "platform/fs/system_message.h"
 #include "platform/text/gbk.h"
 
 namespace iv::host {
-namespace {
-
-// The system's wording of an error code ("The specified module could not be found."), in UTF-8
-// as the messages are, without the line end it comes with; empty when the system has none.
-std::string SystemMessage(DWORD code) {
-  wchar_t *text = nullptr;
-  const DWORD length =
-      FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                     nullptr, code, 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
-  std::wstring message(text != nullptr ? text : L"", length);
-  LocalFree(text);
-  while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L' '))
-    message.pop_back();
-  return GbkToUtf8(WideToGbk(message));
-}
-
-}  // namespace
+namespace {}  // namespace
 
 std::string DefaultPluginPath(const std::string &executableFolder) {
   for (const char *candidate : {"invoiceview.dll", "..\\plugin\\invoiceview.dll"}) {
@@ -37,7 +22,7 @@ PluginLibrary::PluginLibrary(const std::string &path) {
   handle_ = module;
   if (module == nullptr) {
     const DWORD code = GetLastError();
-    const std::string reason = SystemMessage(code);
+    const std::string reason = WideToUtf8(SystemMessage(code));
     error_ = "cannot load plug-in: " + NameInMessage(path) + " (error " + std::to_string(code) +
              (reason.empty() ? "" : ": " + reason) + ")";
     return;

@@ -1,6 +1,4 @@
 // A paint: the invoice interpreted from its template, or the no-data screen.
-#include <cerrno>
-
 #include "invoice/invoice_error_log.h"
 #include "invoice/invoice_painter.h"
 #include "invoice/jpeg_file.h"
@@ -45,7 +43,8 @@ void InvoicePainter::PaintInvoice() {
   reader_ = std::make_unique<TemplateReader>(path);
   if (!reader_->Opened() || FindInvoice(invoice_name_) != 0) {
     if (!reader_->Opened())
-      DiagnoseUnreadableFile(path, errno, "the screen shows no invoice (the log says it does not exist)");
+      DiagnoseUnreadableFile(path, reader_->OpenError(),
+                             "the screen shows no invoice (the log says it does not exist)");
     LogProblem(Gbk(u8"发票:") + invoice_name_ + Gbk(u8" 不存在！"), {});
     return;
   }

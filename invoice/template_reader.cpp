@@ -1,11 +1,14 @@
 #include "invoice/template_reader.h"
 
+#include <cerrno>
+
 #include "platform/text/dbcs.h"
 #include "platform/text/gbk.h"
 
 namespace iv {
 
-TemplateReader::TemplateReader(const std::string &path) : file_(OpenFile(path, "rb")) {}
+TemplateReader::TemplateReader(const std::string &path)
+    : file_(OpenFile(path, "rb")), open_error_(file_ != nullptr ? 0 : errno) {}
 
 bool TemplateReader::Fill() {
   if (!file_) return false;

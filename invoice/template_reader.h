@@ -24,6 +24,8 @@ class TemplateReader {
   explicit TemplateReader(const std::string &path);
 
   bool Opened() const { return file_ != nullptr; }
+  // Why the file did not open (an errno value); 0 when it did.
+  int OpenError() const { return open_error_; }
   bool AtEnd();
   // The next byte, or false at the end of the file.
   bool Read(char &c);
@@ -41,6 +43,7 @@ class TemplateReader {
   bool Fill();
 
   FilePtr file_;
+  int open_error_;  // taken as the file is opened, before anything else can change errno
   char buffer_[16384];
   std::size_t position_ = 0;
   std::size_t length_ = 0;

@@ -6,19 +6,6 @@
 #include "platform/text/gbk.h"
 
 namespace iv {
-namespace {
-
-std::string WideToUtf8(const wchar_t *wide) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-  if (size <= 1) return "";
-  std::string utf8(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8.data(), size, nullptr, nullptr);
-  utf8.pop_back();  // the terminating NUL
-  return utf8;
-}
-
-}  // namespace
-
 std::vector<std::string> CommandLineArguments(int /*argc*/, char ** /*argv*/) {
   int count = 0;
   wchar_t **wide = CommandLineToArgvW(GetCommandLineW(), &count);

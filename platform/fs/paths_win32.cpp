@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "platform/fs/paths.h"
+#include "platform/fs/system_message.h"
 #include "platform/text/gbk.h"
 
 namespace iv {
@@ -11,21 +12,12 @@ bool Attributes(const std::string &path, WIN32_FILE_ATTRIBUTE_DATA &data) {
   return GetFileAttributesExW(GbkToWide(path).c_str(), GetFileExInfoStandard, &data) != 0;
 }
 
-bool IsFile(const WIN32_FILE_ATTRIBUTE_DATA &data) {
-  return (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
+bool IsFile(const WIN32_FILE_ATTRIBUTE_DATA &data) { return (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0; }
 
-// The system's text for an error code, without its line end.
-std::string SystemMessage(DWORD error) {
-  wchar_t *text = nullptr;
-  const DWORD length =
-      FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                     nullptr, error, 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
-  std::wstring message = length > 0 ? std::wstring(text, length) : L"error " + std::to_wstring(error);
-  LocalFree(text);
-  while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L' '))
-    message.pop_back();
-  return WideToGbk(message);
+// The system's text for an error code, or its number where the system has none.
+std::string SystemMessageGbk(DWORD error) {
+  const std::wstring message = SystemMessage(error);
+  return message.empty() ? "error " + std::to_string(error) : WideToGbk(message);
 }
 
 }  // namespace
@@ -38,16 +30,13 @@ std::string CurrentDirectory() {
   return WideToGbk(buffer);
 }
 
-bool ChangeDirectory(const std::string &path) {
-  return SetCurrentDirectoryW(GbkToWide(path).c_str()) != 0;
-}
+bool ChangeDirectory(const std::string &path) { return SetCurrentDirectoryW(GbkToWide(path).c_str()) != 0; }
 
 // The host program's folder: the plug-in's own module is not what the kiosk means.
 std::string ExecutableFolder() {
   std::wstring buffer(MAX_PATH, L'\0');
   DWORD length;
-  while ((length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()))) ==
-         buffer.size()) {
+  while ((length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()))) == buffer.size()) {
     buffer.resize(buffer.size() * 2);
   }
   if (length == 0) return CurrentDirectory();
@@ -88,7 +77,7 @@ std::optional<std::string> WhyFolderNotWritable(const std::string &path) {
     return std::nullopt;
   }
   const DWORD error = GetLastError();
-  std::string why = SystemMessage(error);
+  std::string why = SystemMessageGbk(error);
   const DWORD attributes = GetFileAttributesW(GbkToWide(path).c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
     why += "; the folder is marked read-only: clear it with attrib -r \"" + ToNativeSeparators(path) + "\"";

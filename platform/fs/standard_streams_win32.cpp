@@ -35,10 +35,7 @@ class ConsoleBuffer : public std::streambuf {
   int sync() override {
     const std::size_t whole = WholeCharacters();
     if (whole == 0) return 0;
-    const int length = static_cast<int>(whole);
-    const int size = MultiByteToWideChar(CP_UTF8, 0, pending_.data(), length, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, pending_.data(), length, wide.data(), size);
+    const std::wstring wide = Utf8ToWide(std::string_view(pending_).substr(0, whole));
     DWORD written = 0;
     WriteConsoleW(console_, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
     pending_.erase(0, whole);

@@ -36,13 +36,6 @@ constexpr std::size_t kMaxCachedFaces = 128;
 constexpr wchar_t kChineseFace[] = L"宋体";
 constexpr WORD kNoGlyph = 0xFFFF;
 
-std::string Utf8FromUtf16(const std::wstring &text) {
-  const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
-  std::string utf8(std::size_t(std::max(length, 0)), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), utf8.data(), length, nullptr, nullptr);
-  return utf8;
-}
-
 LOGFONTW Win32Record(const TLogFont &font) {
   LOGFONTW record{};
   record.lfHeight = font.lfHeight;
@@ -137,8 +130,8 @@ struct FontEngine::Impl {
     wchar_t name[LF_FACESIZE] = {};
     const int length = GetTextFaceW(dc, LF_FACESIZE, name);
     const std::wstring reported(name, std::size_t(std::max(length - 1, 0)));
-    face.name = Utf8FromUtf16(reported);
-    face.drawn = Utf8FromUtf16(DrawnFaceName(reported));
+    face.name = WideToUtf8(reported);
+    face.drawn = WideToUtf8(DrawnFaceName(reported));
     return faces.emplace(key, face).first->second;
   }
 
@@ -177,12 +170,11 @@ struct FontEngine::Impl {
   std::vector<bool> GlyphsPresent(HFONT font, const std::wstring &text) {
     std::vector<WORD> glyphs(text.size(), kNoGlyph);
     SelectObject(dc, font);
-    if (!text.empty() && GetGlyphIndicesW(dc, text.data(), int(text.size()), glyphs.data(),
-                                          GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR)
+    if (!text.empty() &&
+        GetGlyphIndicesW(dc, text.data(), int(text.size()), glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR)
       std::fill(glyphs.begin(), glyphs.end(), kNoGlyph);
     std::vector<bool> present(text.size());
-    std::transform(glyphs.begin(), glyphs.end(), present.begin(),
-                   [](WORD glyph) { return glyph != kNoGlyph; });
+    std::transform(glyphs.begin(), glyphs.end(), present.begin(), [](WORD glyph) { return glyph != kNoGlyph; });
     return present;
   }
 
@@ -278,8 +270,7 @@ void FontEngine::DrawText(Bitmap &gray, int x, int y, const TLogFont &font, std:
   const int width = right - left;
   impl_->EnsureDib(width, bottom - top);
   const std::size_t dibStride = std::size_t(impl_->dibWidth) * 4;
-  for (int row = 0; row < bottom - top; ++row)
-    std::memset(impl_->dibBits + row * dibStride, 0, std::size_t(width) * 4);
+  for (int row = 0; row < bottom - top; ++row) std::memset(impl_->dibBits + row * dibStride, 0, std::size_t(width) * 4);
 
   // The baseline origin lies `ascent` below the cell's top left, across the text direction.
   const double bx = x - left + face.metrics.ascent * s;
@@ -311,8 +302,7 @@ bool FontEngine::HasGlyph(const TLogFont &font, char32_t codePoint) {
   if (codePoint > 0xFFFF) return false;
   Impl::Face &face = impl_->FaceOf(font);
   const std::wstring character(1, wchar_t(codePoint));
-  return impl_->GlyphsPresent(face.font, character)[0] ||
-         impl_->GlyphsPresent(impl_->ChineseFont(face), character)[0];
+  return impl_->GlyphsPresent(face.font, character)[0] || impl_->GlyphsPresent(impl_->ChineseFont(face), character)[0];
 }
 
 // GDI rasterises and caches glyphs itself; the engine rasterises none.

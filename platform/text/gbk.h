@@ -18,6 +18,8 @@ std::string Utf8ToGbk(std::string_view utf8);
 // Windows' wide-character calls (file names, window texts) take UTF-16.
 std::wstring GbkToWide(std::string_view gbk);
 std::string WideToGbk(std::wstring_view wide);
+std::string WideToUtf8(std::wstring_view wide);
+std::wstring Utf8ToWide(std::string_view utf8);
 #endif
 
 // The system's own messages live in the source as UTF-8 literals and go out in GBK.

@@ -15,8 +15,7 @@ bool IsPrivateUse(wchar_t c) { return c >= 0xE000 && c <= 0xF8FF; }
 // The character of one or two GBK bytes, or nothing when they are not a valid character.
 bool DecodeCharacter(const char *bytes, int length, char32_t &out) {
   wchar_t wide[2];
-  if (MultiByteToWideChar(kCodePageGbk, MB_ERR_INVALID_CHARS, bytes, length, wide, 2) != 1 ||
-      IsPrivateUse(wide[0])) {
+  if (MultiByteToWideChar(kCodePageGbk, MB_ERR_INVALID_CHARS, bytes, length, wide, 2) != 1 || IsPrivateUse(wide[0])) {
     return false;
   }
   out = wide[0];
@@ -57,19 +56,22 @@ void AppendGbk(char32_t c, std::string &out) {
   const wchar_t wide = static_cast<wchar_t>(c);
   char bytes[2];
   BOOL usedDefault = FALSE;
-  const int length =
-      WideCharToMultiByte(kCodePageGbk, WC_NO_BEST_FIT_CHARS, &wide, 1, bytes, 2, nullptr, &usedDefault);
-  if (length <= 0 || usedDefault) out += '?';
-  else out.append(bytes, length);
+  const int length = WideCharToMultiByte(kCodePageGbk, WC_NO_BEST_FIT_CHARS, &wide, 1, bytes, 2, nullptr, &usedDefault);
+  if (length <= 0 || usedDefault)
+    out += '?';
+  else
+    out.append(bytes, length);
 }
 
 // A well-formed UTF-8 character; a stray or cut-off byte is skipped, a well-formed sequence
 // that is no character (overlong, surrogate, beyond U+10FFFF) becomes U+FFFD.
 size_t DecodeUtf8(std::string_view rest, char32_t &out) {
   const auto lead = static_cast<unsigned char>(rest[0]);
-  const size_t length =
-      lead < 0x80 ? 1 : lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 && lead < 0xF0 ? 3
-                      : lead >= 0xC2 && lead < 0xE0 ? 2 : 0;
+  const size_t length = lead < 0x80                    ? 1
+                        : lead >= 0xF0 && lead <= 0xF4 ? 4
+                        : lead >= 0xE0 && lead < 0xF0  ? 3
+                        : lead >= 0xC2 && lead < 0xE0  ? 2
+                                                       : 0;
   if (length == 0 || rest.size() < length) return 0;
   char32_t c = length == 1 ? lead : lead & (0x7F >> length);
   for (size_t i = 1; i < length; ++i) {
@@ -97,8 +99,7 @@ std::u32string GbkToCodePoints(std::string_view gbk) {
     if (c < 0x80) {
       decoded = c;
       pos += 1;
-    } else if (IsGbkLeadByte(c) && pos + 1 < gbk.size() &&
-               IsGbkTrailByte(static_cast<unsigned char>(gbk[pos + 1])) &&
+    } else if (IsGbkLeadByte(c) && pos + 1 < gbk.size() && IsGbkTrailByte(static_cast<unsigned char>(gbk[pos + 1])) &&
                DecodeCharacter(gbk.data() + pos, 2, decoded)) {
       pos += 2;
     } else {
@@ -140,13 +141,30 @@ std::wstring GbkToWide(std::string_view gbk) {
   return out;
 }
 
+std::string WideToUtf8(std::wstring_view wide) {
+  if (wide.empty()) return {};
+  const int length =
+      WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+  std::string out(length > 0 ? length : 0, '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), length, nullptr, nullptr);
+  return out;
+}
+
+std::wstring Utf8ToWide(std::string_view utf8) {
+  if (utf8.empty()) return {};
+  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+  std::wstring out(length > 0 ? length : 0, L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), length);
+  return out;
+}
+
 std::string WideToGbk(std::wstring_view wide) {
   if (wide.empty()) return {};
-  const int length = WideCharToMultiByte(kCodePageGbk, 0, wide.data(), static_cast<int>(wide.size()),
-                                         nullptr, 0, nullptr, nullptr);
+  const int length =
+      WideCharToMultiByte(kCodePageGbk, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
   std::string out(length > 0 ? length : 0, '\0');
-  WideCharToMultiByte(kCodePageGbk, 0, wide.data(), static_cast<int>(wide.size()), out.data(), length,
-                      nullptr, nullptr);
+  WideCharToMultiByte(kCodePageGbk, 0, wide.data(), static_cast<int>(wide.size()), out.data(), length, nullptr,
+                      nullptr);
   return out;
 }
 

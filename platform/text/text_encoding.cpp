@@ -8,8 +8,6 @@
 namespace iv {
 namespace {
 
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-
 // The length of the well-formed UTF-8 sequence at `pos`, or 0.
 std::size_t Utf8SequenceLength(std::string_view text, std::size_t pos) {
   const auto byte = [&text](std::size_t i) { return i < text.size() ? static_cast<unsigned char>(text[i]) : 0u; };
@@ -168,17 +166,17 @@ std::string_view EncodingName(TextEncoding encoding) {
   return "GBK";
 }
 
-std::string SaveAsGbkAdvice(const FoundEncoding &found) {
+std::string SaveAsGbkAdvice(std::string_view linuxCommand) {
   return "save it as GBK: on Windows open it in Notepad, File > Save As, Encoding ANSI (GBK on a Chinese Windows); "
          "on Linux " +
-         LinuxConversion(found);
+         std::string(linuxCommand);
 }
 
 std::string NotGbkMessage(const FoundEncoding &found, std::string_view reader) {
   std::string saved = "saved as " + std::string(EncodingName(found.encoding));
   if (found.encoding == TextEncoding::Utf8WithoutBom)
     saved += " (\"" + found.character + "\" on line " + std::to_string(found.line) + " is UTF-8 text)";
-  return saved + ", but " + std::string(reader) + "; " + SaveAsGbkAdvice(found);
+  return saved + ", but " + std::string(reader) + "; " + SaveAsGbkAdvice(LinuxConversion(found));
 }
 
 std::string KioskReading(const FoundEncoding &found) {
@@ -203,9 +201,10 @@ std::optional<std::string> GbkFromDataFile(std::string_view bytes, std::string &
       line = stray->line;
       why = "byte " + HexByte(stray->bytes.front()) + " on line " + std::to_string(line) +
             " is no GBK character (the screen would show a replacement mark for it), so the file is neither GBK "
-            "nor UTF-8; save it as GBK: on Windows open it in Notepad, File > Save As, Encoding ANSI (GBK on a "
-            "Chinese Windows); on Linux iconv -f ENCODING -t GBK FILE > FILE.gbk with the encoding it was written "
-            "in (LATIN1, BIG5, ...)";
+            "nor UTF-8; " +
+            SaveAsGbkAdvice(
+                "iconv -f ENCODING -t GBK FILE > FILE.gbk with the encoding it was written in "
+                "(LATIN1, BIG5, ...)");
       return std::nullopt;
     }
     return std::string(bytes);

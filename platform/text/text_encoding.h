@@ -10,6 +10,9 @@
 
 namespace iv {
 
+// UTF-8's byte-order mark.
+inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
 enum class TextEncoding : std::uint8_t { Gbk, Utf8WithBom, Utf8WithoutBom, Utf16Le, Utf16Be };
 
 struct FoundEncoding {
@@ -33,8 +36,8 @@ FoundEncoding FindTextEncoding(std::string_view bytes);
 // "UTF-16 LE", "UTF-16 BE", "UTF-8 with BOM", "UTF-8 without BOM" or "GBK".
 std::string_view EncodingName(TextEncoding encoding);
 
-// How to save the file as GBK, on Windows and on Linux (GBK text).
-std::string SaveAsGbkAdvice(const FoundEncoding &found);
+// How to save the file as GBK: on Windows with Notepad, on Linux with `linuxCommand`.
+std::string SaveAsGbkAdvice(std::string_view linuxCommand);
 
 // "saved as UTF-16 LE (...), but READER; save it as GBK: ..." where READER says how the file is
 // read, for instance "the kiosk reads this file as GBK and finds none of its text".

@@ -14,13 +14,13 @@
 #include "platform/gfx/picture.h"
 #include "platform/text/dbcs.h"
 #include "platform/text/gbk.h"
-#include "platform/text/text_encoding.h"
 #include "tools/invoice_render/input_file.h"
 #include "tools/invoice_render/invoice_inputs.h"
 #include "tools/invoice_render/lint_run.h"
 #include "tools/invoice_render/lint_scan.h"
 #include "tools/invoice_render/page_renderer.h"
 #include "tools/invoice_render/render_options.h"
+#include "tools/invoice_render/template_encoding.h"
 #include "tools/invoice_render/trace_line.h"
 #include "tools/invoice_render/watch_preview.h"
 
@@ -51,8 +51,8 @@ std::optional<std::string> MissingInvoice(const RenderOptions &options) {
   const std::string names = GbkToUtf8(scan.InvoiceNames());
   std::string encoding;
   if (const std::optional<std::string> bytes = ReadFileContent(ResolvePath(options.templatePath)))
-    if (const FoundEncoding found = FindTextEncoding(*bytes); !found.IsGbk())
-      encoding = "; it is " + GbkToUtf8(NotGbkMessage(found, KioskReading(found)));
+    if (const std::optional<TemplateProblem> notGbk = FindNotGbkText(*bytes))
+      encoding = "; it is " + GbkToUtf8(notGbk->message);
   return NameInMessage(options.templatePath) + " has no invoice " + options.invoiceName +
          (names.empty() ? "; it holds no NAME marker at all" : "; the invoices it holds: " + names) + encoding;
 }

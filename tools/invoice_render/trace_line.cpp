@@ -21,10 +21,15 @@ std::string Quoted(std::string_view gbk) {
 
 }  // namespace
 
+std::string ColorText(TColor color) {
+  const TColor rgb = ColorToRGB(color);
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02X%02X%02X", GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
+  return text;
+}
+
 std::string FormatTraceLine(int page, const PageText &text) {
-  const TColor rgb = ColorToRGB(text.font.Color());
-  char color[8];
-  std::snprintf(color, sizeof color, "#%02X%02X%02X", GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
+  const std::string color = ColorText(text.font.Color());
   return "page=" + std::to_string(page) + " x=" + std::to_string(text.x) + " y=" + std::to_string(text.y) +
          " color=" + color + " font=" + Quoted(text.font.Name()) + " size=" + std::to_string(text.font.Size()) +
          " text=" + Quoted(text.text) + " w=" + std::to_string(text.width) + " h=" + std::to_string(text.height) +

@@ -13,6 +13,8 @@
 namespace iv {
 
 std::string FormatTraceLine(int page, const PageText &text);
+// A colour as the trace writes it: #RRGGBB.
+std::string ColorText(TColor color);
 std::string FormatFontFileLine(const TFont &font);
 
 }  // namespace iv

@@ -1,11 +1,10 @@
 #include "tools/invoice_render/watch_strip.h"
 
-#include <cstdio>
-
 #include "platform/fs/command_line.h"
 #include "platform/gfx/color.h"
 #include "platform/text/dbcs.h"
 #include "platform/text/gbk.h"
+#include "tools/invoice_render/trace_line.h"
 
 namespace iv {
 namespace {
@@ -28,9 +27,7 @@ std::string TemplatePlace(const std::string &templatePath, const PageText &text)
 }
 
 std::string DescribeDrawnText(const std::string &templatePath, const PageText &text) {
-  const TColor rgb = ColorToRGB(text.font.Color());
-  char colour[8];
-  std::snprintf(colour, sizeof colour, "#%02X%02X%02X", GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
+  const std::string colour = ColorText(text.font.Color());
   const std::string place = TemplatePlace(templatePath, text);
   std::string line = (place.empty() ? "the no-data notice (not from the template)" : place) + "  font \"" +
                      GbkToUtf8(text.font.Name()) + "\" " + std::to_string(text.font.Size()) + " pt  colour " + colour;

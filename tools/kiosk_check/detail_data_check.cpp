@@ -15,14 +15,6 @@ namespace {
 std::string Bytes(std::size_t n) { return std::to_string(n) + (n == 1 ? " byte" : " bytes"); }
 std::string Cells(std::size_t n) { return std::to_string(n) + (n == 1 ? " cell" : " cells"); }
 
-// Widths as the screen sums them: one that is not a number counts 0 (a detail width that is
-// not one stops the preparation, which reading the transaction reports).
-std::int64_t WidthSum(const dystring &widths) {
-  std::int64_t sum = 0;
-  for (const std::string &width : widths) sum += StrToIntDef(width, 0);
-  return sum;
-}
-
 // The cells one detail row of the template takes, from a paint of its first page with the
 // transaction's values, as the screen paints it; 0 when it has no detail block.
 std::int64_t TemplateDetailColumns(const Transaction &transaction, const std::string &templatePath,
