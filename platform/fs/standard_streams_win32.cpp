@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/fs/standard_streams.h"
+#include "platform/text/gbk.h"
 
 namespace iv {
 namespace {
