@@ -3,6 +3,12 @@
 #include "platform/fs/paths.h"
 
 namespace iv {
+namespace {
+
+// A day of a busy kiosk's records, about 300 bytes each.
+constexpr std::int64_t kLogRoomWanted = 1 << 20;
+
+}  // namespace
 
 std::vector<Diagnostic> CheckKioskFolders(const std::string &kioskFolder) {
   std::vector<Diagnostic> problems;
@@ -25,6 +31,13 @@ std::vector<Diagnostic> CheckKioskFolders(const std::string &kioskFolder) {
     else if (const std::optional<std::string> why = WhyFolderNotWritable(path))
       problems.push_back(
           {Diagnostic::Kind::Warning, path, 0, std::string("not writable: ") + log + " are dropped; " + *why});
+    else if (const std::optional<std::int64_t> free = FreeSpace(path); free && *free < kLogRoomWanted)
+      problems.push_back({Diagnostic::Kind::Warning, path, 0,
+                          (*free == 0 ? std::string("the file system holding it is full: ")
+                                      : "the file system holding it is nearly full (" + std::to_string(*free) +
+                                            " bytes free): ") +
+                              log + " that do not fit are dropped; free space there, or put the folder on a "
+                                    "larger file system"});
   }
   return problems;
 }

@@ -4,6 +4,7 @@
 #include "config/host_link.h"
 #include "forms/Func_Lib.h"
 #include "forms/field_values.h"
+#include "forms/idle_timeout.h"
 #include "forms/invoice_settings_check.h"
 #include "forms/print_text.h"
 #include "forms/settings_encoding_check.h"
@@ -60,6 +61,9 @@ TFrmView::TFrmView() : Invoice(*this), UImgcancel(*this), UImgPrint(*this) {
   OnDestroy = [this](Control &sender) { FormDestroy(sender); };
   OnKeyDown = [this](Control &sender, std::uint16_t &key, TShiftState shift) { FormKeyDown(sender, key, shift); };
   OnKeyUp = [this](Control &sender, std::uint16_t &key, TShiftState shift) { FormKeyUp(sender, key, shift); };
+  OnUserAction = [this](Control &) { RestartIdleTimer(); };
+  IdleTimer.SetEnabled(false);
+  IdleTimer.OnTimer = [this](Timer &sender) { IdleTimerTimer(sender); };
 }
 
 void TFrmView::FormCreate(Control &sender) {
@@ -72,6 +76,9 @@ void TFrmView::FormCreate(Control &sender) {
   TailValues.assign(kFieldValueCount, "");
   DetailValues.clear();
   const IniFile settings = ReadSettingsIni(settingsFolder, "FormatShow.ini");
+  business_key_ = businessKey;
+  idle_seconds_ = IdleTimeoutSeconds(settings, businessKey);
+  IdleTimer.SetInterval(std::uint32_t(idle_seconds_) * 1000);
   try {
     LoadFieldValues(settings, businessKey, DataI, DataO, HeadValues, DetailValues);
   } catch (...) {
@@ -80,6 +87,7 @@ void TFrmView::FormCreate(Control &sender) {
   if (DiagnosticsWanted()) {
     Diagnose(CheckSettingsEncodings(settingsFolder, settings.ReadString(businessKey, "DisPlayIniFile", "")));
     Diagnose(CheckInvoiceSettings(settingsFolder, settings, businessKey));
+    Diagnose(CheckIdleTimeout(SettingsFile(settingsFolder, "FormatShow.ini"), settings, businessKey));
   }
   // An error from here on ends the preparation: it reaches the framework's creation-error
   // message and printing stays disabled.
@@ -98,6 +106,7 @@ void TFrmView::FormActivate(Control &sender) {
   LoadSkinImage(host, ImgBk, "FileDisp");
   LoadSkinImage(host, UImgcancel, "return");
   if (PrintEnabled) LoadSkinImage(host, UImgPrint, "Print");
+  RestartIdleTimer();
 }
 
 void TFrmView::FormClose(Control &sender, TCloseAction &action) { TICForm::FormClose(sender, action); }
@@ -123,6 +132,20 @@ void TFrmView::FormKeyDown(Control &, std::uint16_t &key, TShiftState) {
 
 void TFrmView::FormKeyUp(Control &, std::uint16_t &key, TShiftState) {
   if (key == VK_TAB) Close();
+}
+
+void TFrmView::RestartIdleTimer() {
+  if (idle_seconds_ <= 0) return;
+  IdleTimer.SetEnabled(false);
+  IdleTimer.SetEnabled(true);
+}
+
+// The customer has walked off: their bill leaves the screen as if they had pressed Escape.
+void TFrmView::IdleTimerTimer(Timer &) {
+  IdleTimer.SetEnabled(false);
+  WriteErrorLog("FrmView: no key or touch for " + std::to_string(idle_seconds_) + " s, IdleTimeout of [" +
+                business_key_ + "] in FormatShow.ini: the invoice screen closed as Escape closes it");
+  Close();
 }
 
 // A button acts as the key its Tag names, pressed on the keyboard.

@@ -9,6 +9,7 @@
 #include "controls/UImageButton.h"
 #include "forms/ICForm.h"
 #include "invoice/uInvoice.h"
+#include "platform/ui/timer.h"
 
 namespace iv {
 
@@ -25,6 +26,8 @@ class TFrmView : public TICForm {
   dystring HeadValues;
   dystring DetailValues;
   dystring TailValues;
+  // Closes a screen nobody touches, when the business key's settings ask for it.
+  Timer IdleTimer;
 
  private:
   void FormCreate(Control &sender);
@@ -34,6 +37,11 @@ class TFrmView : public TICForm {
   void FormKeyDown(Control &sender, std::uint16_t &key, TShiftState shift);
   void FormKeyUp(Control &sender, std::uint16_t &key, TShiftState shift);
   void UImgOkClick(Control &sender);
+  void RestartIdleTimer();
+  void IdleTimerTimer(Timer &sender);
+
+  std::string business_key_;
+  std::int32_t idle_seconds_ = 0;
 };
 
 // The view form of the current ShowForm call; emptied when the form is destroyed.

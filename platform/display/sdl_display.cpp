@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/display/display.h"
+#include "platform/display/sdl_connection.h"
 #include "platform/display/sdl_keymap.h"
 #include "platform/display/sdl_owner_window.h"
 #include "platform/display/virtual_keys.h"
@@ -90,6 +91,7 @@ class SdlWindow final : public DisplayWindow {
   ~SdlWindow() override;
 
   void Present(const Bitmap &frame) override {
+    if (DisplayConnectionLost()) return;
     SDL_Surface *target = SDL_GetWindowSurface(window_);
     if (target == nullptr || frame.Empty() || frame.Format() != PixelFormat::Bgr24) return;
     SDL_Surface *source = SDL_CreateRGBSurfaceWithFormatFrom(
@@ -117,6 +119,7 @@ class SdlWindow final : public DisplayWindow {
 class SdlDisplay final : public Display {
  public:
   ~SdlDisplay() override {
+    if (DisplayConnectionLost()) return;
     // Wrappers of foreign windows: SDL leaves the host's window itself alone.
     for (const auto &[handle, wrapper] : owners_)
       if (wrapper != nullptr) SDL_DestroyWindow(wrapper);
@@ -125,28 +128,34 @@ class SdlDisplay final : public Display {
   const char *Name() const override { return "sdl"; }
 
   std::unique_ptr<DisplayWindow> OpenWindow(const WindowPlacement &placement, InputSink sink) override {
+    ThrowWhenConnectionLost();
     SDL_Window *window = SDL_CreateWindow(GbkToUtf8(placement.caption).c_str(), placement.left, placement.top,
                                           std::max(placement.width, 1), std::max(placement.height, 1),
                                           SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
     if (window == nullptr) throw std::runtime_error(SDL_GetError());
+    WatchDisplayConnection(window);
     if (SDL_Window *owner = OwnerWindow(placement.owner, window)) SDL_SetWindowModalFor(window, owner);
     // A kiosk may run without a window manager to hand the new form the keyboard.
     SDL_RaiseWindow(window);
     SDL_SetWindowInputFocus(window);
     auto opened = std::make_unique<SdlWindow>(*this, window, std::move(sink));
     windows_[SDL_GetWindowID(window)] = opened.get();
+    ThrowWhenConnectionLost();
     return opened;
   }
 
   void WaitForInput(std::optional<std::chrono::milliseconds> timeout) override {
-    if (DeliverPending()) return;
-    SDL_Event event;
-    const bool arrived =
-        timeout ? SDL_WaitEventTimeout(&event, int(std::clamp<std::int64_t>(timeout->count(), 0, INT_MAX)))
-                : SDL_WaitEvent(&event);
-    if (!arrived) return;
-    Deliver(event);
-    DeliverPending();
+    if (!DeliverPending()) {
+      SDL_Event event;
+      if (WaitForXServer(timeout))
+        DeliverPending();
+      else if (timeout ? SDL_WaitEventTimeout(&event, int(std::clamp<std::int64_t>(timeout->count(), 0, INT_MAX)))
+                       : SDL_WaitEvent(&event)) {
+        Deliver(event);
+        DeliverPending();
+      }
+    }
+    ThrowWhenConnectionLost();
   }
 
   bool EndsWhenIdle() const override { return HasNoInput(); }
@@ -154,6 +163,13 @@ class SdlDisplay final : public Display {
   void Forget(SDL_Window *window) { windows_.erase(SDL_GetWindowID(window)); }
 
  private:
+  // The modal loop ends with this error, and the call with it.
+  static void ThrowWhenConnectionLost() {
+    if (DisplayConnectionLost())
+      throw std::runtime_error(std::string("the display server (") + SDL_GetCurrentVideoDriver() +
+                               ") closed the connection; a later call shows nothing until the host is restarted");
+  }
+
   // Wrapped once per host window: ShowForm shows a form over the same host many times.
   SDL_Window *OwnerWindow(std::uintptr_t handle, SDL_Window *ours) {
     if (handle == 0) return nullptr;
@@ -254,7 +270,8 @@ class SdlDisplay final : public Display {
 
 SdlWindow::~SdlWindow() {
   display_.Forget(window_);
-  SDL_DestroyWindow(window_);
+  // Without its server, a window has nothing left to take down; SDL would wait on the socket.
+  if (!DisplayConnectionLost()) SDL_DestroyWindow(window_);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -15,5 +16,8 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 // folder in its place would block the kiosk or never end, so it counts as missing (errno is
 // then EISDIR for a folder, ENODEV for anything else).
 FilePtr OpenFile(const std::string &path, const char *mode);
+
+// Cuts an open file back to its first `size` bytes; false when the system refuses.
+bool TruncateOpenFile(std::FILE *file, std::int64_t size);
 
 }  // namespace iv

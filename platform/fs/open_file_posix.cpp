@@ -46,4 +46,6 @@ FilePtr OpenFile(const std::string &path, const char *mode) {
   return FilePtr(file);
 }
 
+bool TruncateOpenFile(std::FILE *file, std::int64_t size) { return ftruncate(fileno(file), off_t(size)) == 0; }
+
 }  // namespace iv

@@ -1,5 +1,6 @@
 #include "platform/fs/open_file.h"
 
+#include <io.h>
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -24,5 +25,7 @@ FilePtr OpenFile(const std::string &path, const char *mode) {
   }
   return file;
 }
+
+bool TruncateOpenFile(std::FILE *file, std::int64_t size) { return _chsize_s(_fileno(file), size) == 0; }
 
 }  // namespace iv

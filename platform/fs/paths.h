@@ -32,6 +32,8 @@ bool FolderExists(const std::string &path);
 // Nothing when this process may create files in the existing folder; otherwise the system's
 // reason and what to do about it on this system (GBK).
 std::optional<std::string> WhyFolderNotWritable(const std::string &path);
+// The bytes this process may still write on the file system holding `path`.
+std::optional<std::int64_t> FreeSpace(const std::string &path);
 std::optional<std::int64_t> FileSize(const std::string &path);
 // Modification time in nanoseconds since the epoch.
 std::optional<std::int64_t> ModificationTime(const std::string &path);

@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -48,8 +49,17 @@ bool FolderExists(const std::string &path) {
 // read-only mount, an immutable folder).
 std::optional<std::string> WhyFolderNotWritable(const std::string &path) {
   if (access(path.c_str(), W_OK | X_OK) == 0) return std::nullopt;
+  if (errno == EROFS)
+    return std::string("the file system holding it is mounted read-only: mount it read-write (or put the folder on "
+                       "a writable file system and link it here)");
   return std::string(std::strerror(errno)) + " for user " + std::to_string(geteuid()) +
          ": let the kiosk's user write to it (chown to that user, or chmod u+w)";
+}
+
+std::optional<std::int64_t> FreeSpace(const std::string &path) {
+  struct statvfs fs {};
+  if (statvfs(path.c_str(), &fs) != 0) return std::nullopt;
+  return std::int64_t(fs.f_bavail) * std::int64_t(fs.f_frsize);
 }
 
 std::optional<std::int64_t> FileSize(const std::string &path) {

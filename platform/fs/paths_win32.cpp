@@ -84,6 +84,12 @@ std::optional<std::string> WhyFolderNotWritable(const std::string &path) {
   return why + "; let the kiosk's user write to it (the folder's Properties, Security)";
 }
 
+std::optional<std::int64_t> FreeSpace(const std::string &path) {
+  ULARGE_INTEGER available;
+  if (!GetDiskFreeSpaceExW(GbkToWide(path).c_str(), &available, nullptr, nullptr)) return std::nullopt;
+  return std::int64_t(available.QuadPart);
+}
+
 std::optional<std::int64_t> FileSize(const std::string &path) {
   WIN32_FILE_ATTRIBUTE_DATA data;
   if (!Attributes(path, data) || !IsFile(data)) return std::nullopt;

@@ -61,6 +61,7 @@ void Form::Close() {
 
 void Form::HandleInput(const InputEvent &event) {
   using Kind = InputEvent::Kind;
+  if ((event.kind == Kind::KeyDown || event.kind == Kind::MouseDown) && OnUserAction) OnUserAction(*this);
   switch (event.kind) {
     case Kind::KeyDown:
     case Kind::KeyUp: RouteKey(event.kind, event.vk, event.shift); break;

@@ -49,6 +49,8 @@ class Form : public WinControl {
   TNotifyEvent OnDeactivate;
   TCloseEvent OnClose;
   TNotifyEvent OnDestroy;
+  // A key or a pointer button pressed in the form's window, before the form routes it.
+  TNotifyEvent OnUserAction;
 
  private:
   friend class Application;

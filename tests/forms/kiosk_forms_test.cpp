@@ -12,6 +12,7 @@
 #include "forms/ICForm.h"
 #include "platform/ui/application.h"
 #include "platform/ui/keyboard.h"
+#include "platform/ui/timer.h"
 #include "tests/platform/temp_folder.h"
 
 namespace iv {
@@ -126,6 +127,60 @@ TEST_F(KioskForms, WithoutPrintingEnterPrintsNothingAndAButtonClosesTheFormAsEsc
   EXPECT_EQ(seen, (std::vector<std::string>{"key 13", "key 27", "close"}));
   EXPECT_EQ(calls, (std::vector<std::string>{"skin MenuBack", "activated", "skin FileDisp", "skin return"}));
   app.FreeForm(view);
+}
+
+// The customer's steps, one letter each: w lets 9 s pass without a key, s 1 s, d presses Down,
+// c clicks the invoice, m moves the pointer (which is no action).
+TEST_F(KioskForms, AnUntouchedScreenClosesAfterItsTimeOutAsEscapeWouldAndOnlyWhenOneIsSet) {
+  const std::string closed =
+      "FrmView: no key or touch for 10 s, IdleTimeout of [PAY] in FormatShow.ini: the invoice screen closed as "
+      "Escape closes it\r\n";
+  const struct {
+    const char *setting;  // the line in [PAY], or nothing
+    const char *steps;
+    bool closes;          // by the time-out, before the Enter that follows the steps
+  } rows[] = {
+      {"IdleTimeout=10", "ws", true},          // 10 s untouched
+      {"IdleTimeout=10", "w", false},          // one second short
+      {"IdleTimeout=10", "wdwdw", false},      // each key starts the count again
+      {"IdleTimeout=10", "wcw", false},        // a touch does too
+      {"IdleTimeout=10", "wmws", true},        // a pointer passing by does not
+      {"IdleTimeout=0x0A", "ws", true},        // the settings files' hexadecimal
+      {"  IdleTimeout = \"10\"  ", "ws", true},  // blanks and quotes as every value
+      {"", "wwwwwwwwww", false},                // none set: the screen stays
+      {"IdleTimeout=0", "wwwwwwwwww", false},
+      {"IdleTimeout=-10", "wwwwwwwwww", false},
+      {"IdleTimeout=ten", "wwwwwwwwww", false},
+  };
+  ManualClock clock;
+  TimerScheduler::Instance().SetClock(&clock);
+  kiosk.Write("INI/print.ini", "[PAY]\nIsPrint=1\n0=receipt~\n");
+  for (const auto &row : rows) {
+    SCOPED_TRACE(std::string(row.setting) + ", steps " + row.steps);
+    kiosk.Write("INI/FormatShow.ini", std::string("[PAY]\n") + row.setting + "\n");
+    kiosk.Write("Log/ErrorLog.txt", "");
+    calls.clear();
+    auto *view = app.CreateForm<TFrmView>();
+    for (const char step : std::string(row.steps)) {
+      if (step == 'd') app.PostKeyStroke(*view, VK_DOWN);
+      if (step == 'c') app.PostClick(*view, 100, 100);
+      if (step != 'd' && step != 'c') app.Post(*view, {.kind = InputEvent::Kind::MouseMove, .x = step});
+    }
+    app.PostKeyStroke(*view, VK_RETURN);
+    app.OnMessage = [&clock](Form &, const InputEvent &event, bool &) {
+      if (event.kind != InputEvent::Kind::MouseMove || (event.x != 'w' && event.x != 's')) return;
+      clock.Advance(std::chrono::seconds(event.x == 'w' ? 9 : 1));
+      TimerScheduler::Instance().TickDue();
+    };
+    app.ShowModal(*view);
+    app.OnMessage = nullptr;
+    app.FreeForm(view);
+    const std::string log = kiosk.Read("Log/ErrorLog.txt");
+    const std::size_t message = log.find("\r\n") + 2;
+    EXPECT_EQ(log.empty() ? "" : log.substr(message, log.find("---") - message), row.closes ? closed : "");
+    EXPECT_EQ(calls.back() == "print receipt\r\n", !row.closes) << "the Enter after the steps";
+  }
+  TimerScheduler::Instance().SetClock(nullptr);
 }
 
 }  // namespace

@@ -432,6 +432,78 @@ TEST_F(KioskCheck, EachFaultOfAWholeFileIsNamed) {
   }
 }
 
+// The screen's time-out, written on line 6 of [WATER] as operators write it: each value that is
+// not what its writer means is named with the whole reason at its line, the rest pass.
+TEST_F(KioskCheck, TheScreensTimeOutIsNamedWhereItIsNotWhatItsWriterMeans) {
+  const std::string at = "INI/FormatShow.ini:6: warning: [WATER] ";
+  const std::string remedy = "; write the seconds, such as IdleTimeout=120, or 0 for none";
+  const struct {
+    const char *line;
+    std::string expected;  // the whole problem line, or nothing
+  } rows[] = {
+      {"IdleTimeout=120", ""},
+      {"IdleTimeout=0", ""},
+      {"idletimeout=0x78", ""},  // any letter case; hexadecimal as every settings value
+      {"IdleTimeout=10", ""},
+      {"IdleTimeout=86400", ""},
+      {"IdleTimeout=9", at + "IdleTimeout=9 closes the screen 9 s after the customer's last key or touch, too soon "
+                             "to read a bill; 60 to 300 s are usual"},
+      {"IdleTimeout=1", at + "IdleTimeout=1 closes the screen 1 s after the customer's last key or touch, too soon "
+                             "to read a bill; 60 to 300 s are usual"},
+      {"IdleTimeout=86401", at + "IdleTimeout=86401 is more than a day: the value counts seconds, not milliseconds"},
+      {"IdleTimeout=4294968", at + "IdleTimeout=4294968 is more than a day: the value counts seconds, not "
+                                   "milliseconds, and the screen closes after 4294967 s at the latest"},
+      {"IdleTimeout=-1", at + "IdleTimeout=-1 is below 0, so the screen has no time-out" + remedy},
+      {"IdleTimeout=2 min", at + "IdleTimeout=2 min is not a whole number of seconds, so the screen has no time-out" +
+                                remedy},
+      {"IdleTimeout=", at + "IdleTimeout= is not a whole number of seconds, so the screen has no time-out" + remedy},
+  };
+  const std::string sound = Read("INI/FormatShow.ini");
+  for (const auto &row : rows) {
+    SCOPED_TRACE(row.line);
+    std::string settings = sound;
+    settings.insert(settings.find("DisPlayName=WATER"), std::string(row.line) + "\n");
+    Write("INI/FormatShow.ini", settings);
+    const auto run = Check("--business-key WATER " + kiosk_.string());
+    EXPECT_EQ(ProblemLines(run.output), row.expected.empty() ? std::vector<std::string>{}
+                                                                 : std::vector<std::string>{row.expected})
+        << run.output;
+    EXPECT_EQ(run.status, 0);
+  }
+}
+
+// A log folder on a file system that cannot take the records, made for kiosk-check alone in a
+// mount namespace of its own: each is named once, with what happens and what to do.
+TEST_F(KioskCheck, ALogFolderOnAFileSystemThatCannotTakeTheRecordsIsNamed) {
+  if (RunCommand("unshare -rm true").status != 0) GTEST_SKIP() << "no mount namespaces here";
+  if (RunCommand("grep -qs wine '" + ProgramPath("IV_TEST_KIOSK_CHECK", "") + "'").status == 0)
+    GTEST_SKIP() << "wine opens files in its server, outside this namespace";
+  const std::string what = "the invoice's log records (ErrorLog/Error.txt)";
+  const struct {
+    const char *mount;  // how ErrorLog/ is mounted
+    std::string expected;
+  } rows[] = {
+      {"mount -t tmpfs -o ro tmpfs ErrorLog",
+       "ErrorLog: warning: not writable: " + what + " are dropped; the file system holding it is mounted read-only: "
+                                                    "mount it read-write (or put the folder on a writable file system "
+                                                    "and link it here)"},
+      {"mount -t tmpfs -o size=12k tmpfs ErrorLog",
+       "ErrorLog: warning: the file system holding it is nearly full (12288 bytes free): " + what +
+           " that do not fit are dropped; free space there, or put the folder on a larger file system"},
+      {"mount -t tmpfs -o size=12k tmpfs ErrorLog && (cat /dev/zero > ErrorLog/fill 2>/dev/null; true)",
+       "ErrorLog: warning: the file system holding it is full: " + what +
+           " that do not fit are dropped; free space there, or put the folder on a larger file system"},
+  };
+  for (const auto &row : rows) {
+    SCOPED_TRACE(row.mount);
+    const auto run = RunCommand("cd '" + kiosk_.string() + "' && unshare -rm sh -c '" + row.mount + " && " +
+                                    ProgramPath("IV_TEST_KIOSK_CHECK", IV_BINARY_DIR "/tools/kiosk-check") + " .'",
+                                false);
+    EXPECT_EQ(ProblemLines(run.output), std::vector<std::string>{row.expected}) << run.output;
+    EXPECT_EQ(run.status, 0);
+  }
+}
+
 // A transaction's data, each fault alone in the sound water bill (I43 on line 7, I44 on line 8),
 // is named at its line of the transaction file; the template is judged on the data's pages.
 TEST_F(KioskCheck, EachFaultOfATransactionsDataIsNamedAtItsLine) {

@@ -168,5 +168,30 @@ TEST_F(CageKiosk, TheOutputShowsThePaintedScreenAndTheKeyListPagesPrintsAndRetur
   EXPECT_EQ(WithoutClock(Read("kiosk/printed.txt")), WithoutClock(receipt_));
 }
 
+// The compositor ends while the bill is shown (stopped, or killed outright): the call ends at
+// once with the failure in the library's log, and the host, which outlives it, goes on.
+TEST_F(CageKiosk, ACompositorThatEndsEndsTheCallWithTheFailureLogged) {
+  for (const char *signal : {"TERM", "KILL"}) {
+    SCOPED_TRACE(signal);
+    for (const char *left : {"status.txt", "stdout.txt", "kiosk/Log/ErrorLog.txt"}) fs::remove(root_ / left);
+    StartCage("Down");
+    const bool shown = test::Eventually([&] {
+      return DifferingPixels(Output(), page2_) == 0 || Read("status.txt").ends_with('\n');
+    }) && !Read("status.txt").ends_with('\n');
+    if (!shown && Read("stdout.txt").empty()) GTEST_SKIP() << "cage could not start here: " << Read("stderr.txt");
+    ASSERT_TRUE(shown) << Read("stdout.txt") << Read("stderr.txt");
+    RunCommand(std::string("pkill -") + signal + " -f '^cage -- " + Path("bin/kiosk-host") + "'");
+    EXPECT_TRUE(test::Eventually([&] { return Read("stdout.txt").ends_with("ShowForm returned 1\n"); },
+                                 std::chrono::seconds(2)))
+        << "the call still runs 2 s after its compositor ended: " << Read("stdout.txt");
+    EXPECT_NE(Read("kiosk/Log/ErrorLog.txt")
+                  .find("\r\nShowForm: the invoice screen could not be shown: the display server (wayland) closed the "
+                        "connection; a later call shows nothing until the host is restarted\r\n"),
+              std::string::npos)
+        << Read("kiosk/Log/ErrorLog.txt");
+    CageStatus();
+  }
+}
+
 }  // namespace
 }  // namespace iv

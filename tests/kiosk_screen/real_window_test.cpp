@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <exception>
 #include <filesystem>
 #include <string>
@@ -149,6 +150,34 @@ TEST_F(RealWindow, TabAndEitherButtonEndTheCallToo) {
     EXPECT_EQ(CountLines(kiosk.Read("stdout.txt"), "ShowForm returned 1"), 1) << way;
   }
   EXPECT_FALSE(std::filesystem::exists(kiosk.Path("printed.txt"))) << "the print button does not print";
+}
+
+// The X server dies while the bill is shown (killed, or ended by its manager): each call ends at
+// once with the failure in the library's log, a later call of the same process shows nothing and
+// says so, and the host ends by itself as it would after any call; no process stays behind.
+TEST_F(RealWindow, AnXServerThatDiesEndsTheCallsAndLeavesTheHostFreeToEnd) {
+  for (const int signal : {SIGKILL, SIGTERM}) {
+    SCOPED_TRACE(signal);
+    test::XvfbServer dying{"1024x768x24"};
+    ASSERT_TRUE(dying.Running());
+    for (const char *left : {"status.txt", "stdout.txt", "Log/ErrorLog.txt"}) kiosk.Remove(left);
+    test::RunCommand("unset INVOICEVIEW_DISPLAY; export DISPLAY=" + dying.Name() + "; (timeout 60 " +
+                         kiosk.HostCommand("WATER", "--calls 2") + " > " + kiosk.Path("stdout.txt").string() +
+                         "; echo $? > " + kiosk.Path("status.txt").string() + ") > /dev/null 2>&1 &",
+                     false);
+    ASSERT_TRUE(Eventually([&] { return CountLines(kiosk.Read("stdout.txt"), "FormActivated") == 1; }))
+        << kiosk.Read("stderr.txt");
+    dying.Stop(signal);
+    EXPECT_TRUE(Eventually([&] { return kiosk.Read("status.txt").ends_with('\n'); }, std::chrono::seconds(2)))
+        << "the host still runs 2 s after its display died";
+    ASSERT_EQ(HostStatus(), 0) << kiosk.Read("stderr.txt");
+    const std::string out = kiosk.Read("stdout.txt");
+    EXPECT_EQ(CountLines(out, "ShowForm returned 1"), 2) << out;
+    const std::string failure =
+        "ShowForm: the invoice screen could not be shown: the display server (x11) closed the connection; a later "
+        "call shows nothing until the host is restarted";
+    EXPECT_EQ(CountLines(kiosk.Read("Log/ErrorLog.txt"), failure + "\r"), 2) << kiosk.Read("Log/ErrorLog.txt");
+  }
 }
 
 }  // namespace

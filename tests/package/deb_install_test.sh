@@ -50,6 +50,19 @@ cmp -s "$work/installed/shots/001.png" "$work/installed/shots/002.png" && fail "
 (cd "$work/installed/kiosk" && /usr/bin/kiosk-host --headless --keys Escape) | grep -qx "ShowForm returned 1" \
   || fail "the installed kiosk-host did not find the installed plug-in"
 
+# The shipped logrotate example, pointed at the test's kiosk and run by its own user: it
+# parses, and it rotates the invoice's log and the print-out.
+rotate_conf="$work/logrotate.conf"
+sed -e "s|/srv/kiosk|$work/installed/kiosk|g" -e "s|su kiosk kiosk|su root root|" \
+  /usr/share/invoiceview/examples/linux-kiosk/invoiceview-kiosk.logrotate >"$rotate_conf"
+cp "$work/installed/receipt.txt" "$work/installed/kiosk/printed.txt"
+printf 'x\r\n' >"$work/installed/kiosk/ErrorLog/Error.txt"
+rotation=$(logrotate --debug --force --state "$work/logrotate.state" "$rotate_conf" 2>&1) ||
+  fail "logrotate refuses the shipped example: $rotation"
+for rotated in ErrorLog/Error.txt printed.txt; do
+  grep -q "renaming $work/installed/kiosk/$rotated to" <<<"$rotation" || fail "logrotate would not rotate $rotated: $rotation"
+done
+
 dpkg -r invoiceview >/dev/null
 dpkg-query -W -f='${Status}' invoiceview 2>/dev/null | grep -q "ok installed" && fail "still installed after dpkg -r"
 while read -r path; do

@@ -34,15 +34,18 @@ class XvfbServer {
     close(report[0]);
     if (!number.empty()) name_ = ":" + number;
   }
-  ~XvfbServer() {
-    if (pid_ <= 0) return;
-    kill(pid_, SIGTERM);
-    waitpid(pid_, nullptr, 0);
-  }
+  ~XvfbServer() { Stop(SIGTERM); }
   XvfbServer(const XvfbServer &) = delete;
   XvfbServer &operator=(const XvfbServer &) = delete;
 
   bool Running() const { return !name_.empty(); }
+  // Ends the server with `signal`, as a crash or an operator would; its clients lose it.
+  void Stop(int signal) {
+    if (pid_ <= 0) return;
+    kill(pid_, signal);
+    waitpid(pid_, nullptr, 0);
+    pid_ = -1;
+  }
   // The DISPLAY value, such as ":1".
   const std::string &Name() const { return name_; }
 

@@ -4,6 +4,7 @@
 
 #include "forms/Func_Lib.h"
 #include "forms/field_values.h"
+#include "forms/idle_timeout.h"
 #include "forms/invoice_settings_check.h"
 #include "platform/fs/paths.h"
 #include "platform/text/dbcs.h"
@@ -71,6 +72,7 @@ void CheckDisplaySettings(CheckReport &report, const std::string &settingsFolder
                    "IsDetail=" + detail->value +
                        " is none of 0 (no detail data), 1 (cut into the head values) and 2 (cut into detail rows)",
                    key);
+    report.Add(CheckIdleTimeout(kFile, settings, key), key);
     CheckFieldLines(report, settings, key);
   }
 }
