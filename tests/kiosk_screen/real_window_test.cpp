@@ -180,5 +180,23 @@ TEST_F(RealWindow, AnXServerThatDiesEndsTheCallsAndLeavesTheHostFreeToEnd) {
   }
 }
 
+// A customer who walks off: with IdleTimeout set, the screen closes by itself and the call returns
+// as after Escape, with the reason in the library's log.
+TEST_F(RealWindow, AnUntouchedScreenClosesByItselfAfterItsTimeOut) {
+  std::string settings = kiosk.Read("INI/FormatShow.ini");
+  settings.insert(settings.find("DisPlayName=WATERBILL"), "IdleTimeout=1\n");
+  kiosk.Write("INI/FormatShow.ini", settings);
+  kiosk.Remove("Log/ErrorLog.txt");
+  StartHost("");
+  ASSERT_FALSE(FormWindow().empty()) << kiosk.Read("stderr.txt");
+  ASSERT_EQ(HostStatus(), 0) << kiosk.Read("stderr.txt");
+  EXPECT_EQ(CountLines(kiosk.Read("stdout.txt"), "ShowForm returned 1"), 1);
+  EXPECT_EQ(CountLines(kiosk.Read("Log/ErrorLog.txt"),
+                       "FrmView: no key or touch for 1 s, IdleTimeout of [WATER] in FormatShow.ini: the invoice "
+                       "screen closed as Escape closes it\r"),
+            1)
+      << kiosk.Read("Log/ErrorLog.txt");
+}
+
 }  // namespace
 }  // namespace iv
