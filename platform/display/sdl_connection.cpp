@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <iterator>
 
 namespace iv {
 namespace {
@@ -30,7 +31,7 @@ int NoteXConnectionLoss(::Display *display) {
 
 // Called by Xlib after that handler, in place of exit(); returning keeps the host's process
 // alive, and Xlib ignores every later request on the connection.
-void KeepProcessAlive(::Display *, void *) { lost = true; }
+void KeepProcessAlive(::Display *, void *) {}
 
 // A function of a library SDL has loaded already; SDL links the window systems' libraries
 // itself, so nothing here links them.
@@ -79,11 +80,12 @@ bool DisplayConnectionLost() {
 
 bool WaitForXServer(std::optional<std::chrono::milliseconds> timeout) {
   if (x_display == nullptr) return false;
-  if (lost) return true;
-  // What SDL asked of the server (a frame among it) goes out before the sleep.
+  // What SDL asked of the server goes out before the sleep, as SDL's own wait does it.
   if (x_flush != nullptr) x_flush(x_display);
-  pollfd connection{ConnectionNumber(x_display), POLLIN, 0};
-  poll(&connection, 1, timeout ? int(std::clamp<std::int64_t>(timeout->count(), 0, INT_MAX)) : -1);
+  pollfd connection[1] = {};
+  connection[0].fd = ConnectionNumber(x_display);
+  connection[0].events = POLLIN;
+  poll(connection, std::size(connection), timeout ? int(std::clamp<std::int64_t>(timeout->count(), 0, INT_MAX)) : -1);
   return true;
 }
 

@@ -63,13 +63,12 @@ bool WriteLogRecord(const std::string &path, std::string_view stampLine, std::st
   }
   // Unbuffered: what fwrite reports is what reached the file, so a cut can be measured.
   std::setvbuf(file.get(), nullptr, _IONBF, 0);
-  errno = 0;
   const std::size_t written = std::fwrite(record.data(), 1, record.size(), file.get());
   if (written == record.size() && std::fclose(file.release()) == 0) {
     EchoWritten(path, message);
     return true;
   }
-  const int error = errno != 0 ? errno : EIO;
+  const int error = errno;
   // Whole or not at all: the part of the record that fits (a full disk, a size limit) is taken
   // back, so the file still ends where the last whole record ended.
   const bool takenBack = file && TruncateOpenFile(file.get(), sizeBefore);

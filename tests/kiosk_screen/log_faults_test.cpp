@@ -5,6 +5,10 @@
 // record begins a line of its own.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -25,15 +29,15 @@ struct Log {
 };
 const Log kLogs[] = {{"Log", "Log/ErrorLog.txt", Gbk(u8"出错时间:")}, {"ErrorLog", "ErrorLog/Error.txt", Gbk(u8"时间:")}};
 
-// Whole records an earlier day left, 4,060 bytes of them: no record of the kiosk's fits into
-// the 36 bytes a 4 KiB file has left.
-std::string EarlierRecords(const Log &log) {
+// Whole records an earlier day left, 4,060 bytes of them by default: no record of the kiosk's
+// fits into the 36 bytes a 4 KiB file has left.
+std::string EarlierRecords(const Log &log, std::size_t size = 4060) {
   const auto record = [&](const std::string &message) {
     return log.stampPrefix + "20261207--10:00:00\r\n" + message + "\r\n" + kRule + "\r\n";
   };
   std::string records;
   while (records.size() < 3900) records += record("an earlier record");
-  return records + record(std::string(4060 - records.size() - record("").size(), 'x'));
+  return records + record(std::string(size - records.size() - record("").size(), 'x'));
 }
 
 // What is wrong with `content` read as records of three CR LF lines (a stamp line, a message,
@@ -72,7 +76,24 @@ class LogFaults : public ::testing::Test {
     const auto run = RunCommand("unshare -rm bash -c '" + script + "'");
     ASSERT_EQ(run.status, 0) << script << "\n" << run.output << kiosk.Read("stderr.txt");
   }
-  std::string Stream() const { return GbkToUtf8(kiosk.Read("stream.txt")); }
+  // The stream's distinct lines about records (UTF-8), in the order they first came.
+  std::vector<std::string> RecordLines() const {
+    std::vector<std::string> lines;
+    std::istringstream stream(kiosk.Read("stream.txt"));
+    for (std::string line; std::getline(stream, line);)
+      if (line.find(": warning: record ") != std::string::npos && std::find(lines.begin(), lines.end(), line) == lines.end())
+        lines.push_back(line);
+    return lines;
+  }
+  // What the kiosk's call logs here (UTF-8): the library's record, then the invoice's.
+  std::string LibraryMessage() const { return u8s(u8"配置文件 ") + kiosk.Path("INI/Sys.xml").string() + u8s(u8" ,格式有错,请检查"); }
+  std::string InvoiceMessage() const {
+    return kiosk.Path("INI/WaterBill.txt").string() + u8s(u8",不可识别的命令:NOSUCHCOMMAND");
+  }
+  std::string StreamLine(const std::string &file, const std::string &text) const {
+    return "invoiceview: " + file + ": warning: record " + text;
+  }
+  static std::string u8s(const char8_t *text) { return reinterpret_cast<const char *>(text); }
 
   test::KioskCopy kiosk{"log-faults"};
 };
@@ -107,9 +128,10 @@ TEST_F(LogFaults, ARecordThatDoesNotFitIsTakenBackAndTheNextOneIsWhole) {
       const std::string file = std::string("kept/") + (log.folder == std::string("Log") ? "Log.txt" : "Error.txt");
       EXPECT_EQ(kiosk.Read(file), EarlierRecords(log)) << log.file << ": the cut record was not taken back";
     }
-    EXPECT_NE(Stream().find(std::string("warning: record dropped, ") + row.reason + ": "), std::string::npos)
-        << Stream();
-    EXPECT_EQ(Stream().find("record cut short"), std::string::npos) << Stream();
+    const std::string dropped = std::string("dropped, ") + row.reason + ": ";
+    EXPECT_EQ(RecordLines(), (std::vector<std::string>{
+                                 StreamLine("./Log/ErrorLog.txt", dropped + LibraryMessage()),
+                                 StreamLine(kiosk.Path("ErrorLog/Error.txt").string(), dropped + InvoiceMessage())}));
 
     Call(keep + row.freed + restore + " && trap \"" + save + "\" EXIT");
     for (const Log &log : kLogs) {
@@ -140,6 +162,52 @@ TEST_F(LogFaults, ARecordAPowerCutLeftHalfWrittenIsFollowedByAWholeOneOnALineOfI
       EXPECT_EQ(WholeRecordsProblem(rest, log, records), "") << rest;
       EXPECT_GE(records, 1);
     }
+  }
+}
+
+// A log the system lets grow but not shrink (append-only, as some audit setups keep them): a cut
+// record cannot be taken back, so it stays, the stream says how much of it was written, and the
+// next record begins a line of its own; with no room at all, nothing is written.
+TEST_F(LogFaults, ACutThatCannotBeTakenBackStaysAndTheNextRecordBeginsItsOwnLine) {
+  const Log &log = kLogs[1];
+  const std::string file = kiosk.Path(log.file).string();
+  if (::geteuid() != 0 || RunCommand("touch " + file + " && chattr +a " + file).status != 0)
+    GTEST_SKIP() << "making a file append-only needs root and a file system with the attribute";
+  RunCommand("chattr -a " + file);
+  const struct {
+    std::size_t before;  // bytes in the log; 4,096 under the limit
+    std::size_t cut;     // of them, what the first record leaves
+  } rows[] = {{4060, 36}, {4096, 0}};
+  for (const auto &row : rows) {
+    SCOPED_TRACE(row.before);
+    const std::string earlier = EarlierRecords(log, row.before);
+    kiosk.Write(log.file, earlier);
+    RunCommand("chattr +a " + file);
+    kiosk.Remove("stream.txt");
+    Call("trap \"\" XFSZ && ulimit -f 4");
+    const std::vector<std::string> underLimit = RecordLines();
+    const std::string cutShort = kiosk.Read(log.file);
+    Call("true");
+    RunCommand("chattr -a " + file);
+
+    const std::string content = kiosk.Read(log.file);
+    ASSERT_TRUE(cutShort.starts_with(earlier));
+    ASSERT_EQ(cutShort.size(), earlier.size() + row.cut);
+    ASSERT_TRUE(content.starts_with(cutShort + (row.cut == 0 ? "" : "\r\n")));
+    const std::string after = content.substr(cutShort.size() + (row.cut == 0 ? 0 : 2));
+    int records = 0;
+    EXPECT_EQ(WholeRecordsProblem(after, log, records), "") << after;
+    EXPECT_GE(records, 1);
+    const std::size_t recordSize = after.find(kRule) + kRule.size() + 2;
+    const std::string place = kiosk.Path(log.file).string();
+    std::vector<std::string> expected;
+    if (row.cut != 0)
+      expected.push_back(StreamLine(place, "cut short after " + std::to_string(row.cut) + " of " +
+                                               std::to_string(recordSize) + " bytes, File too large, and the cut "
+                                               "part could not be taken back (the next record starts on a line of "
+                                               "its own): " + InvoiceMessage()));
+    expected.push_back(StreamLine(place, "dropped, File too large: " + InvoiceMessage()));
+    EXPECT_EQ(underLimit, expected);
   }
 }
 

@@ -1,7 +1,10 @@
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <ctime>
 #include <filesystem>
 #include <string>
@@ -128,6 +131,53 @@ TEST_F(InvoiceLogTest, EntriesAreThreeLinesAppendedWithoutLimit) {
   EXPECT_EQ(
       Lines(content.substr(large.size()), kInvoiceStamp),
       (std::vector<std::string>{kStamp, message, kRule, kStamp, "two", "lines", kRule, kStamp, "", kRule}));
+}
+
+// A record that does not fit under the process's file-size limit (its signal ignored, as a host
+// that handles it would), written by a child process that has the limit: the file keeps exactly
+// what it held, or, started afresh, holds nothing; the invoice's writer says the record was lost.
+TEST_F(LogTest, ARecordThatDoesNotFitUnderASizeLimitIsTakenBackWhole) {
+  const std::string lines = std::string(998, 'x') + "\r\n";  // 1,000 bytes of whole lines
+  const std::string message(200, 'm');                     // a record of some 270 bytes
+  enum class Outcome { kUnchanged, kAppended, kEmptied };
+  const struct {
+    const char *writer;
+    std::string before;
+    rlim_t limit;
+    Outcome outcome;
+    bool answer;  // what the writer returns
+  } rows[] = {
+      {"invoice", lines, 1100, Outcome::kUnchanged, false},
+      {"invoice", lines, 2000, Outcome::kAppended, true},
+      {"library", lines, 1100, Outcome::kUnchanged, true},  // the library's writer answers true always
+      {"library", std::string(51200, 'x'), 100, Outcome::kEmptied, true},  // started afresh
+  };
+  for (const auto &row : rows) {
+    const bool invoice = row.writer == std::string("invoice");
+    const std::string file = invoice ? "ErrorLog/Error.txt" : "Log/ErrorLog.txt";
+    SCOPED_TRACE(std::string(row.writer) + ", limit " + std::to_string(row.limit));
+    folder_.Write(file, row.before);
+    const pid_t child = fork();
+    if (child == 0) {
+      std::signal(SIGXFSZ, SIG_IGN);
+      const rlimit limit{row.limit, row.limit};
+      setrlimit(RLIMIT_FSIZE, &limit);
+      _exit((invoice ? LogInvoiceError(message) : WriteErrorLog(message)) ? 0 : 1);
+    }
+    int status = -1;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_EQ(WIFEXITED(status) && WEXITSTATUS(status) == 0, row.answer);
+    const std::string content = folder_.Read(file);
+    if (row.outcome == Outcome::kUnchanged) {
+      EXPECT_EQ(content, row.before);
+    } else if (row.outcome == Outcome::kEmptied) {
+      EXPECT_EQ(content, "");
+    } else {
+      ASSERT_TRUE(content.starts_with(row.before));
+      EXPECT_EQ(Lines(content.substr(row.before.size()), kInvoiceStamp),
+                (std::vector<std::string>{kStamp, message, kRule}));
+    }
+  }
 }
 
 }  // namespace
