@@ -1,0 +1,214 @@
+/* A 32-bit Windows kiosk host with a window of its own, as kiosk vendors write them: a
+ * full-screen main window shown and on top before ShowForm is called. It runs the sample water
+ * bill on a kiosk folder and does one thing to the invoice screen, then prints what it saw.
+ *
+ * usage: own_window_host DLL KIOSK-FOLDER TRANSACTION-FILE LAYOUT ACTION [CALLS]
+ *   LAYOUT  owner    its window is the screen's owner (WindowHandle)
+ *           unowned  its window covers the screen, WindowHandle 0
+ *           none     no window of its own, WindowHandle 0
+ *   ACTION  shown    snapshots the screen to KIOSK-FOLDER\snaps\001.png once it is up, then waits
+ *                    for KIOSK-FOLDER\photographed (the test's photograph of the display) and
+ *                    leaves with Escape
+ *           escape   presses Escape through the system's input once the screen is up: prints
+ *                    "escape to return <microseconds>" for every call
+ *           destroy  destroys the screen's window as the host, once it is up: prints
+ *                    "destroyed to return <microseconds>"
+ *           memory   CALLS calls, each left with Escape: prints the private bytes after each
+ *                    hundredth call ("call <n> private <bytes>")
+ * Every call prints "ShowForm returned <result>". */
+#include <psapi.h>
+#include <windows.h>
+
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include "invoiceview/host_services.h"
+
+static const char *g_kiosk;
+static const char *g_action;
+static HWND g_window;
+static IvForm *g_form;
+static LARGE_INTEGER g_pressed;
+
+static void IV_CALL ReportError(THostServices *self, const char *text) {
+  (void)self;
+  printf("ReportError %s\n", text);
+}
+
+static void IV_CALL LoadSkinImage(THostServices *self, IvControl *control, const char *name) {
+  char path[MAX_PATH];
+  (void)self;
+  snprintf(path, sizeof path, "skins\\%s.png", name);
+  control->ops->LoadPicture(control, path);
+}
+
+static void IV_CALL TextToValue(THostServices *self, const char *text, int32_t kind, IvVariant *out) {
+  (void)self;
+  memset(out, 0, sizeof *out);
+  if (kind == 1) {
+    out->type = IV_VAR_DOUBLE;
+    out->d = atof(text);
+  } else if (kind == 2) {
+    out->type = IV_VAR_INT;
+    out->i = _atoi64(text);
+  } else {
+    out->type = IV_VAR_STRING;
+    out->s = text;
+  }
+}
+
+static void IV_CALL PrintText(THostServices *self, const char *text) {
+  (void)self;
+  (void)text;
+}
+
+static HWND ScreenWindow(void) { return FindWindowW(L"InvoiceViewForm", NULL); }
+
+static void PressEscape(void) {
+  const BYTE scan = (BYTE)MapVirtualKeyA(VK_ESCAPE, MAPVK_VK_TO_VSC);
+  QueryPerformanceCounter(&g_pressed);
+  keybd_event(VK_ESCAPE, scan, 0, 0);
+  keybd_event(VK_ESCAPE, scan, KEYEVENTF_KEYUP, 0);
+}
+
+/* The host's own timer: the screen's loop runs the host's messages while the screen is up. */
+static void CALLBACK WhileShown(HWND window, UINT message, UINT_PTR timer, DWORD now) {
+  char path[MAX_PATH];
+  (void)message;
+  (void)now;
+  if (strcmp(g_action, "shown") == 0) {
+    snprintf(path, sizeof path, "%s\\photographed", g_kiosk);
+    if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES) return;
+    g_form->ops->PostKey(g_form, VK_ESCAPE);
+  } else if (strcmp(g_action, "destroy") == 0) {
+    QueryPerformanceCounter(&g_pressed);
+    DestroyWindow(ScreenWindow());
+  } else if (GetForegroundWindow() == ScreenWindow()) {
+    PressEscape();
+  } else {
+    return; /* not the active window yet: the key would go elsewhere */
+  }
+  KillTimer(window, timer);
+}
+
+static void IV_CALL FormActivated(THostServices *self, IvForm *form) {
+  char path[MAX_PATH];
+  (void)self;
+  g_form = form;
+  if (strcmp(g_action, "memory") == 0) {
+    form->ops->PostKey(form, VK_ESCAPE);
+    return;
+  }
+  if (strcmp(g_action, "shown") == 0) {
+    snprintf(path, sizeof path, "%s\\snaps\\001.png", g_kiosk);
+    form->ops->PostSnapshot(form, path);
+  }
+  SetTimer(g_window, 1, 50, WhileShown);
+}
+
+/* A UTF-8 value as the GBK text the library takes. */
+static char *Gbk(const char *utf8) {
+  wchar_t wide[4096];
+  char *gbk = malloc(8192);
+  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide, 4096);
+  WideCharToMultiByte(936, 0, wide, length, gbk, 8192, NULL, NULL);
+  return gbk;
+}
+
+/* I<n>= and O<n>= lines of a transaction file: GBK, or UTF-8 after a byte-order mark. */
+static void ReadTransaction(const char *path, char *dataI[65], char *dataO[65]) {
+  FILE *file = fopen(path, "rb");
+  char line[4096];
+  int utf8 = 0;
+  if (file == NULL) return;
+  while (fgets(line, sizeof line, file) != NULL) {
+    char *text = line;
+    char *equals;
+    int index;
+    if (strncmp(line, "\xEF\xBB\xBF", 3) == 0) {
+      utf8 = 1;
+      text += 3;
+    }
+    text[strcspn(text, "\r\n")] = '\0';
+    equals = strchr(text, '=');
+    if ((text[0] != 'I' && text[0] != 'O') || equals == NULL) continue;
+    index = atoi(text + 1);
+    if (index >= 0 && index <= 64)
+      (text[0] == 'I' ? dataI : dataO)[index] = utf8 ? Gbk(equals + 1) : _strdup(equals + 1);
+  }
+  fclose(file);
+}
+
+static HWND CreateMainWindow(void) {
+  WNDCLASSW windowClass;
+  HWND window;
+  memset(&windowClass, 0, sizeof windowClass);
+  windowClass.lpfnWndProc = DefWindowProcW;
+  windowClass.hInstance = GetModuleHandleW(NULL);
+  windowClass.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
+  windowClass.lpszClassName = L"OwnWindowHost";
+  RegisterClassW(&windowClass);
+  window = CreateWindowW(L"OwnWindowHost", L"Kiosk", WS_POPUP | WS_VISIBLE, 0, 0, GetSystemMetrics(SM_CXSCREEN),
+                         GetSystemMetrics(SM_CYSCREEN), NULL, NULL, windowClass.hInstance, NULL);
+  SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  SetForegroundWindow(window);
+  UpdateWindow(window);
+  return window;
+}
+
+static long long Microseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  return (to.QuadPart - from.QuadPart) * 1000000 / frequency.QuadPart;
+}
+
+int main(int argc, char **argv) {
+  static const THostServicesVtbl vtbl = {.ReportError = ReportError,
+                                         .LoadSkinImage = LoadSkinImage,
+                                         .FormActivated = FormActivated,
+                                         .TextToValue = TextToValue,
+                                         .PrintText = PrintText};
+  THostServices host = {&vtbl, {NULL, NULL}, 0, "WATER"};
+  char *dataI[65] = {0}, *dataO[65] = {0};
+  HMODULE library;
+  ShowFormFn showForm;
+  int calls;
+  if (argc < 6) {
+    fprintf(stderr, "usage: own_window_host DLL KIOSK-FOLDER TRANSACTION-FILE LAYOUT ACTION [CALLS]\n");
+    return 2;
+  }
+  g_kiosk = argv[2];
+  g_action = argv[5];
+  calls = argc > 6 ? atoi(argv[6]) : 1;
+  library = LoadLibraryA(argv[1]);
+  showForm = library != NULL ? (ShowFormFn)(void (*)(void))GetProcAddress(library, "ShowForm") : NULL;
+  if (showForm == NULL) {
+    printf("cannot load ShowForm from %s\n", argv[1]);
+    return 1;
+  }
+  ReadTransaction(argv[3], dataI, dataO);
+  if (!SetCurrentDirectoryA(g_kiosk)) {
+    printf("cannot enter %s\n", g_kiosk);
+    return 1;
+  }
+  if (strcmp(argv[4], "none") != 0) g_window = CreateMainWindow();
+  if (strcmp(argv[4], "owner") == 0) host.WindowHandle = (uintptr_t)g_window;
+
+  for (int call = 1; call <= calls; ++call) {
+    LARGE_INTEGER returned;
+    const int32_t result = showForm(&host, (const char *const *)dataI, (const char *const *)dataO, 0);
+    QueryPerformanceCounter(&returned);
+    printf("ShowForm returned %d\n", (int)result);
+    if (strcmp(g_action, "escape") == 0) printf("escape to return %lld\n", Microseconds(g_pressed, returned));
+    if (strcmp(g_action, "destroy") == 0) printf("destroyed to return %lld\n", Microseconds(g_pressed, returned));
+    if (strcmp(g_action, "memory") == 0 && (call == 1 || call % 100 == 0)) {
+      PROCESS_MEMORY_COUNTERS_EX memory;
+      GetProcessMemoryInfo(GetCurrentProcess(), (PROCESS_MEMORY_COUNTERS *)&memory, sizeof memory);
+      printf("call %d private %lu\n", call, (unsigned long)memory.PrivateUsage);
+    }
+    fflush(stdout);
+  }
+  if (g_window != NULL) DestroyWindow(g_window);
+  return 0;
+}
