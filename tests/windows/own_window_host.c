@@ -16,8 +16,9 @@
  *           memory   CALLS calls, each left with Escape: prints the private bytes after each
  *                    hundredth call ("call <n> private <bytes>")
  * Every call prints "ShowForm returned <result>". */
-#include <psapi.h>
 #include <windows.h>
+/* After windows.h, whose types it uses. */
+#include <psapi.h>
 
 #include <stdio.h>
 #include <stdlib.h>
