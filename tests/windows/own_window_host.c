@@ -13,8 +13,10 @@
  *                    "escape to return <microseconds>" for every call
  *           destroy  destroys the screen's window as the host, once it is up: prints
  *                    "destroyed to return <microseconds>"
- *           memory   CALLS calls, each left with Escape: prints the private bytes after each
- *                    hundredth call ("call <n> private <bytes>")
+ *           memory   CALLS calls, each left with Escape: after the first and each hundredth
+ *                    call prints the bytes in use in the process's heaps and its private
+ *                    bytes ("call <n> heap <bytes> private <bytes>"), and whether the screen's
+ *                    window of that call is gone ("window left" when not)
  * Every call prints "ShowForm returned <result>". */
 #include <windows.h>
 /* After windows.h, whose types it uses. */
@@ -30,6 +32,7 @@ static const char *g_kiosk;
 static const char *g_action;
 static HWND g_window;
 static IvForm *g_form;
+static HWND g_screen;
 static LARGE_INTEGER g_pressed;
 
 static void IV_CALL ReportError(THostServices *self, const char *text) {
@@ -66,6 +69,22 @@ static void IV_CALL PrintText(THostServices *self, const char *text) {
 
 static HWND ScreenWindow(void) { return FindWindowW(L"InvoiceViewForm", NULL); }
 
+/* The bytes of every busy block of the process's heaps, where malloc and new take theirs. */
+static unsigned long HeapBytesInUse(void) {
+  HANDLE heaps[64];
+  const DWORD count = GetProcessHeaps(64, heaps);
+  unsigned long bytes = 0;
+  for (DWORD i = 0; i < count && i < 64; ++i) {
+    PROCESS_HEAP_ENTRY entry;
+    entry.lpData = NULL;
+    if (!HeapLock(heaps[i])) continue;
+    while (HeapWalk(heaps[i], &entry))
+      if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) bytes += entry.cbData;
+    HeapUnlock(heaps[i]);
+  }
+  return bytes;
+}
+
 static void PressEscape(void) {
   const BYTE scan = (BYTE)MapVirtualKeyA(VK_ESCAPE, MAPVK_VK_TO_VSC);
   QueryPerformanceCounter(&g_pressed);
@@ -97,6 +116,7 @@ static void IV_CALL FormActivated(THostServices *self, IvForm *form) {
   char path[MAX_PATH];
   (void)self;
   g_form = form;
+  g_screen = ScreenWindow();
   if (strcmp(g_action, "memory") == 0) {
     form->ops->PostKey(form, VK_ESCAPE);
     return;
@@ -203,10 +223,11 @@ int main(int argc, char **argv) {
     printf("ShowForm returned %d\n", (int)result);
     if (strcmp(g_action, "escape") == 0) printf("escape to return %lld\n", Microseconds(g_pressed, returned));
     if (strcmp(g_action, "destroy") == 0) printf("destroyed to return %lld\n", Microseconds(g_pressed, returned));
+    if (strcmp(g_action, "memory") == 0 && g_screen != NULL && IsWindow(g_screen)) printf("window left\n");
     if (strcmp(g_action, "memory") == 0 && (call == 1 || call % 100 == 0)) {
       PROCESS_MEMORY_COUNTERS_EX memory;
       GetProcessMemoryInfo(GetCurrentProcess(), (PROCESS_MEMORY_COUNTERS *)&memory, sizeof memory);
-      printf("call %d private %lu\n", call, (unsigned long)memory.PrivateUsage);
+      printf("call %d heap %lu private %lu\n", call, HeapBytesInUse(), (unsigned long)memory.PrivateUsage);
     }
     fflush(stdout);
   }
