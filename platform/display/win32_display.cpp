@@ -247,8 +247,15 @@ class Win32Display final : public Display {
       }
       TranslateMessage(&message);
       DispatchMessageW(&message);
+      // One key or button at a time: the form handles it before the next is taken, so what
+      // the customer presses after a closing key stays queued for the window active then.
+      if (IsUserInput(message.message)) break;
     }
     return any;
+  }
+
+  static bool IsUserInput(UINT message) {
+    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
   }
 
   std::vector<Win32Window *> windows_;

@@ -9,8 +9,9 @@
  *   ACTION  shown    snapshots the screen to KIOSK-FOLDER\snaps\001.png once it is up, then waits
  *                    for KIOSK-FOLDER\photographed (the test's photograph of the display) and
  *                    leaves with Escape
- *           escape   presses Escape through the system's input once the screen is up: prints
- *                    "escape to return <microseconds>" for every call
+ *           escape   presses Escape and then F5 through the system's input once the screen is
+ *                    up: prints "escape to return <microseconds>" and, once its own messages
+ *                    are handled, "F5 reached the host <n> times" for every call
  *           destroy  destroys the screen's window as the host, once it is up: prints
  *                    "destroyed to return <microseconds>"
  *           memory   CALLS calls, each left with Escape: after the first and each hundredth
@@ -34,6 +35,7 @@ static HWND g_window;
 static IvForm *g_form;
 static HWND g_screen;
 static LARGE_INTEGER g_pressed;
+static int g_f5_down;
 
 static void IV_CALL ReportError(THostServices *self, const char *text) {
   (void)self;
@@ -85,11 +87,31 @@ static unsigned long HeapBytesInUse(void) {
   return bytes;
 }
 
-static void PressEscape(void) {
-  const BYTE scan = (BYTE)MapVirtualKeyA(VK_ESCAPE, MAPVK_VK_TO_VSC);
+static void Press(BYTE key) {
+  const BYTE scan = (BYTE)MapVirtualKeyA(key, MAPVK_VK_TO_VSC);
+  keybd_event(key, scan, 0, 0);
+  keybd_event(key, scan, KEYEVENTF_KEYUP, 0);
+}
+
+/* Escape closes the screen; the F5 right behind it is pressed after the close. */
+static void PressEscapeThenF5(void) {
   QueryPerformanceCounter(&g_pressed);
-  keybd_event(VK_ESCAPE, scan, 0, 0);
-  keybd_event(VK_ESCAPE, scan, KEYEVENTF_KEYUP, 0);
+  Press(VK_ESCAPE);
+  Press(VK_F5);
+}
+
+static LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_KEYDOWN && wParam == VK_F5) ++g_f5_down;
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+/* The host's own loop after a call: its messages until none is left. */
+static void HandleOwnMessages(void) {
+  MSG message;
+  while (PeekMessageW(&message, NULL, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
 }
 
 /* The host's own timer: the screen's loop runs the host's messages while the screen is up. */
@@ -105,7 +127,7 @@ static void CALLBACK WhileShown(HWND window, UINT message, UINT_PTR timer, DWORD
     QueryPerformanceCounter(&g_pressed);
     DestroyWindow(ScreenWindow());
   } else if (GetForegroundWindow() == ScreenWindow()) {
-    PressEscape();
+    PressEscapeThenF5();
   } else {
     return; /* not the active window yet: the key would go elsewhere */
   }
@@ -165,7 +187,7 @@ static HWND CreateMainWindow(void) {
   WNDCLASSW windowClass;
   HWND window;
   memset(&windowClass, 0, sizeof windowClass);
-  windowClass.lpfnWndProc = DefWindowProcW;
+  windowClass.lpfnWndProc = MainWindowProcedure;
   windowClass.hInstance = GetModuleHandleW(NULL);
   windowClass.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
   windowClass.lpszClassName = L"OwnWindowHost";
@@ -221,7 +243,12 @@ int main(int argc, char **argv) {
     const int32_t result = showForm(&host, (const char *const *)dataI, (const char *const *)dataO, 0);
     QueryPerformanceCounter(&returned);
     printf("ShowForm returned %d\n", (int)result);
-    if (strcmp(g_action, "escape") == 0) printf("escape to return %lld\n", Microseconds(g_pressed, returned));
+    if (strcmp(g_action, "escape") == 0) {
+      printf("escape to return %lld\n", Microseconds(g_pressed, returned));
+      g_f5_down = 0;
+      HandleOwnMessages();
+      printf("F5 reached the host %d times\n", g_f5_down);
+    }
     if (strcmp(g_action, "destroy") == 0) printf("destroyed to return %lld\n", Microseconds(g_pressed, returned));
     if (strcmp(g_action, "memory") == 0 && g_screen != NULL && IsWindow(g_screen)) printf("window left\n");
     if (strcmp(g_action, "memory") == 0 && (call == 1 || call % 100 == 0)) {
