@@ -94,7 +94,8 @@ class Win32Window final : public DisplayWindow {
   Win32Window &operator=(const Win32Window &) = delete;
 
   void Present(const Bitmap &frame) override {
-    if (frame.Empty() || frame.Format() != PixelFormat::Bgr24) return;
+    // A window destroyed from outside has nothing to show on (GetDC(nullptr) is the whole screen).
+    if (window_ == nullptr || frame.Empty() || frame.Format() != PixelFormat::Bgr24) return;
     shown_ = frame;  // kept for WM_PAINT
     if (HDC dc = GetDC(window_)) {
       Paint(dc);
