@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <exception>
 #include <stdexcept>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/display/display.h"
@@ -92,7 +94,8 @@ class Win32Window final : public DisplayWindow {
   Win32Window &operator=(const Win32Window &) = delete;
 
   void Present(const Bitmap &frame) override {
-    if (frame.Empty() || frame.Format() != PixelFormat::Bgr24) return;
+    // A window destroyed from outside has nothing to show on (GetDC(nullptr) is the whole screen).
+    if (window_ == nullptr || frame.Empty() || frame.Format() != PixelFormat::Bgr24) return;
     shown_ = frame;  // kept for WM_PAINT
     if (HDC dc = GetDC(window_)) {
       Paint(dc);
@@ -143,6 +146,7 @@ class Win32Window final : public DisplayWindow {
         Send({.kind = LOWORD(wParam) == WA_INACTIVE ? Kind::FocusOut : Kind::FocusIn});
         break;  // the default handling gives the window the keyboard focus
       case WM_CLOSE: Send({.kind = Kind::CloseRequest}); return 0;
+      case WM_DESTROY: DestroyedFromOutside(); break;
       case WM_ERASEBKGND:
         if (shown_.Empty()) break;
         return 1;  // the frame covers it
@@ -159,6 +163,8 @@ class Win32Window final : public DisplayWindow {
   }
 
  private:
+  void DestroyedFromOutside();
+
   // The pointer stays with the window while a button is down, so the release arrives even
   // outside it.
   LRESULT Button(HWND window, InputEvent::Kind kind, TMouseButton button, WPARAM wParam, LPARAM lParam) {
@@ -197,13 +203,18 @@ class Win32Display final : public Display {
   }
 
   void WaitForInput(std::optional<std::chrono::milliseconds> timeout) override {
-    if (DispatchPending()) return;
-    const DWORD wait = timeout ? DWORD(std::clamp<std::int64_t>(timeout->count(), 0, INFINITE - 1)) : INFINITE;
-    MsgWaitForMultipleObjectsEx(0, nullptr, wait, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-    DispatchPending();
+    if (!DispatchPending()) {
+      const DWORD wait = timeout ? DWORD(std::clamp<std::int64_t>(timeout->count(), 0, INFINITE - 1)) : INFINITE;
+      MsgWaitForMultipleObjectsEx(0, nullptr, wait, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+      DispatchPending();
+    }
+    ThrowWhenLost();
   }
 
   bool EndsWhenIdle() const override { return false; }
+
+  // A window of this display is gone: the modal loop ends at its next wait for input.
+  void Lose(std::string reason) { lost_ = std::move(reason); }
 
   void Forget(Win32Window &window) {
     std::erase(windows_, &window);
@@ -215,6 +226,13 @@ class Win32Display final : public Display {
   }
 
  private:
+  void ThrowWhenLost() {
+    if (!lost_) return;
+    const std::string reason = std::move(*lost_);
+    lost_.reset();
+    throw std::runtime_error(reason);
+  }
+
   // Runs the messages of the thread (the host's windows' among them); false when none came.
   bool DispatchPending() {
     MSG message;
@@ -230,12 +248,20 @@ class Win32Display final : public Display {
       }
       TranslateMessage(&message);
       DispatchMessageW(&message);
+      // One key or button at a time: the form handles it before the next is taken, so what
+      // the customer presses after a closing key stays queued for the window active then.
+      if (IsUserInput(message.message)) break;
     }
     return any;
   }
 
+  static bool IsUserInput(UINT message) {
+    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
+  }
+
   std::vector<Win32Window *> windows_;
   std::optional<int> quit_code_;
+  std::optional<std::string> lost_;
 };
 
 Win32Window::Win32Window(Win32Display &display, const WindowPlacement &placement, InputSink sink)
@@ -254,12 +280,19 @@ Win32Window::Win32Window(Win32Display &display, const WindowPlacement &placement
 }
 
 Win32Window::~Win32Window() {
-  SetWindowLongPtrW(window_, GWLP_USERDATA, 0);  // a window on its way out reports nothing
+  if (window_ != nullptr) SetWindowLongPtrW(window_, GWLP_USERDATA, 0);  // a window on its way out reports nothing
   // Enabled before the form goes, so the activation passes back to the owner.
   if (disabled_owner_) EnableWindow(owner_, TRUE);
-  DestroyWindow(window_);
+  if (window_ != nullptr) DestroyWindow(window_);
   if (disabled_owner_) SetForegroundWindow(owner_);
   display_.Forget(*this);
+}
+
+// Not by this library: its own windows stop reporting before they go. The owner's destruction
+// takes the screen with it, and so does a host that destroys it.
+void Win32Window::DestroyedFromOutside() {
+  window_ = nullptr;
+  display_.Lose("the screen's window was destroyed from outside the library");
 }
 
 // No exception may unwind through the system's code: an error of an input handler ends here.
