@@ -2,7 +2,7 @@
 # source folder. windows_install sets the machine up, windows_build cross-builds the
 # dependencies and the `windows` preset, windows_test runs its tests under wine and Xvfb.
 
-WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix libz-mingw-w64-dev wine wine32:i386 locales dpkg-dev xvfb mono-mcs)
+WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix libz-mingw-w64-dev wine wine32:i386 locales dpkg-dev xvfb mono-mcs zip)
 # 32-bit compilers for the ABI's Pascal and C# declarations: Debian's i386 Free Pascal and mono
 # runtime. They cannot be installed beside the machine's amd64 binutils and mono, so they are
 # unpacked into build/windows-i386-tools; the i386 runtime takes the installed class libraries.
@@ -93,8 +93,8 @@ windows_package() (
   name=invoiceview-$version-win32
   stage=$build/package/$name
   rm -rf "$build/package"
-  cmake -DSOURCE="$PWD" -DBUILD="$build" -DSTAGE="$stage" -DSTRIP=i686-w64-mingw32-strip \
-    -P cmake/windows/package_folder.cmake
-  (cd "$build/package" && cmake -E tar cf "$PWD/../../$name.zip" --format=zip "$name")
+  cmake -DSOURCE="$PWD" -DBUILD="$build" -DSTAGE="$stage" -P cmake/windows/package_folder.cmake
+  # Dated by the commit, so that every build of it gives the same zip.
+  cmake/windows/zip_folder.sh "$stage" "build/$name.zip" "${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}"
   echo "run: built build/$name.zip"
 )
