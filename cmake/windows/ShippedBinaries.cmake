@@ -25,5 +25,8 @@ add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=invoiceview
                     -ffile-prefix-map=${PROJECT_BINARY_DIR}=invoiceview/${build_folder})
 
 # A link map beside each binary (invoiceview.dll.map: the address of every function), which the
-# release ships beside the DLL.
+# release ships beside the DLL. The linker writes it in the language of the builder's locale:
+# English for every builder.
 add_link_options(-Wl,-Map=%.map)
+set(CMAKE_C_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env LC_ALL=C)
+set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env LC_ALL=C)

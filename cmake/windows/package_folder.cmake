@@ -8,6 +8,9 @@ file(MAKE_DIRECTORY ${STAGE}/include/invoiceview ${STAGE}/docs ${STAGE}/examples
 file(STRINGS ${BUILD}/CMakeCache.txt deps_prefix REGEX "^IV_WINDOWS_DEPS_PREFIX:")
 string(REGEX REPLACE "^[^=]*=" "" deps_prefix "${deps_prefix}")
 
+# strip and objcopy stamp the PE headers they write with this time: 0, as the linker leaves it.
+set(ENV{SOURCE_DATE_EPOCH} 0)
+
 # At the top: the DLL and the programs; what a host links against; the README and demo.bat.
 file(COPY ${BUILD}/plugin/invoiceview.dll ${BUILD}/host/kiosk-host.exe ${BUILD}/tools/invoice-render.exe
           ${BUILD}/tools/kiosk-check.exe DESTINATION ${STAGE})
