@@ -46,7 +46,8 @@ rem invoice-render --strict found the problems it printed above. On a Windows wi
 rem Chinese faces the samples name, those are the faces: say so, and what to install.
 echo demo.bat: invoice-render found the problems printed above in a sample template. 1>&2
 echo If they say "no installed face has this name", this Windows lacks the Chinese faces the 1>&2
-echo templates use (SimSun, SimHei, KaiTi): the screens above were drawn with other faces. 1>&2
+echo templates use (SimSun, SimHei, KaiTi): the screens above were drawn with other faces, 1>&2
+echo whose widths also make texts overlap. 1>&2
 echo README.md, "Fonts", says how to add them. 1>&2
 exit /b 3
 
