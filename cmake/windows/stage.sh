@@ -2,7 +2,7 @@
 # source folder. windows_install sets the machine up, windows_build cross-builds the
 # dependencies and the `windows` preset, windows_test runs its tests under wine and Xvfb.
 
-WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix libz-mingw-w64-dev wine wine32:i386 locales dpkg-dev xvfb mono-mcs zip)
+WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix libz-mingw-w64-dev wine wine32:i386 locales dpkg-dev xvfb mono-mcs fpc-source-3.2.2 zip)
 # 32-bit compilers for the ABI's Pascal and C# declarations: Debian's i386 Free Pascal and mono
 # runtime. They cannot be installed beside the machine's amd64 binutils and mono, so they are
 # unpacked into build/windows-i386-tools; the i386 runtime takes the installed class libraries.
