@@ -2,10 +2,12 @@
 # source folder. windows_install sets the machine up, windows_build cross-builds the
 # dependencies and the `windows` preset, windows_test runs its tests under wine and Xvfb.
 
-WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix libz-mingw-w64-dev wine wine32:i386 locales dpkg-dev xvfb mono-mcs fpc-source-3.2.2 zip)
+WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix libz-mingw-w64-dev wine wine32:i386 locales dpkg-dev xvfb zip
+                  mono-mcs fpc-source-3.2.2)
 # 32-bit compilers for the ABI's Pascal and C# declarations: Debian's i386 Free Pascal and mono
 # runtime. They cannot be installed beside the machine's amd64 binutils and mono, so they are
-# unpacked into build/windows-i386-tools; the i386 runtime takes the installed class libraries.
+# unpacked into build/windows-i386-tools; the i386 runtime takes the installed class libraries,
+# so it is of their version.
 WINDOWS_I386_TOOLS=(fp-compiler-3.2.2:i386 fp-units-rtl-3.2.2:i386 mono-runtime-sgen:i386)
 
 # i386 packages for wine32, Debian's source packages for the cross-built libraries, the
@@ -35,13 +37,14 @@ windows_install() {
 }
 
 windows_unpack_i386_tools() {
-  local tools=$PWD/build/windows-i386-tools package
-  [ "$(cat "$tools/unpacked" 2>/dev/null)" = "${WINDOWS_I386_TOOLS[*]}" ] && return 0
+  local tools=$PWD/build/windows-i386-tools package mono
+  mono=$(dpkg-query -W -f='${Version}' mono-runtime-sgen)
+  [ "$(cat "$tools/unpacked" 2>/dev/null)" = "${WINDOWS_I386_TOOLS[*]} $mono" ] && return 0
   rm -rf "$tools" && mkdir -p "$tools/debs"
-  # apt's download user cannot write into root's folders: it fetches as root, as it says.
-  (cd "$tools/debs" && apt-get download -qq "${WINDOWS_I386_TOOLS[@]}" 2>/dev/null) || return
+  (cd "$tools/debs" && apt-get download -qq -o APT::Sandbox::User=root \
+    "${WINDOWS_I386_TOOLS[@]/%mono-runtime-sgen:i386/mono-runtime-sgen:i386=$mono}") || return
   for package in "$tools"/debs/*.deb; do dpkg-deb -x "$package" "$tools"; done
-  echo "${WINDOWS_I386_TOOLS[*]}" >"$tools/unpacked"
+  echo "${WINDOWS_I386_TOOLS[*]} $mono" >"$tools/unpacked"
 }
 
 windows_build() {
