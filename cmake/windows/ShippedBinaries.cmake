@@ -17,12 +17,13 @@ add_link_options(
 add_compile_options(-g1)
 
 # Debug information and __FILE__ name the sources, the build and the dependencies by folder names
-# of their own: invoiceview/platform/..., invoiceview/build/windows. The build lies inside the
-# sources, so its map comes last: GCC tries the last first.
+# of their own: invoiceview/platform/..., invoiceview/build/windows, windows-deps. GCC tries the
+# last map first and compares plain text: the build lies inside the sources, and its name
+# (build/windows) begins that of the dependencies' folder (build/windows-deps/prefix).
 file(RELATIVE_PATH build_folder ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR})
 add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=invoiceview
-                    -ffile-prefix-map=${IV_WINDOWS_DEPS_PREFIX}=windows-deps
-                    -ffile-prefix-map=${PROJECT_BINARY_DIR}=invoiceview/${build_folder})
+                    -ffile-prefix-map=${PROJECT_BINARY_DIR}=invoiceview/${build_folder}
+                    -ffile-prefix-map=${IV_WINDOWS_DEPS_PREFIX}=windows-deps)
 
 # A link map beside each binary (invoiceview.dll.map: the address of every function), which the
 # release ships beside the DLL. The linker writes it in the language of the builder's locale:

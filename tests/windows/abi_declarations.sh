@@ -18,7 +18,8 @@ rm -rf "$work" && mkdir -p "$work/pascal" "$work/rtl-win32" "$work/pascal-host" 
 "$wine" "$c_layout" | tr -d '\r' >"$work/c.txt" || fail "the C layout program did not run"
 
 if output=$("$ppc386" -n -Tlinux -Mdelphi -vw -Sew "-Fu$fpc_dir/units/i386-linux/*" \
-    -Fu"$source/include/invoiceview" -FE"$work/pascal" -FU"$work/pascal" "$source/tests/windows/abi_layout.pas" 2>&1); then
+    -Fu"$source/include/invoiceview" -FE"$work/pascal" -FU"$work/pascal" \
+    "$source/tests/windows/abi_layout.pas" 2>&1); then
   "$work/pascal/abi_layout" >"$work/pascal.txt"
   diff -u "$work/c.txt" "$work/pascal.txt" || fail "host_services.pas lays the ABI out otherwise than the C header"
 else
@@ -53,7 +54,8 @@ cp "$dll" "$work/pascal-host/" && cp "$dll" "$work/c-host/"
 for host in pascal c; do
   cp -r "$source/examples/kiosk" "$work/$host-kiosk"
 done
-(cd "$work/pascal-kiosk" && INVOICEVIEW_DISPLAY=headless "$wine" "$work/pascal-host/pascal_host.exe") >"$work/pascal-host.txt" 2>&1
+(cd "$work/pascal-kiosk" && INVOICEVIEW_DISPLAY=headless "$wine" "$work/pascal-host/pascal_host.exe") \
+  >"$work/pascal-host.txt" 2>&1
 INVOICEVIEW_DISPLAY=headless "$wine" "$work/c-host/mini_host.exe" "$work/c-kiosk" >"$work/c-host.txt" 2>&1
 grep -q "ShowForm returned 1" "$work/c-host.txt" && diff -u "$work/c-host.txt" "$work/pascal-host.txt" ||
   fail "the Pascal host's calls differ from the C host's"

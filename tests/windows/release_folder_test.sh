@@ -106,8 +106,10 @@ for binary in invoiceview.dll kiosk-host.exe invoice-render.exe kiosk-check.exe;
     grep -q "VALUE \"LegalCopyright\", \"Copyright [0-9]* invoiceview developers" <<<"$resource" ||
     fail "$binary has no version resource of $version with company and copyright: $resource"
   header=$("$objdump" -p "$stage/$binary")
-  subsystem=$(sed -n 's/^MajorSubsystemVersion\s*//p' <<<"$header").$(sed -n 's/^MinorSubsystemVersion\s*//p' <<<"$header")
-  grep -qF "($subsystem) or later" "$stage/README.md" || fail "$binary needs Windows $subsystem, which README.md does not say"
+  subsystem=$(sed -n 's/^MajorSubsystemVersion\s*//p' <<<"$header")
+  subsystem+=.$(sed -n 's/^MinorSubsystemVersion\s*//p' <<<"$header")
+  grep -qF "($subsystem) or later" "$stage/README.md" ||
+    fail "$binary needs Windows $subsystem, which README.md does not say"
 done
 
 # A crash address, as the README turns it into a function and line: ShowForm's from the map,

@@ -42,8 +42,10 @@ for program in host/kiosk-host.exe tools/invoice-render.exe tools/kiosk-check.ex
   cp "$build/$program" "$build/$program.map" "$copy/build/windows/$(dirname "$program")/"
 done
 stage_and_zip "$copy/build/windows" "$copy" there || exit 1
-diff -r "$work/here" "$work/there" >"$work/differences.txt" || fail "the release folders differ: $(cat "$work/differences.txt")"
+diff -r "$work/here" "$work/there" >"$work/differences.txt" ||
+  fail "the release folders differ: $(cat "$work/differences.txt")"
 cmp "$work/here.zip" "$work/there.zip" || fail "the zips differ"
 
-[ $failures = 0 ] && echo "two folders, one release: $(wc -c <"$work/here.zip") bytes of zip alike" || echo "$failures failures"
+[ $failures = 0 ] && echo "two folders, one release: $(wc -c <"$work/here.zip") bytes of zip alike" ||
+  echo "$failures failures"
 exit $((failures != 0))
