@@ -2,7 +2,13 @@
 # source folder. windows_install sets the machine up, windows_build cross-builds the
 # dependencies and the `windows` preset, windows_test runs its tests under wine and Xvfb.
 
-WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix libz-mingw-w64-dev wine wine32:i386 locales dpkg-dev xvfb)
+WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix libz-mingw-w64-dev wine wine32:i386 locales dpkg-dev xvfb zip
+                  mono-mcs fpc-source-3.2.2)
+# 32-bit compilers for the ABI's Pascal and C# declarations: Debian's i386 Free Pascal and mono
+# runtime. They cannot be installed beside the machine's amd64 binutils and mono, so they are
+# unpacked into build/windows-i386-tools; the i386 runtime takes the installed class libraries,
+# so it is of their version.
+WINDOWS_I386_TOOLS=(fp-compiler-3.2.2:i386 fp-units-rtl-3.2.2:i386 mono-runtime-sgen:i386)
 
 # i386 packages for wine32, Debian's source packages for the cross-built libraries, the
 # compiler and wine, and the zh_CN.UTF-8 locale (code page 936 under wine).
@@ -27,6 +33,18 @@ windows_install() {
     grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
     $sudo locale-gen >/dev/null
   fi
+  windows_unpack_i386_tools
+}
+
+windows_unpack_i386_tools() {
+  local tools=$PWD/build/windows-i386-tools package mono
+  mono=$(dpkg-query -W -f='${Version}' mono-runtime-sgen)
+  [ "$(cat "$tools/unpacked" 2>/dev/null)" = "${WINDOWS_I386_TOOLS[*]} $mono" ] && return 0
+  rm -rf "$tools" && mkdir -p "$tools/debs"
+  (cd "$tools/debs" && apt-get download -qq -o APT::Sandbox::User=root \
+    "${WINDOWS_I386_TOOLS[@]/%mono-runtime-sgen:i386/mono-runtime-sgen:i386=$mono}") || return
+  for package in "$tools"/debs/*.deb; do dpkg-deb -x "$package" "$tools"; done
+  echo "${WINDOWS_I386_TOOLS[*]} $mono" >"$tools/unpacked"
 }
 
 windows_build() {
@@ -78,8 +96,8 @@ windows_package() (
   name=invoiceview-$version-win32
   stage=$build/package/$name
   rm -rf "$build/package"
-  cmake -DSOURCE="$PWD" -DBUILD="$build" -DSTAGE="$stage" -DSTRIP=i686-w64-mingw32-strip \
-    -P cmake/windows/package_folder.cmake
-  (cd "$build/package" && cmake -E tar cf "$PWD/../../$name.zip" --format=zip "$name")
+  cmake -DSOURCE="$PWD" -DBUILD="$build" -DSTAGE="$stage" -P cmake/windows/package_folder.cmake
+  # Dated by the commit, so that every build of it gives the same zip.
+  cmake/windows/zip_folder.sh "$stage" "build/$name.zip" "${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}"
   echo "run: built build/$name.zip"
 )

@@ -3,12 +3,15 @@
  * customer leaves the invoice screen (Esc or a button). The kiosk folder is the current
  * directory, or the folder given as the argument: mini_host.exe examples\kiosk
  *
+ * The entry point and every path are wide (UTF-16): a kiosk folder named in Chinese works
+ * whatever the system's ANSI code page is. MinGW needs -municode for wmain; MSVC takes it as is.
+ *
  * By default the DLL is loaded at run time (LoadLibrary, GetProcAddress). Compiled with
  * -DIV_LINK_IMPORT_LIBRARY, the host calls ShowForm directly and links the import library
  * (invoiceview.lib, libinvoiceview.dll.a) instead.
  *
  * Built in the release's folder, 32-bit:
- *   MinGW: i686-w64-mingw32-gcc -Iinclude examples/windows/mini_host.c -o mini_host.exe
+ *   MinGW: i686-w64-mingw32-gcc -municode -Iinclude examples/windows/mini_host.c -o mini_host.exe
  *   MSVC (x86 Native Tools Command Prompt): cl /Iinclude examples\windows\mini_host.c user32.lib
  * Linking the import library instead: add -DIV_LINK_IMPORT_LIBRARY -L. -linvoiceview (MinGW), or
  * /DIV_LINK_IMPORT_LIBRARY and invoiceview.lib before user32.lib (MSVC). */
@@ -99,7 +102,7 @@ static HWND CreateHostWindow(void) {
                        960, 760, NULL, NULL, windowClass.hInstance, NULL);
 }
 
-int main(int argc, char **argv) {
+int wmain(int argc, wchar_t **argv) {
   static const THostServicesVtbl vtbl = {.ReportError = ReportError,
                                          .LoadSkinImage = LoadSkinImage,
                                          .FormActivated = FormActivated,
@@ -111,8 +114,8 @@ int main(int argc, char **argv) {
   HWND window;
   int32_t result;
 
-  if (argc > 1 && !SetCurrentDirectoryA(argv[1])) { /* the kiosk folder: INI\, Log\, skins\ */
-    fprintf(stderr, "cannot enter the kiosk folder %s (error %lu)\n", argv[1], GetLastError());
+  if (argc > 1 && !SetCurrentDirectoryW(argv[1])) { /* the kiosk folder: INI\, Log\, skins\ */
+    fprintf(stderr, "cannot enter the kiosk folder %ls (error %lu)\n", argv[1], GetLastError());
     return 1;
   }
   showForm = FindShowForm();
