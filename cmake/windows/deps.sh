@@ -36,7 +36,9 @@ fetch_source() {
   return 1
 }
 
-# Configures, builds and installs one CMake project with the cross toolchain.
+# Configures, builds and installs one CMake project with the cross toolchain. What the libraries
+# compile in (libxml2's __FILE__ strings reach the DLL) names their folder windows-deps, not the
+# build folder.
 build_cmake() {
   local name=$1 folder=$2
   shift 2
@@ -44,6 +46,7 @@ build_cmake() {
   rm -rf "$deps_dir/build/$name"
   cmake -S "$folder" -B "$deps_dir/build/$name" -G Ninja -Wno-dev --no-warn-unused-cli \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_C_FLAGS_RELEASE="-O3 -DNDEBUG -ffile-prefix-map=$deps_dir=windows-deps" \
     -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_SHARED_LIBS=OFF \
     -DZLIB_INCLUDE_DIR=/usr/i686-w64-mingw32/include \
     -DZLIB_LIBRARY=/usr/i686-w64-mingw32/lib/libz.a "$@" >"$deps_dir/$name.log"
