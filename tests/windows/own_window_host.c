@@ -28,6 +28,7 @@
 #include <string.h>
 
 #include "invoiceview/host_services.h"
+#include "tests/windows/variant_from_text.h"
 
 static const char *g_kiosk;
 static const char *g_action;
@@ -51,17 +52,7 @@ static void IV_CALL LoadSkinImage(THostServices *self, IvControl *control, const
 
 static void IV_CALL TextToValue(THostServices *self, const char *text, int32_t kind, IvVariant *out) {
   (void)self;
-  memset(out, 0, sizeof *out);
-  if (kind == 1) {
-    out->type = IV_VAR_DOUBLE;
-    out->d = atof(text);
-  } else if (kind == 2) {
-    out->type = IV_VAR_INT;
-    out->i = _atoi64(text);
-  } else {
-    out->type = IV_VAR_STRING;
-    out->s = text;
-  }
+  VariantFromText(text, kind, out);
 }
 
 static void IV_CALL PrintText(THostServices *self, const char *text) {

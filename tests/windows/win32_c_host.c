@@ -16,6 +16,7 @@
 #include <string.h>
 
 #include "invoiceview/host_services.h"
+#include "tests/windows/variant_from_text.h"
 
 _Static_assert(offsetof(THostServices, WindowHandle) == 12, "WindowHandle at offset 12");
 _Static_assert(offsetof(THostServices, BusinessKey) == 16, "BusinessKey at offset 16");
@@ -128,17 +129,7 @@ static void IV_CALL FormActivated(THostServices *self, IvForm *form) {
 
 static void IV_CALL TextToValue(THostServices *self, const char *text, int32_t kind, IvVariant *out) {
   CheckText("TextToValue", self, text);
-  memset(out, 0, sizeof *out);
-  if (kind == 1) {
-    out->type = IV_VAR_DOUBLE;
-    out->d = atof(text);
-  } else if (kind == 2) {
-    out->type = IV_VAR_INT;
-    out->i = _atoi64(text);
-  } else {
-    out->type = IV_VAR_STRING;
-    out->s = text;
-  }
+  VariantFromText(text, kind, out);
 }
 
 static void IV_CALL PrintText(THostServices *self, const char *text) {
