@@ -7,9 +7,11 @@ set(CMAKE_C_COMPILER ${triple}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${triple}-g++-posix)
 set(CMAKE_RC_COMPILER ${triple}-windres)
 
-# Libraries and headers come from the cross root and the cross-built dependencies only.
-set(IV_WINDOWS_DEPS_PREFIX "${CMAKE_CURRENT_LIST_DIR}/../../build/windows-deps/prefix"
-    CACHE PATH "Cross-built libxml2, libjpeg-turbo and libpng")
+# Libraries and headers come from the cross root and the cross-built dependencies only. The
+# folder is spelt one way (no "..") in every path the build writes, since the release's link map
+# and notices recognise the libraries by it.
+get_filename_component(deps_prefix "${CMAKE_CURRENT_LIST_DIR}/../../build/windows-deps/prefix" ABSOLUTE)
+set(IV_WINDOWS_DEPS_PREFIX "${deps_prefix}" CACHE PATH "Cross-built libxml2, libjpeg-turbo and libpng")
 set(CMAKE_FIND_ROOT_PATH /usr/${triple} ${IV_WINDOWS_DEPS_PREFIX})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
