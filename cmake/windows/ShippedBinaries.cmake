@@ -24,11 +24,12 @@ file(RELATIVE_PATH build_folder ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR})
 add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=invoiceview
                     -ffile-prefix-map=${PROJECT_BINARY_DIR}=invoiceview/${build_folder}
                     -ffile-prefix-map=${IV_WINDOWS_DEPS_PREFIX}=windows-deps)
-# ccache leaves these maps out of its key (so that folders may share objects) and would hand this
-# build an object compiled under other maps, naming other folders; the folders go into the key
-# through a definition that nothing reads.
-string(MD5 folders_key "${PROJECT_SOURCE_DIR};${PROJECT_BINARY_DIR};${IV_WINDOWS_DEPS_PREFIX}")
-add_compile_definitions(IV_FILE_PREFIX_MAPS_KEY=${folders_key})
+# Compiled without ccache: its objects came out naming the dependencies' folder through the source
+# map alone (invoiceview/build/windows-deps/...), where the compiler run by hand applies the
+# dependencies' map, and it hands back objects made under other maps, as it leaves the maps out of
+# its key.
+set(CMAKE_C_COMPILER_LAUNCHER "")
+set(CMAKE_CXX_COMPILER_LAUNCHER "")
 
 # A link map beside each binary (invoiceview.dll.map: the address of every function), which the
 # release ships beside the DLL. The linker writes it in the language of the builder's locale:
