@@ -135,7 +135,7 @@ XmlDocPtr ParseXmlFile(const std::string &path) {
   const auto diagnoseEncoding = [&](const std::optional<std::string> &parseError) {
     if (!DiagnosticsWanted()) return;
     if (const auto problem = XmlEncodingProblem(*bytes, parseError))
-      Diagnose({Diagnostic::Kind::Error, path, 0, *problem});
+      Diagnose({Problem::Severity::Error, path, 0, 0, *problem});
   };
   try {
     XmlDocPtr doc = ParseXml(*bytes, "");

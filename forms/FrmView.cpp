@@ -5,13 +5,10 @@
 #include "forms/Func_Lib.h"
 #include "forms/field_values.h"
 #include "forms/idle_timeout.h"
-#include "forms/invoice_settings_check.h"
 #include "forms/print_text.h"
-#include "forms/settings_encoding_check.h"
 #include "forms/skin_image.h"
 #include "forms/skin_sizes.h"
 #include "invoice/view_geometry.h"
-#include "platform/diagnostics/diagnostic_stream.h"
 #include "platform/ini/ini_file.h"
 #include "platform/text/gbk.h"
 #include "platform/ui/form_font.h"
@@ -33,7 +30,8 @@ void PlaceButton(TUImageButton &button, int left, TSize size, const char *up, co
 
 }  // namespace
 
-TFrmView::TFrmView() : Invoice(*this), UImgcancel(*this), UImgPrint(*this) {
+TFrmView::TFrmView(SettingsReview review)
+    : Invoice(*this), UImgcancel(*this), UImgPrint(*this), review_(std::move(review)) {
   SetBounds(77, 84, kViewScreenSize.cx, kViewScreenSize.cy);
   SetCaption("FrmView");
   ImgBk.SetBounds(0, 0, kViewScreenSize.cx, kViewScreenSize.cy);
@@ -84,11 +82,7 @@ void TFrmView::FormCreate(Control &sender) {
   } catch (...) {
     // The field lines after the failing one are not applied; the invoice shows what there is.
   }
-  if (DiagnosticsWanted()) {
-    Diagnose(CheckSettingsEncodings(settingsFolder, settings.ReadString(businessKey, "DisPlayIniFile", "")));
-    Diagnose(CheckInvoiceSettings(settingsFolder, settings, businessKey));
-    Diagnose(CheckIdleTimeout(SettingsFile(settingsFolder, "FormatShow.ini"), settings, businessKey));
-  }
+  if (review_) review_(settingsFolder, settings, businessKey);
   // An error from here on ends the preparation: it reaches the framework's creation-error
   // message and printing stays disabled.
   const std::string name = settings.ReadString(businessKey, "DisPlayName", "");

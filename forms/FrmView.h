@@ -3,19 +3,26 @@
 // values from the host's data, the template and invoice name of the business key, the first
 // layout of the invoice and the receipt text. Shown, it pages with Up and Down, prints with
 // Enter and closes on Escape, Tab or either button.
+#include <functional>
 #include <string>
 
 #include "config/UPubVar.h"
 #include "controls/UImageButton.h"
 #include "forms/ICForm.h"
 #include "invoice/uInvoice.h"
+#include "platform/ini/ini_file.h"
 #include "platform/ui/timer.h"
 
 namespace iv {
 
+// Given what the form read for its business key, once it has read FormatShow.ini: the plug-in
+// passes one that runs the settings checks for the diagnostic stream.
+using SettingsReview =
+    std::function<void(const std::string &settingsFolder, const IniFile &settings, const std::string &businessKey)>;
+
 class TFrmView : public TICForm {
  public:
-  TFrmView();
+  explicit TFrmView(SettingsReview review = {});
 
   TInvoice Invoice;
   TUImageButton UImgcancel;
@@ -40,6 +47,7 @@ class TFrmView : public TICForm {
   void RestartIdleTimer();
   void IdleTimerTimer(Timer &sender);
 
+  SettingsReview review_;
   std::string business_key_;
   std::int32_t idle_seconds_ = 0;
 };

@@ -13,11 +13,11 @@ void LoadSkinImage(const HostLink &host, Image &control, const char *name) {
   if (!DiagnosticsWanted() || handle.Filled()) return;
   const std::string why = handle.LoadFailure().empty() ? "" : " (" + handle.LoadFailure() + ")";
   if (control.Picture().Empty())
-    Diagnose({Diagnostic::Kind::Warning, "", 0,
+    Diagnose({Problem::Severity::Warning, "", 0, 0,
               std::string("skin \"") + name + "\": the host's LoadSkinImage left the picture empty" + why +
                   ", so nothing is drawn in its place (a background shows black); check the host's skin files"});
   else
-    Diagnose({Diagnostic::Kind::Warning, "", 0,
+    Diagnose({Problem::Severity::Warning, "", 0, 0,
               std::string("skin \"") + name + "\": the host's LoadSkinImage gave no picture" + why +
                   ", so the one shown before stays (the invoice screen's background keeps the base screen's "
                   "MenuBack skin); check the host's skin files"});

@@ -76,11 +76,11 @@ void InvoicePainter::PaintNoDataScreen() {
 
 void InvoicePainter::LogProblem(const std::string &message, TemplatePosition at) {
   if (writes_error_log_) LogInvoiceError(message);
-  if (problem_observer_) problem_observer_({TemplateProblem::Severity::Error, at, message, {}});
+  if (problem_observer_) problem_observer_({Problem::Severity::Error, "", at.line, at.column, message});
 }
 
 void InvoicePainter::Warn(TemplatePosition at, const std::string &message) {
-  if (problem_observer_) problem_observer_({TemplateProblem::Severity::Warning, at, message, {}});
+  if (problem_observer_) problem_observer_({Problem::Severity::Warning, "", at.line, at.column, message});
 }
 
 void InvoicePainter::LoadAndDrawPicture(const std::string &path) {

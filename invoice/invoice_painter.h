@@ -16,8 +16,8 @@
 #include "invoice/drawn_text.h"
 #include "invoice/invoice_tables.h"
 #include "invoice/line_text.h"
-#include "invoice/template_problem.h"
 #include "invoice/template_reader.h"
+#include "platform/diagnostics/problem.h"
 #include "platform/gfx/bitmap.h"
 #include "platform/gfx/canvas.h"
 #include "platform/gfx/font.h"
@@ -32,7 +32,7 @@ class InvoicePainter {
   // Called with every error the painter writes to its error log (the logged text, and its place
   // in the template), and with warnings about what it draws without complaint but is almost
   // always a mistake in a template. Warnings are never logged.
-  using ProblemObserver = std::function<void(const TemplateProblem &problem)>;
+  using ProblemObserver = std::function<void(const Problem &problem)>;
 
   InvoicePainter();
   ~InvoicePainter();

@@ -1,11 +1,14 @@
 #include <exception>
 #include <string>
 
+#include "checks/kiosk/kiosk_folder_check.h"
+#include "checks/settings/idle_timeout_check.h"
+#include "checks/settings/invoice_settings_check.h"
+#include "checks/settings/settings_encoding_check.h"
 #include "config/UPubVar.h"
 #include "config/UTSysCs.h"
 #include "config/error_log.h"
 #include "config/host_link.h"
-#include "config/kiosk_folder_check.h"
 #include "forms/FrmView.h"
 #include "forms/Func_Lib.h"
 #include "platform/diagnostics/diagnostic_stream.h"
@@ -29,12 +32,20 @@ void CopyData(const char *const *source, DataArray &target) {
 void DiagnoseKioskFolder() {
   if (!DiagnosticsWanted()) return;
   const std::string folder = CurrentDirectory();
-  Diagnose({Diagnostic::Kind::Note, folder, 0,
+  Diagnose({Problem::Severity::Note, folder, 0, 0,
             "ShowForm for the business key \"" + HostLink::Current().BusinessKey() +
                 "\": kiosk folder (logs in Log/ and "
                 "ErrorLog/ here), settings and templates from " +
                 SettingsFolder(SysCs)});
   Diagnose(CheckKioskFolders(folder));
+}
+
+// What of FormatShow.ini, print.ini and the template the screen cannot use, with the diagnostic
+// stream on.
+void DiagnoseSettings(const std::string &settingsFolder, const IniFile &settings, const std::string &businessKey) {
+  Diagnose(CheckSettingsEncodings(settingsFolder, settings.ReadString(businessKey, "DisPlayIniFile", "")));
+  Diagnose(CheckInvoiceSettings(settingsFolder, settings, businessKey));
+  Diagnose(CheckIdleTimeout(SettingsFile(settingsFolder, "FormatShow.ini"), settings, businessKey));
 }
 
 void ShowInvoice(THostServices *host, const char *const *dataI, const char *const *dataO) {
@@ -49,7 +60,7 @@ void ShowInvoice(THostServices *host, const char *const *dataI, const char *cons
   Application &application = Application::Instance();
   // Every call shows a form prepared from its own data: a form left over from a call whose
   // display failed would show (and print) the previous customer's bill.
-  TFrmView *form = application.CreateForm<TFrmView>();
+  TFrmView *form = application.CreateForm<TFrmView>(DiagnosticsWanted() ? DiagnoseSettings : SettingsReview());
   FrmView = form;
   try {
     application.ShowModal(*form);

@@ -20,8 +20,8 @@ std::FILE *OpenStream() {
   if (SameTextGbk(target, "stderr")) return stderr;
   // Kept open for the life of the process; every line is flushed.
   if (FilePtr file = OpenFile(target, "ab")) return file.release();
-  std::fprintf(stderr, "invoiceview: cannot append to INVOICEVIEW_DIAGNOSTICS file %s: %s; writing to stderr\n",
-               target, std::strerror(errno));
+  std::fprintf(stderr, "invoiceview: cannot append to INVOICEVIEW_DIAGNOSTICS file %s: %s; writing to stderr\n", target,
+               std::strerror(errno));
   return stderr;
 }
 
@@ -34,21 +34,21 @@ std::FILE *Stream() {
 
 bool DiagnosticsWanted() { return Stream() != nullptr; }
 
-void Diagnose(const Diagnostic &diagnostic) {
+void Diagnose(const Problem &diagnostic) {
   std::FILE *stream = Stream();
   if (stream == nullptr) return;
-  const std::string line = "invoiceview: " + FormatDiagnostic(diagnostic) + "\n";
+  const std::string line = "invoiceview: " + FormatProblem(diagnostic) + "\n";
   std::fwrite(line.data(), 1, line.size(), stream);
   std::fflush(stream);
 }
 
-void Diagnose(const std::vector<Diagnostic> &diagnostics) {
-  for (const Diagnostic &diagnostic : diagnostics) Diagnose(diagnostic);
+void Diagnose(const std::vector<Problem> &diagnostics) {
+  for (const Problem &diagnostic : diagnostics) Diagnose(diagnostic);
 }
 
 void DiagnoseUnreadableFile(const std::string &path, int error, std::string_view consequence) {
   if (!DiagnosticsWanted()) return;
-  Diagnose({Diagnostic::Kind::Error, path, 0,
+  Diagnose({Problem::Severity::Error, path, 0, 0,
             "cannot be read (" + std::string(std::strerror(error)) + "): " + std::string(consequence)});
 }
 

@@ -7,14 +7,14 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/diagnostics/diagnostic.h"
+#include "platform/diagnostics/problem.h"
 
 namespace iv {
 
 bool DiagnosticsWanted();
 // Each diagnostic as one line "invoiceview: PLACE: KIND: TEXT", when the stream is wanted.
-void Diagnose(const Diagnostic &diagnostic);
-void Diagnose(const std::vector<Diagnostic> &diagnostics);
+void Diagnose(const Problem &diagnostic);
+void Diagnose(const std::vector<Problem> &diagnostics);
 // An existing file that could not be opened, with the system's reason (`error`, an errno value)
 // and what the kiosk does without it: the logs call such a file missing, or say nothing.
 void DiagnoseUnreadableFile(const std::string &path, int error, std::string_view consequence);

@@ -21,18 +21,21 @@ std::string SystemReason(int error) {
 
 // With the diagnostic stream on, a record shows there too, and a lost one says why it was lost.
 void EchoWritten(const std::string &path, std::string_view message) {
-  if (DiagnosticsWanted()) Diagnose({Diagnostic::Kind::LogRecord, path, 0, std::string(message)});
+  if (DiagnosticsWanted()) Diagnose({Problem::Severity::LogRecord, path, 0, 0, std::string(message)});
 }
 void EchoDropped(const std::string &path, std::string_view message, int error) {
   if (DiagnosticsWanted())
-    Diagnose({Diagnostic::Kind::Warning, path, 0, "record dropped, " + SystemReason(error) + ": " + std::string(message)});
+    Diagnose({Problem::Severity::Warning, path, 0, 0,
+              "record dropped, " + SystemReason(error) + ": " + std::string(message)});
 }
 void EchoCut(const std::string &path, std::string_view message, int error, std::size_t written, std::size_t size) {
   if (!DiagnosticsWanted()) return;
-  Diagnose({Diagnostic::Kind::Warning, path, 0,
+  Diagnose({Problem::Severity::Warning, path, 0, 0,
             "record cut short after " + std::to_string(written) + " of " + std::to_string(size) + " bytes, " +
-                SystemReason(error) + ", and the cut part could not be taken back (the next record starts on a "
-                "line of its own): " + std::string(message)});
+                SystemReason(error) +
+                ", and the cut part could not be taken back (the next record starts on a "
+                "line of its own): " +
+                std::string(message)});
 }
 
 // True when the file holds bytes after its last line end: a record cut short by a power failure
@@ -45,8 +48,7 @@ bool EndsInsideALine(const std::string &path) {
 
 }  // namespace
 
-bool WriteLogRecord(const std::string &path, std::string_view stampLine, std::string_view message,
-                    bool startAfresh) {
+bool WriteLogRecord(const std::string &path, std::string_view stampLine, std::string_view message, bool startAfresh) {
   std::string record;
   // The record begins a line of its own even after one that was cut short.
   if (!startAfresh && EndsInsideALine(path)) record += kLineEnd;

@@ -65,8 +65,8 @@ class InvoiceTest : public ::testing::Test {
                            ? ""
                            : kSections[int(text.cell.section)] + std::to_string(text.cell.index));
     });
-    invoice_->SetProblemObserver([this](const TemplateProblem &problem) {
-      if (problem.severity == TemplateProblem::Severity::Error) problems_.push_back(GbkToUtf8(problem.message));
+    invoice_->SetProblemObserver([this](const Problem &problem) {
+      if (problem.severity == Problem::Severity::Error) problems_.push_back(GbkToUtf8(problem.message));
     });
   }
 

@@ -21,7 +21,7 @@
 #include "tests/support/program_path.h"
 #include "tests/support/xvfb_server.h"
 #include "tests/support/xwd_image.h"
-#include "tools/invoice_render/watch_window.h"
+#include "tools/invoice_preview/watch_window.h"
 
 namespace iv::test {
 namespace {

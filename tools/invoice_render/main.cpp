@@ -4,25 +4,27 @@
 #include <iostream>
 #include <new>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "checks/settings/text_encoding_check.h"
+#include "checks/template/lint_scan.h"
+#include "checks/template/template_problems.h"
+#include "invoice/invoice_inputs.h"
+#include "invoice/page_renderer.h"
 #include "platform/fs/command_line.h"
 #include "platform/fs/file_content.h"
+#include "platform/fs/input_file.h"
 #include "platform/fs/paths.h"
 #include "platform/fs/standard_streams.h"
 #include "platform/gfx/picture.h"
+#include "platform/gfx/png_writer.h"
 #include "platform/text/dbcs.h"
 #include "platform/text/gbk.h"
-#include "tools/invoice_render/input_file.h"
-#include "tools/invoice_render/invoice_inputs.h"
-#include "tools/invoice_render/lint_run.h"
-#include "tools/invoice_render/lint_scan.h"
-#include "tools/invoice_render/page_renderer.h"
+#include "tools/invoice_preview/watch_preview.h"
 #include "tools/invoice_render/render_options.h"
-#include "tools/invoice_render/template_encoding.h"
 #include "tools/invoice_render/trace_line.h"
-#include "tools/invoice_render/watch_preview.h"
 
 namespace iv {
 namespace {
@@ -51,17 +53,37 @@ std::optional<std::string> MissingInvoice(const RenderOptions &options) {
   const std::string names = GbkToUtf8(scan.InvoiceNames());
   std::string encoding;
   if (const std::optional<std::string> bytes = ReadFileContent(ResolvePath(options.templatePath)))
-    if (const std::optional<TemplateProblem> notGbk = FindNotGbkText(*bytes))
+    if (const std::optional<Problem> notGbk = FindNotGbkText(*bytes))
       encoding = "; it is " + GbkToUtf8(notGbk->message);
   return NameInMessage(options.templatePath) + " has no invoice " + options.invoiceName +
          (names.empty() ? "; it holds no NAME marker at all" : "; the invoices it holds: " + names) + encoding;
+}
+
+// Prints the template's problems; with --strict a warning fails the lint too.
+int Lint(const RenderOptions &options, const SectionTables &tables) {
+  const ProblemCount count = PrintProblems(std::cerr, FindTemplateProblems(options, tables));
+  return count.errors == 0 && !(options.strict && count.warnings > 0) ? kExitSuccess : kExitProblemFound;
+}
+
+// Writes the page last painted and its trace; false when the picture could not be written.
+bool EmitPage(const RenderOptions &options, const PageRenderer &renderer) {
+  if (options.trace)
+    for (const PageText &drawn : renderer.Texts()) std::cout << FormatTraceLine(renderer.Page(), drawn) << "\n";
+  const std::string path = options.outPrefix + "-" + std::to_string(renderer.Page()) + ".png";
+  try {
+    WritePng(renderer.Picture(), path);
+    return true;
+  } catch (const std::runtime_error &error) {
+    std::cerr << "invoice-render: " << error.what() << "\n";
+    return false;
+  }
 }
 
 int Render(const RenderOptions &options) {
   std::string reason;
   const std::optional<SectionTables> tables = ReadInvoiceInputs(options, reason);
   if (!tables) return RuntimeError(reason);
-  if (options.lint) return LintTemplate(options, *tables) ? kExitSuccess : kExitProblemFound;
+  if (options.lint) return Lint(options, *tables);
   std::optional<Bitmap> background;
   if (!options.background.empty()) {
     const std::string path = ResolvePath(options.background);
@@ -74,7 +96,7 @@ int Render(const RenderOptions &options) {
     }
   }
 
-  if (options.watch) return RunWatch(options, background ? &*background : nullptr);
+  if (options.watch) return RunWatch(options, {options.page, options.editor}, background ? &*background : nullptr);
 
   PageRenderer renderer(options, background ? &*background : nullptr);
   renderer.SetInvoice(Utf8ToGbk(options.invoiceName), *tables, options.showAlways);
@@ -84,7 +106,7 @@ int Render(const RenderOptions &options) {
   if (const std::optional<std::string> missing = MissingInvoice(options)) return RuntimeError(*missing);
   if (options.allPages) {
     do {
-      if (!renderer.Emit()) return kExitRuntimeError;
+      if (!EmitPage(options, renderer)) return kExitRuntimeError;
     } while (renderer.PaintNext());
   } else {
     // Pages hold a fixed number of rows, so the first paint's page count tells where any page
@@ -93,13 +115,13 @@ int Render(const RenderOptions &options) {
     if (renderer.Page() != options.page)
       return UsageError("page " + std::to_string(options.page) + " does not exist; the invoice has " +
                         std::to_string(renderer.Painter().PageCount()) + " page(s)");
-    if (!renderer.Emit()) return kExitRuntimeError;
+    if (!EmitPage(options, renderer)) return kExitRuntimeError;
   }
   if (options.trace) std::cout << "pages=" << renderer.Painter().PageCount() << "\n";
   if (options.fonts)
     for (const auto &[name, font] : renderer.FontsUsed()) std::cout << FormatFontFileLine(font) << "\n";
   // The template's problems, each once however many pages showed it: the set --lint reports.
-  const ProblemCount problems = PrintTemplateProblems(options, FindTemplateProblems(options, *tables));
+  const ProblemCount problems = PrintProblems(std::cerr, FindTemplateProblems(options, *tables));
   return options.strict && problems.errors + problems.warnings > 0 ? kExitProblemFound : kExitSuccess;
 }
 

@@ -4,26 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "aatext/TextQuality.h"
-#include "invoice/view_geometry.h"
+#include "invoice/page_request.h"
 
 namespace iv {
 
-struct RenderOptions {
-  std::string templatePath;
-  std::string invoiceName;
-  std::string headFile;
-  std::string detailFile;
-  std::string tailFile;
-  bool showAlways = false;
+// The invoice's page, and what the tool does with it.
+struct RenderOptions : PageRequest {
   int page = 1;
   bool allPages = false;
-  int linesPerPage = kViewLinesPerPage;
-  TTextQuality quality = tqNormal;
-  int upDist = 0;
-  int leftDist = 0;
-  int width = kViewWidth;
-  int height = kViewHeight;
   std::string background;
   std::string outPrefix = "invoice";
   // --watch: run with +LINE FILE when a text of the page is clicked.

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "invoice/page_text.h"
 #include "platform/gfx/font.h"
-#include "tools/invoice_render/page_text.h"
 
 namespace iv {
 

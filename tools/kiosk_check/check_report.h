@@ -1,34 +1,21 @@
 #pragma once
-// What kiosk-check found: problems with the file (relative to the kiosk folder, in the system's
-// path style) and line they belong to, printed as FILE:LINE: error|warning: MESSAGE in UTF-8,
-// and counted per business key.
+// What kiosk-check prints of the problems its checks found: FILE:LINE: error|warning: MESSAGE in
+// UTF-8 (the file relative to the kiosk folder, in the system's path style), and a count per
+// business key.
 #include <map>
 #include <ostream>
 #include <string>
-#include <vector>
 
-#include "platform/diagnostics/diagnostic.h"
+#include "checks/problem_list.h"
 
 namespace iv::check {
-
-enum class Severity { Error, Warning };
 
 class CheckReport {
  public:
   explicit CheckReport(std::ostream &out) : out_(out) {}
 
-  // `message` is GBK (ASCII English with the kiosk's own names in it); line 0 means the file as
-  // a whole. A business key, when given, counts the problem in that key's summary too.
-  void Add(Severity severity, const std::string &file, int line, const std::string &message,
-           const std::string &businessKey = "");
-  void Error(const std::string &file, int line, const std::string &message, const std::string &businessKey = "") {
-    Add(Severity::Error, file, line, message, businessKey);
-  }
-  void Warning(const std::string &file, int line, const std::string &message, const std::string &businessKey = "") {
-    Add(Severity::Warning, file, line, message, businessKey);
-  }
-  // Diagnostics of the library's own checks, their places shown from the kiosk folder.
-  void Add(const std::vector<Diagnostic> &diagnostics, const std::string &businessKey = "");
+  // Prints the problems found so far, emptying the list, and counts them.
+  void Print(ProblemList &found);
   // A key with no problem still gets its summary line.
   void Mention(const std::string &businessKey) { keys_[businessKey]; }
 

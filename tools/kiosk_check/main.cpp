@@ -9,11 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "checks/access/access_checks.h"
+#include "checks/kiosk/kiosk_checks.h"
+#include "checks/settings/settings_checks.h"
 #include "forms/Func_Lib.h"
 #include "platform/fs/command_line.h"
 #include "platform/fs/paths.h"
 #include "platform/fs/standard_streams.h"
-#include "tools/kiosk_check/kiosk_checks.h"
+#include "tools/kiosk_check/check_report.h"
+#include "tools/kiosk_check/transaction_preview.h"
 
 namespace iv::check {
 namespace {
@@ -81,21 +85,24 @@ int Check(const CheckOptions &options, const std::optional<UserAccount> &user) {
     return kExitUsage;
   }
   CheckReport report(std::cout);
+  // Each check's problems are printed as soon as it returns.
+  ProblemList found;
   // Read once, for the checks and the transaction's preview alike.
   SettingsText formatShow, print;
   std::vector<std::string> keys;
-  const bool settingsFolder = CheckFolders(report);
+  const bool settingsFolder = CheckFolders(found);
   if (settingsFolder) {
-    CheckSystemParameters(report);
-    formatShow = ReadSettingsText(report, "INI/FormatShow.ini");
-    if (!formatShow.present) report.Error("INI/FormatShow.ini", 0, "missing: every business key shows an empty panel");
-    print = ReadSettingsText(report, "INI/print.ini");
-    if (!print.present) report.Warning("INI/print.ini", 0, "missing: Enter prints nothing for any business key");
+    CheckSystemParameters(found);
+    formatShow = ReadSettingsText(found, "INI/FormatShow.ini");
+    if (!formatShow.present) found.Error("INI/FormatShow.ini", 0, "missing: every business key shows an empty panel");
+    print = ReadSettingsText(found, "INI/print.ini");
+    if (!print.present) found.Warning("INI/print.ini", 0, "missing: Enter prints nothing for any business key");
   }
   // The transaction's values: the data its template is judged on, and the preview.
   std::optional<Transaction> transaction;
   if (!options.dataFile.empty())
-    transaction = ReadTransaction(report, options.businessKey, PathFrom(start, options.dataFile), formatShow.settings);
+    transaction = ReadTransaction(found, options.businessKey, PathFrom(start, options.dataFile), formatShow.settings);
+  report.Print(found);
   if (settingsFolder) {
     // The business key asked for, or every one either file has a section for.
     std::set<std::string> seen;
@@ -107,13 +114,14 @@ int Check(const CheckOptions &options, const std::optional<UserAccount> &user) {
     // The templates as a call finds them: in the kiosk folder's INI/ (the system parameters,
     // once loaded, name the same folder).
     if (formatShow.present)
-      CheckDisplaySettings(report, SettingsFolder(nullptr), formatShow.settings, keys,
+      CheckDisplaySettings(found, SettingsFolder(nullptr), formatShow.settings, keys,
                            transaction ? &*transaction : nullptr);
-    if (print.present) CheckPrintSettings(report, print.settings, keys);
+    if (print.present) CheckPrintSettings(found, print.settings, keys);
   }
   const std::string skins = PathFrom(start, options.skins);
-  if (!skins.empty()) CheckSkins(report, skins);
-  if (user) CheckUserAccess(report, *user, formatShow.settings, keys, skins);
+  if (!skins.empty()) CheckSkins(found, skins);
+  if (user) CheckUserAccess(found, *user, formatShow.settings, keys, skins);
+  report.Print(found);
   if (transaction) PreviewTransaction(std::cout, *transaction, print.settings);
   if (!user && PassesEveryModeBit())
     std::cout << "kiosk-check: note: run as root, which reads and writes every file whatever its mode; "
