@@ -1,6 +1,7 @@
 #include "platform/gfx/color.h"
 
 #include <array>
+#include <cstdio>
 
 namespace iv {
 
@@ -41,6 +42,13 @@ TColor ColorToRGB(TColor color) {
   if ((color & kSystemColorFlag) == 0) return color;
   const TColor index = color & 0xFF;
   return index < kSystemColors.size() ? kSystemColors[index] : clBlack;
+}
+
+std::string ColorText(TColor color) {
+  const TColor rgb = ColorToRGB(color);
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02X%02X%02X", GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
+  return text;
 }
 
 }  // namespace iv

@@ -2,6 +2,7 @@
 // Colours are Windows colour references: 0x00BBGGRR, red in the low byte. A value with the
 // high byte 0x80 names a system colour, resolved by ColorToRGB.
 #include <cstdint>
+#include <string>
 
 namespace iv {
 
@@ -63,5 +64,8 @@ constexpr TColor clInfoBk = kSystemColorFlag | 24;
 // System colours become the fixed RGB of the kiosk's colour scheme; an unknown system index
 // gives black. Any other value is returned unchanged.
 TColor ColorToRGB(TColor color);
+
+// A colour as traces and the preview write it: #RRGGBB.
+std::string ColorText(TColor color);
 
 }  // namespace iv

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/text/dbcs.h"
+#include "platform/text/encoding_verdict.h"
 #include "platform/text/gbk.h"
 
 namespace iv {
@@ -78,21 +79,6 @@ std::optional<TextEncoding> FindUtf16(std::string_view bytes) {
   return std::nullopt;
 }
 
-std::string LinuxConversion(const FoundEncoding &found) {
-  switch (found.encoding) {
-    case TextEncoding::Utf16Le:
-      return found.byteOrderMark ? "iconv -f UTF-16 -t GBK FILE > FILE.gbk"
-                                 : "iconv -f UTF-16LE -t GBK FILE > FILE.gbk";
-    case TextEncoding::Utf16Be:
-      return found.byteOrderMark ? "iconv -f UTF-16 -t GBK FILE > FILE.gbk"
-                                 : "iconv -f UTF-16BE -t GBK FILE > FILE.gbk";
-    case TextEncoding::Utf8WithBom: return "tail -c +4 FILE | iconv -f UTF-8 -t GBK > FILE.gbk";
-    case TextEncoding::Utf8WithoutBom:
-    case TextEncoding::Gbk: break;
-  }
-  return "iconv -f UTF-8 -t GBK FILE > FILE.gbk";
-}
-
 // A character of a data file the screen would not show as written, and its line.
 struct CharacterAt {
   int line = 1;
@@ -164,33 +150,6 @@ std::string_view EncodingName(TextEncoding encoding) {
     case TextEncoding::Gbk: break;
   }
   return "GBK";
-}
-
-std::string SaveAsGbkAdvice(std::string_view linuxCommand) {
-  return "save it as GBK: on Windows open it in Notepad, File > Save As, Encoding ANSI (GBK on a Chinese Windows); "
-         "on Linux " +
-         std::string(linuxCommand);
-}
-
-std::string NotGbkMessage(const FoundEncoding &found, std::string_view reader) {
-  std::string saved = "saved as " + std::string(EncodingName(found.encoding));
-  if (found.encoding == TextEncoding::Utf8WithoutBom)
-    saved += " (\"" + found.character + "\" on line " + std::to_string(found.line) + " is UTF-8 text)";
-  return saved + ", but " + std::string(reader) + "; " + SaveAsGbkAdvice(LinuxConversion(found));
-}
-
-std::string KioskReading(const FoundEncoding &found) {
-  switch (found.encoding) {
-    case TextEncoding::Utf16Le:
-    case TextEncoding::Utf16Be:
-      return "the kiosk reads this file as GBK and finds none of its text (every other byte is 0)";
-    case TextEncoding::Utf8WithBom:
-      return "the kiosk reads this file as GBK: the mark's 3 bytes stand before its first line and its Chinese text "
-             "reads as other characters";
-    case TextEncoding::Utf8WithoutBom:
-    case TextEncoding::Gbk: break;
-  }
-  return "the kiosk reads this file as GBK, so its Chinese text reaches the screen or the receipt as other characters";
 }
 
 std::optional<std::string> GbkFromDataFile(std::string_view bytes, std::string &why, int &line) {

@@ -1,8 +1,8 @@
 #pragma once
 // The kiosk's text files (settings, templates, transaction data) are GBK. Windows editors also
 // save UTF-16 (Notepad's "Unicode") and UTF-8 with or without a byte-order mark, which the kiosk
-// reads as other characters or not at all. Every reader and checker finds the encoding here and
-// tells how to save the file as GBK on either system in the same words.
+// reads as other characters or not at all. Every reader and checker finds the encoding here
+// (platform/text/encoding_verdict.h tells how to save such a file as GBK).
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -35,16 +35,6 @@ FoundEncoding FindTextEncoding(std::string_view bytes);
 
 // "UTF-16 LE", "UTF-16 BE", "UTF-8 with BOM", "UTF-8 without BOM" or "GBK".
 std::string_view EncodingName(TextEncoding encoding);
-
-// How to save the file as GBK: on Windows with Notepad, on Linux with `linuxCommand`.
-std::string SaveAsGbkAdvice(std::string_view linuxCommand);
-
-// "saved as UTF-16 LE (...), but READER; save it as GBK: ..." where READER says how the file is
-// read, for instance "the kiosk reads this file as GBK and finds none of its text".
-std::string NotGbkMessage(const FoundEncoding &found, std::string_view reader);
-
-// What the kiosk makes of a settings file or template in this encoding, for NotGbkMessage.
-std::string KioskReading(const FoundEncoding &found);
 
 // Transaction data files handed to the tools: GBK, or UTF-8 after a byte-order mark, either way
 // returned in GBK. Nothing, with why in `why` and the line in `line` (0: the file as a whole),

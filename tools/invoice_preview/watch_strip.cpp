@@ -4,7 +4,6 @@
 #include "platform/gfx/color.h"
 #include "platform/text/dbcs.h"
 #include "platform/text/gbk.h"
-#include "tools/invoice_render/trace_line.h"
 
 namespace iv {
 namespace {

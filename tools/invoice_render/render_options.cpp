@@ -18,9 +18,7 @@ const char *const kRenderUsage =
     "       invoice-render --lint TEMPLATE [NAME] [data and layout options as above]\n"
     "       invoice-render --version | --help\n";
 
-std::string SizeText(int width, int height) {
-  return std::to_string(width) + "\u00D7" + std::to_string(height);
-}
+std::string SizeText(int width, int height) { return std::to_string(width) + "\u00D7" + std::to_string(height); }
 
 namespace {
 
@@ -53,15 +51,17 @@ bool ParseSize(const std::string &text, int &width, int &height) {
 }  // namespace
 
 std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string> &arguments, std::string &error) {
-  static const std::map<std::string, bool RenderOptions::*> kSwitches{
-      {"--show-always", &RenderOptions::showAlways}, {"--all-pages", &RenderOptions::allPages},
-      {"--trace", &RenderOptions::trace},            {"--strict", &RenderOptions::strict},
-      {"--fonts", &RenderOptions::fonts},            {"--watch", &RenderOptions::watch},
-      {"--lint", &RenderOptions::lint},              {"--version", &RenderOptions::version}};
-  static const std::set<std::string> kValued{"--head",       "--detail",         "--tail",    "--background",
-                                             "--out",        "--page",           "--quality", "--size",
-                                             "--up-dist",    "--left-dist",      "--lines-per-page",
-                                             "--editor"};
+  static const std::map<std::string, bool RenderOptions::*> kSwitches{{"--show-always", &RenderOptions::showAlways},
+                                                                      {"--all-pages", &RenderOptions::allPages},
+                                                                      {"--trace", &RenderOptions::trace},
+                                                                      {"--strict", &RenderOptions::strict},
+                                                                      {"--fonts", &RenderOptions::fonts},
+                                                                      {"--watch", &RenderOptions::watch},
+                                                                      {"--lint", &RenderOptions::lint},
+                                                                      {"--version", &RenderOptions::version}};
+  static const std::set<std::string> kValued{"--head",    "--detail",    "--tail",           "--background",
+                                             "--out",     "--page",      "--quality",        "--size",
+                                             "--up-dist", "--left-dist", "--lines-per-page", "--editor"};
   RenderOptions options;
   std::vector<std::string> positional;
   bool pageGiven = false;

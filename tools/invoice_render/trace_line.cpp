@@ -21,13 +21,6 @@ std::string Quoted(std::string_view gbk) {
 
 }  // namespace
 
-std::string ColorText(TColor color) {
-  const TColor rgb = ColorToRGB(color);
-  char text[8];
-  std::snprintf(text, sizeof text, "#%02X%02X%02X", GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
-  return text;
-}
-
 std::string FormatTraceLine(int page, const PageText &text) {
   const std::string color = ColorText(text.font.Color());
   return "page=" + std::to_string(page) + " x=" + std::to_string(text.x) + " y=" + std::to_string(text.y) +

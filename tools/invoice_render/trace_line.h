@@ -13,8 +13,6 @@
 namespace iv {
 
 std::string FormatTraceLine(int page, const PageText &text);
-// A colour as the trace writes it: #RRGGBB.
-std::string ColorText(TColor color);
 std::string FormatFontFileLine(const TFont &font);
 
 }  // namespace iv
