@@ -1,7 +1,7 @@
 #pragma once
 // The commands of the template language: the names tags give them and the arguments each takes,
-// in the order a tag writes them. The painter cuts a tag's arguments with this table and the lint
-// judges them by it, so the two read every tag alike.
+// in the order a tag writes them. The painter cuts a tag's arguments with this table and reads each
+// by its name, and the lint judges them by it, so the two read every tag alike.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -61,6 +61,9 @@ struct TNamedCommand {
   TCommand command;
   std::span<const CommandArgument> arguments;
 };
+
+// The table, in the open so that the painter's argument names are resolved while compiling: the
+// argument lists the commands share, then one entry per command.
 namespace command_table {
 
 using Form = ArgumentForm;
@@ -88,7 +91,6 @@ inline constexpr std::array kNullDataInfo{CommandArgument{"text", Form::Text},
                                           kBlue};
 inline constexpr std::array kQuality{CommandArgument{"level", Form::Quality}};
 
-// In the open so that the painter's argument names are resolved while compiling.
 inline constexpr std::array<TNamedCommand, 22> kCommands{{
     {"SETFONT", TCommand::SetFont, kSetFont},
     {"RESTOREOLDFONT", TCommand::RestoreOldFont, {}},
@@ -159,7 +161,7 @@ consteval std::size_t ArgumentIndex(TCommand command, std::string_view name) {
 template <TCommand kCommand>
 struct ArgumentName {
   // Implicit, so that a call reads Get("blue").
-  consteval ArgumentName(const char *name) : index(ArgumentIndex(kCommand, name)) {}  // NOLINT
+  consteval ArgumentName(const char *name) : index(ArgumentIndex(kCommand, name)) {}
   std::size_t index;
 };
 
