@@ -1,6 +1,6 @@
 #include "config/error_log.h"
 
-#include "platform/fs/log_record.h"
+#include "platform/diagnostics/log_record.h"
 #include "platform/fs/paths.h"
 #include "platform/text/gbk.h"
 #include "platform/time/log_stamp.h"

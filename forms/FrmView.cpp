@@ -7,7 +7,7 @@
 #include "forms/idle_timeout.h"
 #include "forms/print_text.h"
 #include "forms/skin_image.h"
-#include "forms/skin_sizes.h"
+#include "forms/skin_table.h"
 #include "invoice/view_geometry.h"
 #include "platform/ini/ini_file.h"
 #include "platform/text/gbk.h"
@@ -20,21 +20,24 @@ TFrmView *FrmView = nullptr;
 
 namespace {
 
-void PlaceButton(TUImageButton &button, int left, TSize size, const char *up, const char *down) {
-  button.SetBounds(left, kButtonsTop, size.cx, size.cy);
+// The buttons stand side by side this far from the screen's top.
+constexpr int kButtonsTop = 448;
+
+void PlaceButton(TUImageButton &button, int left, const Skin &skin) {
+  button.SetBounds(left, kButtonsTop, skin.size.cx, skin.size.cy);
   button.SetAutoSize(true);
   button.SetTag(VK_ESCAPE);  // both buttons act as Escape, the print button too
-  button.SetUUpPicture(up);
-  button.SetUDownPicture(down);
+  button.SetUUpPicture(skin.name);
+  button.SetUDownPicture(skin.pressed);
 }
 
 }  // namespace
 
 TFrmView::TFrmView(SettingsReview review)
     : Invoice(*this), UImgcancel(*this), UImgPrint(*this), review_(std::move(review)) {
-  SetBounds(77, 84, kViewScreenSize.cx, kViewScreenSize.cy);
+  SetBounds(77, 84, kFileDispSkin.size.cx, kFileDispSkin.size.cy);
   SetCaption("FrmView");
-  ImgBk.SetBounds(0, 0, kViewScreenSize.cx, kViewScreenSize.cy);
+  ImgBk.SetBounds(0, 0, kFileDispSkin.size.cx, kFileDispSkin.size.cy);
 
   Invoice.SetBounds(0, 0, kViewWidth, kViewHeight);
   Invoice.SetTransparent(true);
@@ -48,8 +51,8 @@ TFrmView::TFrmView(SettingsReview review)
   Invoice.SetuUpDist(0);
   Invoice.SetuLeftDist(0);
 
-  PlaceButton(UImgcancel, 674, kReturnButtonSize, "return", "returnq");
-  PlaceButton(UImgPrint, 573, kPrintButtonSize, "Print", "Printq");
+  PlaceButton(UImgcancel, 674, kReturnSkin);
+  PlaceButton(UImgPrint, 573, kPrintSkin);
   UImgcancel.OnClick = [this](Control &sender) { UImgOkClick(sender); };
   UImgPrint.OnClick = [this](Control &sender) { UImgOkClick(sender); };
 
@@ -97,9 +100,9 @@ void TFrmView::FormCreate(Control &sender) {
 void TFrmView::FormActivate(Control &sender) {
   TICForm::FormActivate(sender);
   const HostLink host = HostLink::Current();
-  LoadSkinImage(host, ImgBk, "FileDisp");
-  LoadSkinImage(host, UImgcancel, "return");
-  if (PrintEnabled) LoadSkinImage(host, UImgPrint, "Print");
+  LoadSkinImage(host, ImgBk, kFileDispSkin.name);
+  LoadSkinImage(host, UImgcancel, kReturnSkin.name);
+  if (PrintEnabled) LoadSkinImage(host, UImgPrint, kPrintSkin.name);
   RestartIdleTimer();
 }
 

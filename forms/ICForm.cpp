@@ -3,21 +3,21 @@
 #include "config/UPubVar.h"
 #include "config/host_link.h"
 #include "forms/skin_image.h"
-#include "forms/skin_sizes.h"
+#include "forms/skin_table.h"
 #include "platform/gfx/color.h"
 #include "platform/text/gbk.h"
 
 namespace iv {
 
 TICForm::TICForm() : ImgBk(*this), ErrDisplay(*this), host_handle_(*this) {
-  SetBounds(53, 63, kBaseScreenSize.cx, kBaseScreenSize.cy);
+  SetBounds(53, 63, kMenuBackSkin.size.cx, kMenuBackSkin.size.cy);
   SetCaption("ICForm");
   SetColor(clBtnFace);
   SetKeyPreview(true);
   // The full-size background covers the client area: erasing it first would only flicker.
   SetOnEraseBackground([](Canvas &) {});
 
-  ImgBk.SetBounds(0, 0, kBaseScreenSize.cx, kBaseScreenSize.cy);
+  ImgBk.SetBounds(0, 0, kMenuBackSkin.size.cx, kMenuBackSkin.size.cy);
   ImgBk.SetTransparent(true);
 
   // The label's stored design, applied in its stored order.
@@ -50,7 +50,7 @@ TICForm::TICForm() : ImgBk(*this), ErrDisplay(*this), host_handle_(*this) {
 
 void TICForm::FormCreate(Control &) {
   SetDoubleBuffered(true);
-  LoadSkinImage(HostLink::Current(), ImgBk, "MenuBack");
+  LoadSkinImage(HostLink::Current(), ImgBk, kMenuBackSkin.name);
 }
 
 void TICForm::FormActivate(Control &) {

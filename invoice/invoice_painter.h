@@ -95,7 +95,7 @@ class InvoicePainter {
   // Commands (markup_commands.cpp)
   int ExecuteMarkup(std::string &element);
   int RunCommand(const std::string &name, std::string arguments);
-  void ShowImage(const std::vector<std::string> &argument);
+  void ShowImage(const std::vector<std::string> &values);
 
   // Data fields (data_field.cpp)
   // A data field read up to its closer: binds and draws it.

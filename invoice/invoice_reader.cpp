@@ -86,9 +86,11 @@ int InvoicePainter::ScanNullDataInfo() {
   while (SkipToTagOpener(*reader_)) {
     const std::string tag = UpperCaseGbk(CollectTag(*reader_));
     if (std::optional<std::string> arguments = TextAfter(tag, "<NULLDATAINFO(")) {
-      const std::vector<std::string> argument = CutCommandArguments(TCommand::NullDataInfo, *arguments).values;
-      const std::string &info = argument[0], &x = argument[1], &y = argument[2], &fontName = argument[3],
-                        &size = argument[4], &red = argument[5], &green = argument[6], &blue = argument[7];
+      const std::vector<std::string> values = CutCommandArguments(TCommand::NullDataInfo, *arguments).values;
+      const NamedArguments<TCommand::NullDataInfo> argument(values);
+      const std::string &info = argument.Get("text"), &x = argument.Get("x"), &y = argument.Get("y"),
+                        &fontName = argument.Get("font"), &size = argument.Get("size"), &red = argument.Get("red"),
+                        &green = argument.Get("green"), &blue = argument.Get("blue");
       info_ = info;
       x_of_info_ = StrToIntDef(x, 0);
       y_of_info_ = StrToIntDef(y, 0);

@@ -1,6 +1,5 @@
 // Tags: reading one markup element and running the command it names.
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -24,6 +23,15 @@ TRect ClampedRect(std::int64_t left, std::int64_t top, std::int64_t right, std::
   return {ClampToInt32(left), ClampToInt32(top), ClampToInt32(right), ClampToInt32(bottom)};
 }
 
+// CHARCOLOR and DATACOLOR: an empty red changes nothing; a red that is no number reads 255.
+template <TCommand kCommand>
+void SetColour(const NamedArguments<kCommand> &argument, TColor &colour) {
+  const std::string &red = argument.Get("red");
+  if (!red.empty())
+    colour = ColorFromComponents(StrToIntDef(red, 255), StrToIntDef(argument.Get("green"), 0),
+                                 StrToIntDef(argument.Get("blue"), 0));
+}
+
 }  // namespace
 
 int InvoicePainter::ExecuteMarkup(std::string &element) {
@@ -45,15 +53,16 @@ int InvoicePainter::ExecuteMarkup(std::string &element) {
 int InvoicePainter::RunCommand(const std::string &name, std::string arguments) {
   const std::optional<TCommand> command = FindCommand(name);
   if (!command) return kUnknownCommand;
-  // The command's arguments in the order CommandArguments names them.
-  const std::vector<std::string> argument = CutCommandArguments(*command, std::move(arguments)).values;
+  // Each case reads them by the names the command's entry gives them.
+  const std::vector<std::string> values = CutCommandArguments(*command, std::move(arguments)).values;
   Canvas &canvas = *canvas_;
 
   switch (*command) {
     case TCommand::SetFont: {
       if (line_lock_) break;
-      const std::string &fontName = argument[0], &red = argument[1], &green = argument[2], &blue = argument[3],
-                        &size = argument[4];
+      const NamedArguments<TCommand::SetFont> argument(values);
+      const std::string &fontName = argument.Get("name"), &red = argument.Get("red"), &green = argument.Get("green"),
+                        &blue = argument.Get("blue"), &size = argument.Get("size");
       TFont &font = canvas.Font();
       saved_font_ = {font.Name(), font.Size(), font.Color()};
       if (!fontName.empty()) font.SetName(fontName);
@@ -71,7 +80,7 @@ int InvoicePainter::RunCommand(const std::string &name, std::string arguments) {
       break;
     }
     case TCommand::Picture: {
-      const std::string &file = argument[0];
+      const std::string &file = NamedArguments<TCommand::Picture>(values).Get("file");
       if (!file.empty()) {
         const std::string path = KioskFile(file);
         if (FileExists(path)) LoadAndDrawPicture(path);
@@ -79,31 +88,30 @@ int InvoicePainter::RunCommand(const std::string &name, std::string arguments) {
       break;
     }
     case TCommand::ForcePosition: {
-      const std::string &x = argument[0], &y = argument[1];
+      const NamedArguments<TCommand::ForcePosition> argument(values);
+      const std::string &x = argument.Get("x"), &y = argument.Get("y");
       if (!x.empty()) pen_x_ = StrToIntDef(x, pen_x_);
       if (!y.empty()) pen_y_ = StrToIntDef(y, pen_y_);
       break;
     }
     case TCommand::Position: {
       // An offset that is not a number does not move the pen.
-      const std::string &dx = argument[0], &dy = argument[1];
+      const NamedArguments<TCommand::Position> argument(values);
+      const std::string &dx = argument.Get("dx"), &dy = argument.Get("dy");
       MovePen(dx.empty() ? 0 : StrToIntDef(dx, 0), dy.empty() ? 0 : StrToIntDef(dy, 0));
       break;
     }
     case TCommand::CharColor:
-    case TCommand::DataColor: {
-      if (line_lock_) break;
-      const std::string &red = argument[0], &green = argument[1], &blue = argument[2];
-      if (!red.empty())
-        (*command == TCommand::CharColor ? text_color_ : field_color_) =
-            ColorFromComponents(StrToIntDef(red, 255), StrToIntDef(green, 0), StrToIntDef(blue, 0));
+      if (!line_lock_) SetColour(NamedArguments<TCommand::CharColor>(values), text_color_);
       break;
-    }
-    case TCommand::LeftDist: left_margin_ = DigitsValue(argument[0]); break;
+    case TCommand::DataColor:
+      if (!line_lock_) SetColour(NamedArguments<TCommand::DataColor>(values), field_color_);
+      break;
+    case TCommand::LeftDist: left_margin_ = DigitsValue(NamedArguments<TCommand::LeftDist>(values).Get("left")); break;
     case TCommand::Fpt: section_ = TInvoiceSection::Head; break;
     case TCommand::Fpmx:
       section_ = TInvoiceSection::Detail;
-      detail_column_count_ = DigitsValue(argument[0]);
+      detail_column_count_ = DigitsValue(NamedArguments<TCommand::Fpmx>(values).Get("columns"));
       // A fresh table; entries beyond those already claimed in this paint are made on demand.
       if (detail_column_count_ > 0)
         column_table_.assign(std::min<std::size_t>(detail_column_count_, field_counter_), TCellRecord{});
@@ -113,37 +121,38 @@ int InvoicePainter::RunCommand(const std::string &name, std::string arguments) {
     case TCommand::FpmxEnd: return kDetailEnd;
     case TCommand::FpwEnd: return kTailEnd;
     case TCommand::End: return kInvoiceEnd;
-    case TCommand::Image: ShowImage(argument); break;
-    case TCommand::LinesPerPage: lines_per_page_ = DigitsValue(argument[0]); break;
+    case TCommand::Image: ShowImage(values); break;
+    case TCommand::LinesPerPage:
+      lines_per_page_ = DigitsValue(NamedArguments<TCommand::LinesPerPage>(values).Get("lines"));
+      break;
     case TCommand::NullDataInfo: break;  // read only by the no-data screen
-    case TCommand::PageLeft: page_left_ = DigitsValue(argument[0]); break;
+    case TCommand::PageLeft: page_left_ = DigitsValue(NamedArguments<TCommand::PageLeft>(values).Get("left")); break;
     case TCommand::LockEnd: line_lock_ = false; break;
     case TCommand::Lock: line_lock_ = true; break;
-    case TCommand::Quality: {
-      static constexpr std::array<std::pair<std::string_view, TTextQuality>, 4> kLevels{
-          {{"NONE", tqNone}, {"NORMAL", tqNormal}, {"LOW", tqLow}, {"HIGH", tqHigh}}};
-      const std::string level = UpperCaseGbk(argument[0]);
-      for (const auto &[levelName, quality] : kLevels)
-        if (level == levelName) SetQuality(quality);
+    case TCommand::Quality:
+      // A name that is no level changes nothing.
+      if (const std::optional<TTextQuality> quality =
+              FindQualityLevel(UpperCaseGbk(NamedArguments<TCommand::Quality>(values).Get("level"))))
+        SetQuality(*quality);
       break;
-    }
   }
   return kMarkupDone;
 }
 
-void InvoicePainter::ShowImage(const std::vector<std::string> &argument) {
-  const std::string path = KioskFile(Trim(argument[4]));
+void InvoicePainter::ShowImage(const std::vector<std::string> &values) {
+  const NamedArguments<TCommand::Image> argument(values);
+  const std::string path = KioskFile(Trim(argument.Get("file")));
   if (!FileExists(path)) return;
   std::optional<Bitmap> image = ReadJpegFile(path);
   if (!image) return;
-  std::int64_t w = StrToIntDef(argument[2], 0);
-  std::int64_t h = StrToIntDef(argument[3], 0);
+  std::int64_t w = StrToIntDef(argument.Get("width"), 0);
+  std::int64_t h = StrToIntDef(argument.Get("height"), 0);
   if (w == 0 || h == 0) {
     w = image->Width();
     h = image->Height();
   }
-  const std::int64_t left = StrToIntDef(argument[0], 0);
-  const std::int64_t top = StrToIntDef(argument[1], 0);
+  const std::int64_t left = StrToIntDef(argument.Get("x"), 0);
+  const std::int64_t top = StrToIntDef(argument.Get("y"), 0);
   canvas_->StretchDraw(ClampedRect(left, top, left + w, top + h), *image);
 }
 

@@ -6,6 +6,7 @@
 #include "checks/access/access_checks.h"
 #include "checks/template/template_elements.h"
 #include "forms/Func_Lib.h"
+#include "forms/skin_table.h"
 #include "host/skin_file.h"
 #include "invoice/kiosk_file.h"
 #include "invoice/template_commands.h"
@@ -125,12 +126,13 @@ void CheckUserAccess(ProblemList &problems, const UserAccount &user, const IniFi
   if (!skins.empty() && FolderExists(skins)) {
     check.Require(skins, FileAccess::Search, "the host loads no skin and the screens stay black");
     bool menuBackLoads = false;
-    for (const std::string name : {"MenuBack", "FileDisp", "return", "Print"}) {
+    for (const Skin *skin : kSkins) {
+      const std::string name = skin->name;
       const std::optional<std::string> file = host::FindSkinFile(skins, name);
       if (!file) continue;  // told by the skins' check
       const bool refused =
           check.Require(*file, FileAccess::Read, "the host cannot load it: " + ScreenWithoutSkin(name, menuBackLoads));
-      menuBackLoads = menuBackLoads || (name == "MenuBack" && !refused);
+      menuBackLoads = menuBackLoads || (skin == &kMenuBackSkin && !refused);
     }
   }
 

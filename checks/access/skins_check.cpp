@@ -1,31 +1,12 @@
 // The skins the host loads into the kiosk screens, as kiosk-host finds them.
 #include "checks/access/access_checks.h"
-#include "forms/skin_sizes.h"
+#include "forms/skin_table.h"
 #include "host/skin_file.h"
 #include "platform/fs/paths.h"
 #include "platform/gfx/picture.h"
 
 namespace iv::check {
 namespace {
-
-struct Skin {
-  const char *name;
-  TSize size;
-  bool seeThrough;  // shown on a transparent picture: its bottom-left colour is not drawn
-  const char *role;
-  const char *without;  // what the screen shows when the host cannot load it
-};
-
-// The invoice screen's background is the base screen's picture until FileDisp replaces it.
-constexpr Skin kSkins[] = {
-    {"MenuBack", kBaseScreenSize, true, "the base screen's background", "the base screen's background shows black"},
-    {"FileDisp", kViewScreenSize, true, "the invoice screen's background",
-     "the invoice screen keeps the base screen's MenuBack skin as its background"},
-    {"return", kReturnButtonSize, false, "the return button",
-     "the return button is not drawn and the background shows in its place"},
-    {"Print", kPrintButtonSize, false, "the print button",
-     "the print button is not drawn and the background shows in its place"},
-};
 
 // The share of edge pixels that have the bottom-left pixel's colour.
 double EdgeShareOfCornerColour(const Bitmap &picture) {
@@ -43,10 +24,10 @@ double EdgeShareOfCornerColour(const Bitmap &picture) {
 }  // namespace
 
 std::string ScreenWithoutSkin(std::string_view name, bool menuBackLoads) {
-  if (name == "FileDisp" && !menuBackLoads)
+  if (name == kFileDispSkin.name && !menuBackLoads)
     return "the invoice screen's background shows black, as MenuBack does not load either";
-  for (const Skin &skin : kSkins)
-    if (skin.name == name) return skin.without;
+  for (const Skin *skin : kSkins)
+    if (skin->name == name) return skin->without;
   return "";
 }
 
@@ -56,11 +37,11 @@ void CheckSkins(ProblemList &problems, const std::string &folder) {
     return;
   }
   bool menuBackLoads = false;
-  for (const Skin &skin : kSkins) {
-    const std::optional<std::string> skinFile = host::FindSkinFile(folder, skin.name);
+  for (const Skin *skin : kSkins) {
+    const std::optional<std::string> skinFile = host::FindSkinFile(folder, skin->name);
     if (!skinFile) {
-      problems.Error(JoinPath(folder, std::string(skin.name)) + ".png", 0,
-                     "missing (no .png, .jpg or .bmp): " + ScreenWithoutSkin(skin.name, menuBackLoads));
+      problems.Error(JoinPath(folder, std::string(skin->name)) + ".png", 0,
+                     "missing (no .png, .jpg or .bmp): " + ScreenWithoutSkin(skin->name, menuBackLoads));
       continue;
     }
     Bitmap picture;
@@ -69,15 +50,16 @@ void CheckSkins(ProblemList &problems, const std::string &folder) {
     } catch (const PictureError &error) {
       problems.Error(
           *skinFile, 0,
-          std::string("cannot be decoded (") + error.what() + "): " + ScreenWithoutSkin(skin.name, menuBackLoads));
+          std::string("cannot be decoded (") + error.what() + "): " + ScreenWithoutSkin(skin->name, menuBackLoads));
       continue;
     }
-    menuBackLoads = menuBackLoads || std::string_view(skin.name) == "MenuBack";
-    if (picture.Width() != skin.size.cx || picture.Height() != skin.size.cy)
+    menuBackLoads = menuBackLoads || skin == &kMenuBackSkin;
+    if (picture.Width() != skin->size.cx || picture.Height() != skin->size.cy)
       problems.Warning(*skinFile, 0,
-                       std::to_string(picture.Width()) + "x" + std::to_string(picture.Height()) + ", but " + skin.role +
-                           " is designed for " + std::to_string(skin.size.cx) + "x" + std::to_string(skin.size.cy));
-    if (skin.seeThrough && !picture.Empty() && EdgeShareOfCornerColour(picture) > 0.5)
+                       std::to_string(picture.Width()) + "x" + std::to_string(picture.Height()) + ", but " +
+                           skin->role + " is designed for " + std::to_string(skin->size.cx) + "x" +
+                           std::to_string(skin->size.cy));
+    if (skin->seeThrough && !picture.Empty() && EdgeShareOfCornerColour(picture) > 0.5)
       problems.Warning(*skinFile, 0,
                        std::string("its bottom-left colour also covers most of its edges: the picture is drawn "
                                    "transparent, that colour is see-through, and the edges show black; give the "

@@ -25,6 +25,14 @@ std::string Signature(TCommand command) {
   return signature + ")";
 }
 
+// "HIGH, NORMAL, LOW or NONE".
+std::string QualityLevelNames() {
+  std::string names;
+  for (const QualityLevel &level : kQualityLevels)
+    names += (names.empty() ? "" : &level == &kQualityLevels.back() ? " or " : ", ") + std::string(level.name);
+  return names;
+}
+
 bool IsInteger(std::string_view text) { return StrToIntDef(text, 0) == StrToIntDef(text, 1); }
 
 class ArgumentChecker {
@@ -52,9 +60,8 @@ class ArgumentChecker {
                 KeepDigits(value) + "; write digits only, without a sign");
         break;
       case Accepts::Quality:
-        if (const std::string level = UpperCaseGbk(value);
-            level != "HIGH" && level != "NORMAL" && level != "LOW" && level != "NONE")
-          Error(what + " is no quality, so the command changes nothing: write HIGH, NORMAL, LOW or NONE");
+        if (!FindQualityLevel(UpperCaseGbk(value)))
+          Error(what + " is no quality, so the command changes nothing: write " + QualityLevelNames());
         break;
       case Accepts::Picture: {
         // IMAGE trims its file name, PICTURE does not; both resolve it in the kiosk folder.

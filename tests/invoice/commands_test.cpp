@@ -123,6 +123,25 @@ TEST_F(Commands, SettingsCommands) {
   EXPECT_TRUE(problems_.empty());
 }
 
+TEST_F(Commands, QualityNamesEachLevelInAnyCase) {
+  // Each row starts from another level, so that a name read as no level shows.
+  const struct {
+    const char8_t *from, *name;
+    TTextQuality level;
+  } rows[] = {{u8"LOW", u8"high", tqHigh},
+              {u8"LOW", u8"Normal", tqNormal},
+              {u8"HIGH", u8"low", tqLow},
+              {u8"LOW", u8"NONE", tqNone}};
+  for (const auto &[from, name, level] : rows) {
+    SCOPED_TRACE(reinterpret_cast<const char *>(name));
+    const std::u8string tags = u8"<NAME(A)><QUALITY(" + std::u8string(from) + u8")><QUALITY(" + name + u8")><END()>";
+    Use(WriteTemplate(tags.c_str()), "A");
+    SetData(Cells({u8"v"}), {}, {});
+    Paint();
+    EXPECT_EQ(invoice_->uQuality(), level);
+  }
+}
+
 TEST_F(Commands, PictureAndImageDrawJpegFiles) {
   std::filesystem::create_directories(folder_ / "pics");
   std::filesystem::copy_file(std::filesystem::path(IV_TEST_DATA) / "invoice" / "red.jpg", folder_ / "pics" / "red.jpg");

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <iterator>
 
+#include "platform/diagnostics/log_record.h"
 #include "platform/fs/file_content.h"
-#include "platform/fs/log_record.h"
 #include "tests/platform/temp_folder.h"
 
 namespace iv {

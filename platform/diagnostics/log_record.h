@@ -1,6 +1,7 @@
 #pragma once
 // The kiosk's error logs share one record shape: a stamp line, the message, 33 hyphens,
-// each ended by CR LF.
+// each ended by CR LF. The writer lives beside the diagnostic stream, which repeats each record,
+// above the files it writes.
 #include <string>
 #include <string_view>
 

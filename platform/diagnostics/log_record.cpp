@@ -1,4 +1,4 @@
-#include "platform/fs/log_record.h"
+#include "platform/diagnostics/log_record.h"
 
 #include <cerrno>
 #include <cstdint>
