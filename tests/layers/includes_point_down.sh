@@ -15,7 +15,9 @@ declare -A may_include=(
   [invoice]="platform aatext config invoiceview"
   [controls]="platform aatext config invoiceview"
   [forms]="platform aatext config invoice controls invoiceview"
-  [checks]="platform aatext config invoice controls forms invoiceview"
+  # host/'s readers of the transaction file and the skins folder stand on platform alone: the
+  # checks read those files as kiosk-host does.
+  [checks]="platform aatext config invoice controls forms invoiceview host"
   [plugin]="platform aatext config invoice controls forms checks invoiceview"
   [host]="platform invoiceview"
   [tools]="platform aatext config invoice controls forms checks invoiceview host"
