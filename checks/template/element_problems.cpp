@@ -34,8 +34,10 @@ class ElementChecker {
     const std::optional<TCommand> command = FindCommand(UpperCaseGbk(tag->name));
     if (!command) return;
     Structure(*command, element.at);
-    if (*command == TCommand::Fpmx)
-      detail_columns_ = DigitsValue(CutCommandArguments(TCommand::Fpmx, tag->arguments).values[0]);
+    if (*command == TCommand::Fpmx) {
+      const std::vector<std::string> values = CutCommandArguments(TCommand::Fpmx, tag->arguments).values;
+      detail_columns_ = DigitsValue(NamedArguments<TCommand::Fpmx>(values).Get("columns"));
+    }
     for (Problem &problem : CheckCommandArguments(*command, tag->arguments, element.at))
       problems_.push_back(std::move(problem));
   }
