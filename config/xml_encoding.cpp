@@ -10,6 +10,7 @@
 namespace iv {
 namespace {
 
+
 bool IsXmlBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 std::string UpperAscii(std::string_view text) {
@@ -39,8 +40,8 @@ std::string DeclaredEncoding(std::string_view document) {
 }
 
 bool IsGbkFamily(const std::string &encoding) {
-  static constexpr std::array<std::string_view, 8> kNames = {"GB2312",      "GBK",   "CP936",  "MS936",
-                                                             "WINDOWS-936", "X-GBK", "EUC-CN", "CSGB2312"};
+  static constexpr std::array<std::string_view, 8> kNames = {
+      "GB2312", "GBK", "CP936", "MS936", "WINDOWS-936", "X-GBK", "EUC-CN", "CSGB2312"};
   const std::string upper = UpperAscii(encoding);
   return std::find(kNames.begin(), kNames.end(), upper) != kNames.end();
 }
@@ -78,8 +79,9 @@ std::string ParserEncoding(std::string_view document, std::string_view undeclare
   const std::string declared = DeclaredEncoding(document);
   if (declared.empty()) {
     // A UTF-16 document announces itself by its first bytes; leave that to the parser.
-    const bool looksUtf16 = document.size() >= 2 && (document[0] == '\0' || document[1] == '\0' ||
-                                                     static_cast<unsigned char>(document[0]) >= 0xFE);
+    const bool looksUtf16 =
+        document.size() >= 2 && (document[0] == '\0' || document[1] == '\0' ||
+                                 static_cast<unsigned char>(document[0]) >= 0xFE);
     return looksUtf16 ? "" : std::string(undeclared);
   }
   return IsGbkFamily(declared) ? "GBK" : "";

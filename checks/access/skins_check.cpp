@@ -8,7 +8,7 @@
 namespace iv::check {
 namespace {
 
-// The share of edge pixels that have the bottom-left pixel's colour.
+// The share of edge pixels that have the bottom-left pixel's colour, of a picture that is not empty.
 double EdgeShareOfCornerColour(const Bitmap &picture) {
   const TColor corner = picture.Pixel(0, picture.Height() - 1);
   std::int64_t same = 0, all = 0;
@@ -18,7 +18,7 @@ double EdgeShareOfCornerColour(const Bitmap &picture) {
   };
   for (int x = 0; x < picture.Width(); ++x) count(x, 0), count(x, picture.Height() - 1);
   for (int y = 1; y + 1 < picture.Height(); ++y) count(0, y), count(picture.Width() - 1, y);
-  return all == 0 ? 0.0 : double(same) / double(all);
+  return double(same) / double(all);
 }
 
 }  // namespace

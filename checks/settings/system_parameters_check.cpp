@@ -21,11 +21,10 @@ namespace {
 constexpr const char *kSystemFile = "INI/Sys.xml";
 
 // Whether the file parses; libxml2's message and line when it does not.
-bool Parses(ProblemList &problems, const std::string &file, bool required) {
+bool Parses(ProblemList &problems, const std::string &file) {
   const std::string path = ResolvePath(file);
   if (!FileExists(path)) {
-    if (required)
-      problems.Error(file, 0, "missing: every system parameter keeps its default (empty texts, zero numbers)");
+    problems.Error(file, 0, "missing: every system parameter keeps its default (empty texts, zero numbers)");
     return false;
   }
   if (SettingsFileTooLarge(path)) {
@@ -93,10 +92,10 @@ std::optional<std::string> FormProblem(ParameterForm form, const std::string &va
 
 void CheckSystemParameters(ProblemList &problems) {
   if (FileExists(ResolvePath("INI/SCConf.xml")))
-    Parses(problems, "INI/SCConf.xml", false);
+    Parses(problems, "INI/SCConf.xml");
   else
     problems.Warning("INI/SCConf.xml", 0, "missing: the service configuration kept for the host is empty");
-  if (!Parses(problems, kSystemFile, true)) return;
+  if (!Parses(problems, kSystemFile)) return;
 
   TXMLControl reader;
   reader.LoadFile(ResolvePath(kSystemFile));

@@ -25,8 +25,10 @@ std::string FormatProblem(const Problem &problem) {
   std::string line;
   if (!problem.file.empty()) {
     line = GbkToUtf8(problem.file);
-    if (problem.line > 0) line += ":" + std::to_string(problem.line);
-    if (problem.line > 0 && problem.column > 0) line += ":" + std::to_string(problem.column);
+    if (problem.line > 0) {
+      line += ":" + std::to_string(problem.line);
+      if (problem.column > 0) line += ":" + std::to_string(problem.column);
+    }
     line += ": ";
   }
   line += SeverityName(problem.severity);

@@ -147,7 +147,8 @@ TEST_F(Commands, PictureAndImageDrawJpegFiles) {
   std::filesystem::copy_file(std::filesystem::path(IV_TEST_DATA) / "invoice" / "red.jpg", folder_ / "pics" / "red.jpg");
   std::filesystem::copy_file(std::filesystem::path(IV_TEST_DATA) / "invoice" / "green.jpg", folder_ / "green.jpg");
   Use(WriteTemplate(u8"<NAME(A)><PICTURE(pics\\red.jpg)><IMAGE(100,50,40,20,green.jpg)>"
-                    u8"<IMAGE(300,300,0,5, GREEN.JPG )><PICTURE(missing.jpg)><IMAGE(0,0,9,9,missing.jpg)><END()>"),
+                    u8"<IMAGE(300,300,0,5, GREEN.JPG )><PICTURE(missing.jpg)><IMAGE(0,0,9,9,missing.jpg)>"
+                    u8"<IMAGE(400,top,10,10,green.jpg)><IMAGE(left,400,10,10,green.jpg)><END()>"),
       "A");
   SetData(Cells({u8"v"}), {}, {});
   Paint();
@@ -162,6 +163,11 @@ TEST_F(Commands, PictureAndImageDrawJpegFiles) {
   // A width or height of 0 takes the image's own size for both.
   EXPECT_TRUE(isGreen(canvas.Pixel(319, 309)));
   EXPECT_EQ(canvas.Pixel(320, 300), clWhite);
+  // A place that is no number is 0.
+  EXPECT_TRUE(isGreen(canvas.Pixel(400, 0)));
+  EXPECT_EQ(canvas.Pixel(400, 10), clWhite);
+  EXPECT_TRUE(isGreen(canvas.Pixel(0, 400)));
+  EXPECT_EQ(canvas.Pixel(10, 400), clWhite);
   EXPECT_TRUE(problems_.empty()) << "missing pictures are skipped silently";
 }
 

@@ -447,6 +447,31 @@ TEST_F(InvoiceRender, LintFindsWhatTheKioskTakesWithoutAWord) {
 
 // What the customer would see wrong on the drawn page, and in the fields that draw it: each check
 // has a case that trips it and one beside it that stays silent.
+// A tag the kiosk logs as a format error gets the explanation of its own fault, whichever way it
+// opens (< or ^]) and wherever on its line it stands.
+TEST_F(InvoiceRender, LintExplainsEachMalformedTagByHowItOpensAndCloses) {
+  const std::string format = "error: INI/t.txt,文件格式错误:";
+  const struct {
+    const char *line;  // line 2 of the invoice
+    std::string expected;
+  } rows[] = {
+      {"<FPT()]",
+       "INI/t.txt:2:1: " + format + "(0,13) — the tag <FPT()] opens with '<' and closes with ']': close it with '>'"},
+      {"^]FPT^]", "INI/t.txt:2:1: " + format +
+                      "(0,13) — the tag ^]FPT^] has no '(': every command needs its parentheses, even without "
+                      "arguments, as in <FPT()>; and a '<' cannot stand in text"},
+      {"<FPTEND()>^]LOCK^]", "INI/t.txt:2:11: " + format +
+                                 "(0,13) — the tag ^]LOCK^] has no '(': every command needs its parentheses, "
+                                 "even without arguments, as in <FPT()>; and a '<' cannot stand in text"},
+  };
+  for (const auto &row : rows) {
+    SCOPED_TRACE(row.line);
+    std::ofstream(folder_ / "INI" / "t.txt", std::ios::binary) << "<NAME(T)>\n" << row.line << "\n<END()>\n";
+    EXPECT_EQ(Render("--lint INI/t.txt").status, 3);
+    EXPECT_EQ(Lines(Stderr()), std::vector<std::string>{row.expected});
+  }
+}
+
 TEST_F(InvoiceRender, LintJudgesThePageAsDrawn) {
   WriteGbk("INI/page.txt",
            u8"<NAME(PAGE)><SETFONT(宋体,0,0,0,12)>\n"

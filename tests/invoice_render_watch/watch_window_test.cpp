@@ -208,9 +208,9 @@ TEST_F(WatchWindow, FollowsEditsPagesZoomsAndQuits) {
 
 TEST_F(WatchWindow, MarksProblemsOnTheLayerAndPrintsAClickedTextsPlace) {
   WriteBytes(folder_ / "t.txt",
-             "<NAME(T)>\n"
-             "<FORCEPOSITION(700,40)>a text that runs past the right edge of the screen\n"  // 2: past the edge
-             "<FORCEPOSITION(100,300)>click here\n"                                         // 3: sound
+             "<NAME(T)><FORCEPOSITION(700,40)>a text that runs past the right edge of the screen\n"  // 1: past
+             "\n"
+             "<FORCEPOSITION(100,300)>click here\n"  // 3: sound
              "<FORCEPOSITION(100,100)>first text\n"                                         // 4
              "<FORCEPOSITION(104,102)>drawn over the first\n"                               // 5: over line 4
              "<END()>\n");
@@ -236,29 +236,31 @@ TEST_F(WatchWindow, MarksProblemsOnTheLayerAndPrintsAClickedTextsPlace) {
     for (int x = 0; x < page.Width(); ++x) markedInPng += IsMarkColour(page.Pixel(x, y));
   EXPECT_EQ(markedInPng, 0) << "the PNG is the page as the kiosk paints it, without marks";
 
-  // The window shows the page with an outline around the texts of lines 2 and 5, nothing else.
+  // The window shows the page with an outline around the texts of lines 1 and 5, nothing else.
   constexpr int kAround = 8;
   Bitmap shot;
   ASSERT_TRUE(Eventually([&] { return Difference(shot = Photograph(), page) > 0; }));
   std::map<int, long> markedAround;
-  long strayMarks = 0, otherwiseChanged = 0;
+  long strayMarks = 0, otherwiseChanged = 0, warningColoured = 0;
   for (int y = 0; y < page.Height(); ++y)
     for (int x = 0; x < page.Width(); ++x) {
       if (!IsMarkColour(shot.Pixel(x, y))) {
         otherwiseChanged += shot.Pixel(x, y) != page.Pixel(x, y);
         continue;
       }
+      warningColoured += shot.Pixel(x, y) == iv::WatchWindow::kWarningMarkColor;
       bool around = false;
-      for (const int line : {2, 5})
+      for (const int line : {1, 5})
         if (boxes.at(line).Around(x, y, kAround)) {
           ++markedAround[line];
           around = true;
         }
       strayMarks += !around;
     }
-  EXPECT_GT(markedAround[2], 0) << "the text past the edge is marked";
+  EXPECT_GT(markedAround[1], 0) << "the text past the edge is marked, on the file's first line too";
   EXPECT_GT(markedAround[5], 0) << "the text drawn over another is marked";
   EXPECT_EQ(strayMarks, 0) << "no mark away from the texts concerned";
+  EXPECT_EQ(warningColoured, 0) << "both are errors: outlined in the error colour";
   EXPECT_EQ(otherwiseChanged, 0) << "the marks leave the rest of the page as painted";
 
   ASSERT_EQ(OnDisplay("xdotool windowfocus --sync " + window_ + " key m").status, 0);

@@ -104,6 +104,32 @@ class KioskCheck : public ::testing::Test {
   fs::path kiosk_;
 };
 
+// A see-through skin is warned about once its bottom-left colour covers more than half of its
+// edge pixels: every edge pixel counted once, corners included (a 3x4 picture has 10).
+TEST_F(KioskCheck, ASeeThroughSkinIsWarnedOnceItsCornerColourCoversMoreThanHalfItsEdges) {
+  const std::string warning =
+      "skins/MenuBack.png: warning: its bottom-left colour also covers most of its edges: the picture is drawn "
+      "transparent, that colour is see-through, and the edges show black; give the bottom-left pixel a colour of "
+      "its own";
+  const struct {
+    const char *rows[4];  // C: the corner's colour, D: another
+    bool warned;
+  } pictures[] = {
+      {{"DDD", "DDD", "CDC", "CCC"}, false},  // 5 of 10
+      {{"DDD", "CDD", "CDC", "CCC"}, true},   // 6 of 10
+      {{"DCD", "DDD", "CDC", "CCC"}, true},   // 6 of 10, the sixth on the top edge
+  };
+  for (const auto &picture : pictures) {
+    SCOPED_TRACE(std::string(picture.rows[0]) + "/" + picture.rows[1] + "/" + picture.rows[2] + "/" + picture.rows[3]);
+    Bitmap skin(3, 4);
+    for (int y = 0; y < 4; ++y)
+      for (int x = 0; x < 3; ++x) skin.SetPixel(x, y, picture.rows[y][x] == 'C' ? clNavy : clYellow);
+    WritePng(skin, (kiosk_ / "skins" / "MenuBack.png").string());
+    const auto run = Check(kiosk_.string() + " --skins " + (kiosk_ / "skins").string());
+    EXPECT_EQ(::testing::Matches(::testing::Contains(warning))(ProblemLines(run.output)), picture.warned) << run.output;
+  }
+}
+
 TEST_F(KioskCheck, TheSampleKioskIsCleanAndItsTransactionIsShownAsTheScreenGetsIt) {
   Replace("INI/print.ini", u8"9=请妥善保管此凭条~", u8"9=请妥善保管此凭条~\n10=");  // an empty line ends the list too
   // Lines that print nothing are no fault while printing is off.
@@ -406,6 +432,12 @@ TEST_F(KioskCheck, EachFaultOfAWholeFileIsNamed) {
       {[&] {}, "--business-key NOSUCH", "INI/FormatShow.ini: error: no section [NOSUCH]"},
       {[&] { Replace("INI/FormatShow.ini", u8"DisPlayName=BALANCE", u8"DisPlayName=BALANSE"); }, "",
        "INI/Balance.txt: error: no invoice <NAME(BALANSE)>"},
+      {[&] { Replace("INI/FormatShow.ini", u8"DisPlayName=BALANCE\n", u8""); }, "",
+       "INI/FormatShow.ini:14: error: [BALANCE] has no DisPlayName, so the screen shows no invoice; give the name that "
+       "follows NAME in the template's <NAME(...)>"},
+      {[&] { Replace("INI/FormatShow.ini", u8"DisPlayIniFile=Balance.txt\n", u8""); }, "",
+       "INI/FormatShow.ini:14: error: [BALANCE] has no DisPlayIniFile, so the screen shows no invoice; name the "
+       "template file, which lies in "},
       {[&] {}, "--business-key WATER --data missing.txt", "missing.txt: error:"},
       {[&] { fs::remove_all(kiosk_ / "skins"); }, skins, "skins/: error: no such folder"},
       {[&] { fs::remove(kiosk_ / "skins/return.png"); }, skins, "skins/return.png: error: missing"},
@@ -448,7 +480,11 @@ TEST_F(KioskCheck, TheScreensTimeOutIsNamedWhereItIsNotWhatItsWriterMeans) {
       {"IdleTimeout=86400", ""},
       {"IdleTimeout=9", at + "IdleTimeout=9 closes the screen 9 s after the customer's last key or touch, too soon "
                              "to read a bill; 60 to 300 s are usual"},
+      {"IdleTimeout=1", at + "IdleTimeout=1 closes the screen 1 s after the customer's last key or touch, too soon "
+                             "to read a bill; 60 to 300 s are usual"},
       {"IdleTimeout=86401", at + "IdleTimeout=86401 is more than a day: the value counts seconds, not milliseconds"},
+      {"IdleTimeout=4294967", at + "IdleTimeout=4294967 is more than a day: the value counts seconds, not "
+                                   "milliseconds"},
       {"IdleTimeout=4294968", at + "IdleTimeout=4294968 is more than a day: the value counts seconds, not "
                                    "milliseconds, and the screen closes after 4294967 s at the latest"},
       {"IdleTimeout=-1", at + "IdleTimeout=-1 is below 0, so the screen has no time-out" + remedy},

@@ -269,6 +269,9 @@ TEST_F(KioskScreen, AKioskSetUpWrongSaysWhatIsWrong) {
   const std::string denied = ": error: cannot be read (" + std::string(std::strerror(EACCES)) + "): ";
   EXPECT_THAT(AsPosixPaths(kiosk.Read("stderr.txt")),
               AllOf(HasSubstr(kiosk.Path("INI/WaterBill.txt").string() + denied + "the screen shows no invoice"),
+                    HasSubstr("invoiceview: " + kiosk.Path("INI/WaterBill.txt").string() +
+                              ": error: the template of [WATER] in FormatShow.ini cannot be read: " +
+                              std::strerror(EACCES) + "\n"),
                     HasSubstr(kiosk.Path("INI/print.ini").string() + denied + "the kiosk reads it as missing")));
 }
 
