@@ -20,13 +20,9 @@ namespace {
 
 constexpr const char *kSystemFile = "INI/Sys.xml";
 
-// Whether the file parses; libxml2's message and line when it does not.
+// Whether the file, which exists, parses; libxml2's message and line when it does not.
 bool Parses(ProblemList &problems, const std::string &file) {
   const std::string path = ResolvePath(file);
-  if (!FileExists(path)) {
-    problems.Error(file, 0, "missing: every system parameter keeps its default (empty texts, zero numbers)");
-    return false;
-  }
   if (SettingsFileTooLarge(path)) {
     problems.Error(
         file, 0,
@@ -95,6 +91,10 @@ void CheckSystemParameters(ProblemList &problems) {
     Parses(problems, "INI/SCConf.xml");
   else
     problems.Warning("INI/SCConf.xml", 0, "missing: the service configuration kept for the host is empty");
+  if (!FileExists(ResolvePath(kSystemFile))) {
+    problems.Error(kSystemFile, 0, "missing: every system parameter keeps its default (empty texts, zero numbers)");
+    return;
+  }
   if (!Parses(problems, kSystemFile)) return;
 
   TXMLControl reader;
