@@ -91,7 +91,7 @@ inline constexpr std::array kNullDataInfo{CommandArgument{"text", Form::Text},
                                           kBlue};
 inline constexpr std::array kQuality{CommandArgument{"level", Form::Quality}};
 
-inline constexpr std::array<TNamedCommand, 22> kCommands{{
+inline constexpr auto kCommands = std::to_array<TNamedCommand>({
     {"SETFONT", TCommand::SetFont, kSetFont},
     {"RESTOREOLDFONT", TCommand::RestoreOldFont, {}},
     {"PICTURE", TCommand::Picture, kPicture},
@@ -114,7 +114,7 @@ inline constexpr std::array<TNamedCommand, 22> kCommands{{
     {"LOCKEND", TCommand::LockEnd, {}},
     {"LOCK", TCommand::Lock, {}},
     {"QUALITY", TCommand::Quality, kQuality},
-}};
+});
 
 }  // namespace command_table
 

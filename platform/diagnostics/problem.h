@@ -15,7 +15,6 @@ namespace iv {
 struct Problem {
   enum class Severity : std::uint8_t { Error, Warning, Note, LogRecord };
 
-  Problem() = default;
   Problem(Severity severity, std::string file, int line, int column, std::string message, std::string fix = {})
       : severity(severity),
         file(std::move(file)),
@@ -24,13 +23,13 @@ struct Problem {
         message(std::move(message)),
         fix(std::move(fix)) {}
 
-  Severity severity = Severity::Error;
+  Severity severity;
   // The file or folder concerned, as messages name it (GBK); empty when it has no place.
   std::string file;
   // From 1; 0 for the file as a whole.
-  int line = 0;
+  int line;
   // From 1; 0 when the problem has a line but no column.
-  int column = 0;
+  int column;
   // GBK: what is wrong (and what to do, when one sentence says both), or the record a log was
   // given.
   std::string message;

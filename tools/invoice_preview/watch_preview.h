@@ -9,7 +9,7 @@
 namespace iv {
 
 struct WatchSettings {
-  int page = 1;        // shown first
+  int page;            // shown first
   std::string editor;  // run with +LINE FILE when a text of the page is clicked; none when empty
 };
 
