@@ -102,15 +102,16 @@ TEST_F(Commands, ColourCommandsAndTheirDefaults) {
   // CHARCOLOR with a red that is no number takes 255; an empty red changes nothing. DATACOLOR
   // with two arguments cuts the second as the last one: it becomes blue.
   Use(WriteTemplate(u8"<NAME(A)><FPT()><CHARCOLOR(x,0,0)>a<CHARCOLOR(,255,0)>b<DATACOLOR(0,255)>{f(0,1)}"
-                    u8"<charcolor(0,300,0)>c<END()>"),
+                    u8"<charcolor(0,300,0)>c<CHARCOLOR(0,g,b)>d<END()>"),
       "A");
   SetData(Cells({u8"v"}), {}, {});
   Paint();
-  ASSERT_EQ(drawn_.size(), 4u);
+  ASSERT_EQ(drawn_.size(), 5u);
   EXPECT_EQ(drawn_[0].color, kRed);
   EXPECT_EQ(drawn_[1].color, kRed);
   EXPECT_EQ(drawn_[2].color, kBlue);
   EXPECT_EQ(drawn_[3].color, 0x002C00u) << "components keep their low 8 bits";
+  EXPECT_EQ(drawn_[4].color, 0x000000u) << "a green or blue that is no number is 0";
 }
 
 TEST_F(Commands, SettingsCommands) {
@@ -148,7 +149,8 @@ TEST_F(Commands, PictureAndImageDrawJpegFiles) {
   std::filesystem::copy_file(std::filesystem::path(IV_TEST_DATA) / "invoice" / "green.jpg", folder_ / "green.jpg");
   Use(WriteTemplate(u8"<NAME(A)><PICTURE(pics\\red.jpg)><IMAGE(100,50,40,20,green.jpg)>"
                     u8"<IMAGE(300,300,0,5, GREEN.JPG )><PICTURE(missing.jpg)><IMAGE(0,0,9,9,missing.jpg)>"
-                    u8"<IMAGE(400,top,10,10,green.jpg)><IMAGE(left,400,10,10,green.jpg)><END()>"),
+                    u8"<IMAGE(400,top,10,10,green.jpg)><IMAGE(left,400,10,10,green.jpg)>"
+                    u8"<IMAGE(500,0,w,5,green.jpg)><IMAGE(600,0,5,h,green.jpg)><END()>"),
       "A");
   SetData(Cells({u8"v"}), {}, {});
   Paint();
@@ -168,6 +170,11 @@ TEST_F(Commands, PictureAndImageDrawJpegFiles) {
   EXPECT_EQ(canvas.Pixel(400, 10), clWhite);
   EXPECT_TRUE(isGreen(canvas.Pixel(0, 400)));
   EXPECT_EQ(canvas.Pixel(10, 400), clWhite);
+  // A width or height that is no number is 0: the image's own size.
+  EXPECT_TRUE(isGreen(canvas.Pixel(519, 9)));
+  EXPECT_EQ(canvas.Pixel(520, 0), clWhite);
+  EXPECT_TRUE(isGreen(canvas.Pixel(619, 9)));
+  EXPECT_EQ(canvas.Pixel(600, 10), clWhite);
   EXPECT_TRUE(problems_.empty()) << "missing pictures are skipped silently";
 }
 

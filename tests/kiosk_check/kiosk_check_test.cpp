@@ -430,7 +430,8 @@ TEST_F(KioskCheck, EachFaultOfAWholeFileIsNamed) {
       {[&] { Write("INI/SCConf.xml", "<Service>"); }, "", "INI/SCConf.xml:1: error: not well-formed XML"},
       {[&] { PadTo("INI/FormatShow.ini", kSettingsLimit + 1); }, "",
        "INI/FormatShow.ini: error: larger than the 16 MB"},
-      {[&] { Write("INI/print.ini", GbkToUtf8(Read("INI/print.ini"))); }, "", "INI/print.ini:6: error: saved as UTF-8 without BOM"},
+      {[&] { Write("INI/print.ini", GbkToUtf8(Read("INI/print.ini"))); }, "",
+       "INI/print.ini:6: error: saved as UTF-8 without BOM"},
       {[&] {}, "--business-key NOSUCH", "INI/FormatShow.ini: error: no section [NOSUCH]"},
       {[&] { Replace("INI/FormatShow.ini", u8"DisPlayName=BALANCE", u8"DisPlayName=BALANSE"); }, "",
        "INI/Balance.txt: error: no invoice <NAME(BALANSE)>"},
@@ -454,6 +455,14 @@ TEST_F(KioskCheck, EachFaultOfAWholeFileIsNamed) {
        "skins/FileDisp.png: error: missing (no .png, .jpg or .bmp): the invoice screen's background shows black, as "
        "MenuBack does not load either"},
       {[&] { Write("skins/Print.png", "no picture"); }, skins, "skins/Print.png: error: cannot be decoded"},
+      {[&] { OneColourSkin("return.png", 84, 81, 0, 0); }, skins, "skins/return.png: warning: 84x81, but"},
+      {[&] { OneColourSkin("return.png", 85, 80, 0, 0); }, skins, "skins/return.png: warning: 85x80, but"},
+      {[&] {
+         Replace("INI/FormatShow.ini", u8"DisPlayName=WATERBILL", u8"DisPlayName=WATERBILL\n9999999999=I[0<1,1,10>");
+       },
+       "",
+       "INI/FormatShow.ini:7: error: line 9999999999 is never read: the numbered lines stop at 4, which is missing or "
+       "empty"},
   };
   for (const auto &fault : faults) {
     SetUp();
@@ -490,8 +499,8 @@ TEST_F(KioskCheck, TheScreensTimeOutIsNamedWhereItIsNotWhatItsWriterMeans) {
       {"IdleTimeout=4294968", at + "IdleTimeout=4294968 is more than a day: the value counts seconds, not "
                                    "milliseconds, and the screen closes after 4294967 s at the latest"},
       {"IdleTimeout=-1", at + "IdleTimeout=-1 is below 0, so the screen has no time-out" + remedy},
-      {"IdleTimeout=2 min", at + "IdleTimeout=2 min is not a whole number of seconds, so the screen has no time-out" +
-                                remedy},
+      {"IdleTimeout=2 min",
+       at + "IdleTimeout=2 min is not a whole number of seconds, so the screen has no time-out" + remedy},
       {"IdleTimeout=", at + "IdleTimeout= is not a whole number of seconds, so the screen has no time-out" + remedy},
   };
   const std::string sound = Read("INI/FormatShow.ini");
