@@ -456,19 +456,20 @@ TEST_F(InvoiceRender, LintExplainsEachMalformedTagByHowItOpensAndCloses) {
     std::string expected;
   } rows[] = {
       {"<FPT()]",
-       "INI/t.txt:2:1: " + format + "(0,13) — the tag <FPT()] opens with '<' and closes with ']': close it with '>'"},
+       "INI/t.txt:2:1: " + format + "(…) — the tag <FPT()] opens with '<' and closes with ']': close it with '>'"},
       {"^]FPT^]", "INI/t.txt:2:1: " + format +
-                      "(0,13) — the tag ^]FPT^] has no '(': every command needs its parentheses, even without "
+                      "(…) — the tag ^]FPT^] has no '(': every command needs its parentheses, even without "
                       "arguments, as in <FPT()>; and a '<' cannot stand in text"},
       {"<FPTEND()>^]LOCK^]", "INI/t.txt:2:11: " + format +
-                                 "(0,13) — the tag ^]LOCK^] has no '(': every command needs its parentheses, "
+                                 "(…) — the tag ^]LOCK^] has no '(': every command needs its parentheses, "
                                  "even without arguments, as in <FPT()>; and a '<' cannot stand in text"},
   };
   for (const auto &row : rows) {
     SCOPED_TRACE(row.line);
     std::ofstream(folder_ / "INI" / "t.txt", std::ios::binary) << "<NAME(T)>\n" << row.line << "\n<END()>\n";
     EXPECT_EQ(Render("--lint INI/t.txt").status, 3);
-    EXPECT_EQ(Lines(Stderr()), std::vector<std::string>{row.expected});
+    // The record gives the pen position, which follows the font's line height.
+    ExpectProblemLines(Lines(Stderr()), {row.expected});
   }
 }
 
