@@ -13,8 +13,6 @@
 namespace iv {
 namespace {
 
-using Severity = Problem::Severity;
-
 // By place, errors first. Every page paints the head and tail again, and an invoice without END
 // paints the next one too, so equal problems are met many times and kept once.
 struct InFileOrder {
